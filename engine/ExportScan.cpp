@@ -1,0 +1,139 @@
+#include "engine/ExportScan.h"
+
+#include <algorithm>
+
+#include "engine/RecordNumber.h"
+#include "engine/SplitPosition.h"
+#include "platform/runtime/RuntimeError.h"
+
+namespace ferolan::Module1 {
+
+namespace {
+
+constexpr std::string_view kPupilTag = "MELEVE_MID>";
+constexpr std::string_view kProtocolTag = "MPROTOCOLE_MNOM>";
+constexpr std::string_view kCodesTag = "MCODES>";
+constexpr std::size_t kSurnameWidth = 25;
+constexpr std::size_t kFirstNameWidth = 15;
+constexpr std::size_t kCodesWidth = 250;
+
+// Pass 2 drops exactly two bytes of record number, so from the hundredth record on only the
+// last two digits are written; pass 2 numbers its lines anew.
+std::string RecordField(long count) { return RecordNumber(count % 100); }
+
+}  // namespace
+
+ExportScan::ExportScan(const std::string& exportPath, const std::string& intermediatePath,
+                       const OutputKindQuery& option1Value)
+    : export_(exportPath), intermediate_(intermediatePath), option1Value_(option1Value) {}
+
+void ExportScan::Run() {
+  // The end of the export is tested only before a single byte is read; the bytes that follow
+  // a "<" are read without that test.
+  while (export_.SkipPast('<')) {
+    if (!export_.ReadMatches(kPupilTag)) continue;
+    ++recordCount_;
+    intermediate_.Write(RecordField(recordCount_));
+    ReadPupilName();
+    FindProtocolTag();
+    FindCodesTag();
+  }
+  intermediate_.Close();
+}
+
+void ExportScan::ReadPupilName() {
+  // Only the part of the text where SplitText can find its "(" is kept; a "(" further on
+  // would make SplitText overflow, and still does.
+  std::string pupilText = option1Value_() ? "" : ";";
+  bool parenthesisOutOfRange = false;
+  export_.ReadUntil('<', [&](std::string_view piece) {
+    const std::size_t room = kLastPositionBeforeLast - std::min(kLastPositionBeforeLast, pupilText.size());
+    pupilText.append(piece.substr(0, room));
+    if (piece.size() > room && piece.find('(', room) != std::string_view::npos) {
+      parenthesisOutOfRange = true;
+    }
+  });
+  if (parenthesisOutOfRange) CheckSplitPosition(kLastPositionBeforeLast + 1, true);
+
+  const std::string namePart = SplitText(pupilText, "(", true);
+  const std::string surname = SplitText(namePart, "--", true);
+  std::string firstName = SplitText(namePart, "-", false);
+  if (!firstName.empty()) firstName.erase(0, 1);
+
+  if (option1Value_()) {
+    WriteField(surname, kSurnameWidth);
+    WriteField(firstName, kFirstNameWidth);
+  } else {
+    intermediate_.Write(surname);
+    intermediate_.Write(";");
+    intermediate_.Write(firstName);
+  }
+}
+
+void ExportScan::FindProtocolTag() {
+  FindTag(kProtocolTag);
+  ReadProtocol();
+}
+
+void ExportScan::ReadProtocol() {
+  const bool casimir = option1Value_();
+  WriteWholeValue([&] {
+    if (!casimir) intermediate_.Write(";");
+    export_.ReadUntil('<', [&](std::string_view piece) { intermediate_.Write(piece); });
+    intermediate_.Write("|");
+  });
+}
+
+void ExportScan::FindCodesTag() {
+  FindTag(kCodesTag);
+  ReadCodes();
+  intermediate_.Write("\r\n");
+}
+
+void ExportScan::ReadCodes() {
+  const bool casimir = option1Value_();
+  WriteWholeValue([&] {
+    std::size_t length = 0;
+    std::string spread;  // in text output each code is preceded by ";"
+    export_.ReadUntil('<', [&](std::string_view piece) {
+      length += piece.size();
+      if (casimir) {
+        intermediate_.Write(piece);
+        return;
+      }
+      spread.clear();
+      for (const char code : piece) {
+        spread += ';';
+        spread += code;
+      }
+      intermediate_.Write(spread);
+    });
+    if (casimir && length < kCodesWidth) intermediate_.WriteSpaces(kCodesWidth - length);
+  });
+}
+
+void ExportScan::FindTag(std::string_view tagText) {
+  for (;;) {
+    if (!export_.SkipPast('<')) Raise(kErrInputPastEnd);
+    if (export_.ReadMatches(tagText)) return;
+  }
+}
+
+template <class Write>
+void ExportScan::WriteWholeValue(Write&& write) {
+  const auto start = intermediate_.Offset();
+  try {
+    write();
+  } catch (const RuntimeError&) {
+    intermediate_.TruncateTo(start);
+    throw;
+  }
+}
+
+// A value longer than its field is cut to the field, so that the fixed layout holds.
+void ExportScan::WriteField(std::string_view text, std::size_t width) {
+  intermediate_.Write(text.substr(0, width));
+  if (text.size() < width) intermediate_.WriteSpaces(width - text.size());
+}
+
+}  // namespace ferolan::Module1

@@ -1,0 +1,103 @@
+#include "engine/LineRouter.h"
+
+#include <cstring>
+
+#include "engine/SplitPosition.h"
+#include "platform/runtime/RuntimeError.h"
+
+namespace ferolan::Module1 {
+
+namespace {
+
+constexpr std::string_view kFrenchProtocol = "FRACE2-2005";
+constexpr std::string_view kMathsProtocol = "MATCE2-2005";
+
+// The pass-1 record number that the body loses, and the most that a result line keeps after it.
+constexpr std::size_t kRecordNumberWidth = 2;
+constexpr std::size_t kBodyWidth = 500;
+constexpr std::size_t kBodyReach = kRecordNumberWidth + kBodyWidth;
+
+// Where a casimir line holds its protocol: after the record number and the two name fields.
+constexpr std::size_t kProtocolStart = 42;
+constexpr std::size_t kShortestHead = 39;
+
+// The texts that the body loses (casimir: protocol and "|"; text: protocol, "|" and the ";"
+// that opens the codes) and the markers that route a text line.
+struct Markers {
+  Pattern frenchBar{std::string(kFrenchProtocol) + "|"};
+  Pattern mathsBar{std::string(kMathsProtocol) + "|"};
+  Pattern frenchBarSemicolon{std::string(kFrenchProtocol) + "|;"};
+  Pattern mathsBarSemicolon{std::string(kMathsProtocol) + "|;"};
+};
+
+const Markers& TheMarkers() {
+  static const Markers markers;
+  return markers;
+}
+
+}  // namespace
+
+void LineRouter::Remover::Feed(std::string_view piece) {
+  if (kept_.size() >= kBodyReach) return;  // nothing further can reach the body
+  const auto keep = [this](std::string_view text) {
+    if (kept_.size() < kBodyReach) kept_.append(text.substr(0, kBodyReach - kept_.size()));
+  };
+  scanner_.Feed(piece, keep, [] {});
+}
+
+std::string LineRouter::Remover::Body() {
+  scanner_.Finish([this](std::string_view text) { kept_.append(text); });
+  if (kept_.size() <= kRecordNumberWidth) return {};
+  return kept_.substr(kRecordNumberWidth, kBodyWidth);
+}
+
+void LineRouter::Finder::Feed(std::string_view piece) {
+  if (!found_) scanner_.Feed(piece, [](std::string_view) {}, [this] { found_ = true; });
+}
+
+LineRouter::LineRouter(bool casimir)
+    : casimir_(casimir),
+      french_(casimir ? TheMarkers().frenchBar : TheMarkers().frenchBarSemicolon),
+      maths_(casimir ? TheMarkers().mathsBar : TheMarkers().mathsBarSemicolon),
+      frenchMarker_(TheMarkers().frenchBar),
+      mathsMarker_(TheMarkers().mathsBar) {}
+
+void LineRouter::Feed(std::string_view piece) {
+  french_.Feed(piece);
+  maths_.Feed(piece);
+  if (casimir_) {
+    const std::size_t room = kProtocolStart + kFrenchProtocol.size();
+    if (start_.size() < room) start_.append(piece.substr(0, room - start_.size()));
+    if (const void* bar = ::memrchr(piece.data(), '|', piece.size())) {
+      lastBar_ = length_ + static_cast<std::size_t>(static_cast<const char*>(bar) - piece.data()) + 1;
+    }
+  } else {
+    frenchMarker_.Feed(piece);
+    mathsMarker_.Feed(piece);
+  }
+  length_ += piece.size();
+}
+
+RoutedLine LineRouter::Finish() { return casimir_ ? FinishCasimir() : FinishText(); }
+
+RoutedLine LineRouter::FinishCasimir() {
+  // The head is the line before its last "|", as SplitText finds it.
+  if (lastBar_ > 0) CheckSplitPosition(lastBar_, true);
+  const std::uint64_t headLength = lastBar_ > 0 ? lastBar_ - 1 : 0;
+  if (headLength < kShortestHead) Raise(kErrInvalidArgument);
+  const std::string_view protocol =
+      headLength == kProtocolStart + kFrenchProtocol.size()
+          ? std::string_view(start_).substr(kProtocolStart)
+          : std::string_view();
+  if (protocol == kFrenchProtocol) return {Target::kFrench, french_.Body()};
+  if (protocol == kMathsProtocol) return {Target::kMaths, maths_.Body()};
+  return {Target::kNone, {}};
+}
+
+RoutedLine LineRouter::FinishText() {
+  if (!frenchMarker_.Found()) return {Target::kMaths, maths_.Body()};
+  if (!mathsMarker_.Found()) return {Target::kFrench, french_.Body()};
+  return {Target::kNone, {}};
+}
+
+}  // namespace ferolan::Module1

@@ -1,0 +1,49 @@
+#include "engine/ResultWriter.h"
+
+#include "engine/LineRouter.h"
+#include "engine/RecordNumber.h"
+#include "platform/runtime/FileSystem.h"
+#include "platform/runtime/InputFile.h"
+#include "platform/runtime/ReplacementFile.h"
+
+namespace ferolan::Module1 {
+
+namespace {
+
+struct ResultFile {
+  explicit ResultFile(const std::string& path) : file(path) {}
+
+  void WriteNumbered(const std::string& body) {
+    OutputFile& out = file.File();
+    out.Write(RecordNumber(++count));
+    out.WriteLine(body);
+  }
+
+  ReplacementFile file;
+  long count = 0;
+};
+
+}  // namespace
+
+void WriteResults(const std::string& intermediatePath, const std::string& outputPrefix,
+                  const OutputKindQuery& option1Value) {
+  {
+    InputFile intermediate(intermediatePath);
+    const bool casimir = option1Value();
+    ResultFile french(outputPrefix + (casimir ? "1.c01" : "FR.txt"));
+    ResultFile maths(outputPrefix + (casimir ? "2.c01" : "MATHS.txt"));
+
+    while (!intermediate.AtEnd()) {
+      LineRouter router(option1Value());
+      intermediate.ReadLine([&](std::string_view piece) { router.Feed(piece); });
+      RoutedLine line = router.Finish();
+      if (line.target == Target::kFrench) french.WriteNumbered(line.body);
+      if (line.target == Target::kMaths) maths.WriteNumbered(line.body);
+    }
+    french.file.Commit();
+    maths.file.Commit();
+  }
+  Kill(intermediatePath);
+}
+
+}  // namespace ferolan::Module1

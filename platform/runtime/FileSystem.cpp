@@ -1,0 +1,26 @@
+#include "platform/runtime/FileSystem.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+
+#include "platform/runtime/RuntimeError.h"
+
+namespace ferolan {
+
+void Kill(const std::string& path) {
+  struct stat info {};
+  if (::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) Raise(kErrFileNotFound);
+  if (::unlink(path.c_str()) != 0) RaiseFileError(errno, FileAccess::kRead, path);
+}
+
+std::string Dir(const std::string& path) {
+  struct stat info {};
+  if (path.empty() || ::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return {};
+  std::string name = std::filesystem::path(path).filename().string();
+  return name.starts_with('.') ? std::string() : name;
+}
+
+}  // namespace ferolan

@@ -1,0 +1,92 @@
+#include "platform/runtime/RuntimeError.h"
+
+#include <cerrno>
+#include <filesystem>
+
+#include "platform/runtime/App.h"
+
+namespace ferolan {
+
+RuntimeError::RuntimeError(long number, std::string source, std::string description)
+    : std::runtime_error(description),
+      number_(number),
+      source_(std::move(source)),
+      description_(std::move(description)) {}
+
+std::string DescriptionOf(long number) {
+  switch (number) {
+    case kErrInvalidArgument:
+      return "Argument ou appel de procédure incorrect";
+    case kErrOverflow:
+      return "Dépassement de capacité";
+    case kErrDllLoad:
+      return "Erreur de chargement de la DLL";
+    case kErrFileNotFound:
+      return "Fichier introuvable";
+    case kErrDeviceIO:
+      return "Erreur d'entrée/sortie de périphérique";
+    case kErrDiskFull:
+      return "Disque plein";
+    case kErrInputPastEnd:
+      return "Entrée au-delà de la fin du fichier";
+    case kErrTooManyFiles:
+      return "Trop de fichiers";
+    case kErrPermissionDenied:
+      return "Permission refusée";
+    case kErrPathFileAccess:
+      return "Erreur d'accès au chemin/fichier";
+    case kErrPathNotFound:
+      return "Chemin d'accès introuvable";
+    case kErrEntryPointNotFound:
+      return "Point d'entrée de DLL introuvable";
+    default:
+      return {};
+  }
+}
+
+void Raise(long number) { Raise(number, App::EXEName()); }
+
+void Raise(long number, const std::string& source) {
+  throw RuntimeError(number, source, DescriptionOf(number));
+}
+
+namespace {
+
+// A missing file is "file not found" only when its folder exists; otherwise the path is wrong.
+bool FolderOfExists(const std::string& path) {
+  std::error_code ec;
+  const auto parent = std::filesystem::path(path).parent_path();
+  return parent.empty() || std::filesystem::is_directory(parent, ec);
+}
+
+}  // namespace
+
+void RaiseFileError(int errnoValue, FileAccess access, const std::string& path) {
+  switch (errnoValue) {
+    case ENOENT:
+      Raise(access == FileAccess::kRead && FolderOfExists(path) ? kErrFileNotFound
+                                                                : kErrPathNotFound);
+    case ENOTDIR:
+    case ENAMETOOLONG:
+    case ELOOP:
+      Raise(kErrPathNotFound);
+    case EACCES:
+    case EPERM:
+    case EBUSY:
+    case ETXTBSY:
+    case EAGAIN:
+      Raise(kErrPermissionDenied);
+    case ENOSPC:
+    case EDQUOT:
+      Raise(kErrDiskFull);
+    case EIO:
+      Raise(kErrDeviceIO);
+    case EMFILE:
+    case ENFILE:
+      Raise(kErrTooManyFiles);
+    default:
+      Raise(kErrPathFileAccess);
+  }
+}
+
+}  // namespace ferolan

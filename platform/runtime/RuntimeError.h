@@ -1,0 +1,53 @@
+// The run-time error of the program: a number, a source and a description, thrown as an
+// exception and caught where a caller arms a handler.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace ferolan {
+
+// Error numbers the user can meet, with the runtime's own numbering.
+enum ErrorNumber : long {
+  kErrInvalidArgument = 5,
+  kErrOverflow = 6,
+  kErrDllLoad = 48,
+  kErrFileNotFound = 53,
+  kErrDeviceIO = 57,
+  kErrDiskFull = 61,
+  kErrInputPastEnd = 62,
+  kErrTooManyFiles = 67,
+  kErrPermissionDenied = 70,
+  kErrPathFileAccess = 75,
+  kErrPathNotFound = 76,
+  kErrEntryPointNotFound = 453,
+  kErrCancel = 20001,
+};
+
+class RuntimeError : public std::runtime_error {
+ public:
+  RuntimeError(long number, std::string source, std::string description);
+
+  long Number() const { return number_; }
+  const std::string& Source() const { return source_; }
+  const std::string& Description() const { return description_; }
+
+ private:
+  long number_;
+  std::string source_;
+  std::string description_;
+};
+
+// The runtime's French description of its own error numbers; empty for the others.
+std::string DescriptionOf(long number);
+
+// Raises one of the runtime's errors with its own description. The source defaults to the
+// executable's base name, as for every error the runtime raises itself.
+[[noreturn]] void Raise(long number);
+[[noreturn]] void Raise(long number, const std::string& source);
+
+// Raises the runtime error that matches a failed system call on a file (errno value).
+enum class FileAccess { kRead, kWrite };
+[[noreturn]] void RaiseFileError(int errnoValue, FileAccess access, const std::string& path);
+
+}  // namespace ferolan

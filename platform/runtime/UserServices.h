@@ -1,0 +1,67 @@
+// The services that face the user: message boxes, the text-input box, the screen-wide mouse
+// pointer and the processing of pending events. One implementation is installed for the
+// whole process (the window's, or a scripted one in tests); the free functions use it.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace ferolan {
+
+// Message-box styles (Windows message-box type flags).
+inline constexpr int vbOKOnly = 0;
+inline constexpr int vbYesNoCancel = 3;
+inline constexpr int vbCritical = 16;
+inline constexpr int vbExclamation = 48;
+inline constexpr int vbInformation = 64;
+inline constexpr int vbDefaultButton1 = 0;
+
+// Message-box answers.
+inline constexpr int vbOK = 1;
+inline constexpr int vbCancel = 2;
+inline constexpr int vbYes = 6;
+inline constexpr int vbNo = 7;
+
+// Mouse pointers.
+inline constexpr int vbDefault = 0;
+inline constexpr int vbHourglass = 11;
+
+class UserServices {
+ public:
+  virtual ~UserServices() = default;
+
+  // Shows a modal message box; texts break lines with a single CR. Returns the answer.
+  virtual int ShowMessage(const std::string& text, int style, const std::string& title) = 0;
+  // Shows a modal text-input box; a cancel gives the empty text.
+  virtual std::string AskText(const std::string& prompt, const std::string& title,
+                              const std::string& defaultText) = 0;
+  virtual void SetMousePointer(int pointer) = 0;
+  virtual void ProcessPendingEvents() = 0;
+};
+
+// Installs `services` for the process while the scope lives, and restores the previous ones.
+class ServicesScope {
+ public:
+  explicit ServicesScope(UserServices& services);
+  ~ServicesScope();
+  ServicesScope(const ServicesScope&) = delete;
+  ServicesScope& operator=(const ServicesScope&) = delete;
+
+ private:
+  UserServices* previous_;
+};
+
+// The installed services. Using them while none are installed is a programming error.
+UserServices& Services();
+
+// A message box titled with the program's title unless a title is given.
+int MsgBox(const std::string& text, int style = vbOKOnly,
+           const std::optional<std::string>& title = std::nullopt);
+// A text-input box titled with the program's title unless a title is given.
+std::string InputBox(const std::string& prompt,
+                     const std::optional<std::string>& title = std::nullopt,
+                     const std::string& defaultText = {});
+void SetMousePointer(int pointer);
+void DoEvents();
+
+}  // namespace ferolan

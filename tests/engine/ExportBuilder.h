@@ -1,0 +1,37 @@
+// Builds exports as J'ADE writes them, and the result lines the conversion should make of them.
+#pragma once
+
+#include <string>
+
+#include "tests/engine/ConversionHarness.h"
+
+namespace ferolan::testing {
+
+// One pupil record with its three tags, indented on lines of their own.
+inline std::string Record(const std::string& pupil, const std::string& protocol,
+                          const std::string& codes) {
+  return "  <MELEVE>\r\n    <MELEVE_MID>" + pupil + "</MELEVE_MID>\r\n    <MPROTOCOLE_MNOM>" +
+         protocol + "</MPROTOCOLE_MNOM>\r\n    <MCODES>" + codes + "</MCODES>\r\n  </MELEVE>\r\n";
+}
+
+// A whole export around `body`. Its closing tag is long enough for the scan to read past it.
+inline std::string Export(const std::string& body) {
+  return "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<JADE_EXPORTATION>\r\n" + body +
+         "</JADE_EXPORTATION>\r\n";
+}
+
+// A casimir result line.
+inline std::string CasimirLine(const std::string& number, const std::string& surname,
+                               const std::string& firstName, const std::string& codes) {
+  return number + Pad(surname, 25) + Pad(firstName, 15) + Pad(codes, 250) + "\r\n";
+}
+
+// A text result line; the surname field is left out when `surname` is absent.
+inline std::string TextLine(const std::string& number, const std::string& names,
+                            const std::string& codes) {
+  std::string line = number + names;
+  for (const char code : codes) line += std::string(";") + code;
+  return line + "\r\n";
+}
+
+}  // namespace ferolan::testing

@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+#include "platform/runtime/App.h"
+#include "platform/runtime/RuntimeError.h"
+
+namespace ferolan {
+namespace {
+
+TEST(RuntimeErrorTest, RaisedErrorsCarryTheFrenchDescriptionAndTheProgramAsSource) {
+  try {
+    Raise(kErrInputPastEnd);
+    FAIL() << "no error raised";
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.Number(), 62);
+    EXPECT_EQ(error.Description(), "Entrée au-delà de la fin du fichier");
+    EXPECT_EQ(error.Source(), App::EXEName());
+  }
+}
+
+TEST(RuntimeErrorTest, EveryNumberTheUserCanMeetHasItsDescription) {
+  const std::pair<long, const char*> table[] = {
+      {5, "Argument ou appel de procédure incorrect"},
+      {6, "Dépassement de capacité"},
+      {48, "Erreur de chargement de la DLL"},
+      {53, "Fichier introuvable"},
+      {62, "Entrée au-delà de la fin du fichier"},
+      {70, "Permission refusée"},
+      {75, "Erreur d'accès au chemin/fichier"},
+      {76, "Chemin d'accès introuvable"},
+      {453, "Point d'entrée de DLL introuvable"},
+  };
+  for (const auto& [number, description] : table) {
+    EXPECT_EQ(DescriptionOf(number), description) << number;
+  }
+  EXPECT_EQ(DescriptionOf(12345), "");
+}
+
+TEST(RuntimeErrorTest, FileErrorsMapToTheRuntimeNumbers) {
+  const struct {
+    int errnoValue;
+    FileAccess access;
+    long expected;
+  } table[] = {
+      {ENOENT, FileAccess::kWrite, kErrPathNotFound},  // creating: the folder is missing
+      {ENOTDIR, FileAccess::kRead, kErrPathNotFound},
+      {EACCES, FileAccess::kWrite, kErrPermissionDenied},
+      {ENOSPC, FileAccess::kWrite, kErrDiskFull},
+      {EISDIR, FileAccess::kWrite, kErrPathFileAccess},
+  };
+  for (const auto& row : table) {
+    try {
+      RaiseFileError(row.errnoValue, row.access, "/tmp/whatever");
+    } catch (const RuntimeError& error) {
+      EXPECT_EQ(error.Number(), row.expected) << row.errnoValue;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace ferolan

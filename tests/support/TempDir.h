@@ -1,0 +1,29 @@
+// A fresh folder for one test, removed with everything in it when the test ends, and small
+// helpers to put bytes in files and read them back.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+namespace ferolan::testing {
+
+class TempDir {
+ public:
+  TempDir();
+  ~TempDir();
+  TempDir(const TempDir&) = delete;
+  TempDir& operator=(const TempDir&) = delete;
+
+  const std::filesystem::path& Path() const { return path_; }
+  // The full path of `name` inside the folder, as text.
+  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+
+ private:
+  std::filesystem::path path_;
+};
+
+void WriteBytes(const std::string& path, const std::string& bytes);
+std::string ReadBytes(const std::string& path);
+bool Exists(const std::string& path);
+
+}  // namespace ferolan::testing
