@@ -47,7 +47,8 @@ void ExportScan::ReadPupilName() {
   std::string pupilText = option1Value_() ? "" : ";";
   bool parenthesisOutOfRange = false;
   export_.ReadUntil('<', [&](std::string_view piece) {
-    const std::size_t room = kLastPositionBeforeLast - std::min(kLastPositionBeforeLast, pupilText.size());
+    const std::size_t room =
+        kLastPositionBeforeLast - std::min(kLastPositionBeforeLast, pupilText.size());
     pupilText.append(piece.substr(0, room));
     if (piece.size() > room && piece.find('(', room) != std::string_view::npos) {
       parenthesisOutOfRange = true;

@@ -52,7 +52,9 @@ std::string LineRouter::Remover::Body() {
 }
 
 void LineRouter::Finder::Feed(std::string_view piece) {
-  if (!found_) scanner_.Feed(piece, [](std::string_view) {}, [this] { found_ = true; });
+  if (!found_)
+    scanner_.Feed(
+        piece, [](std::string_view) {}, [this] { found_ = true; });
 }
 
 LineRouter::LineRouter(bool casimir)
@@ -69,7 +71,8 @@ void LineRouter::Feed(std::string_view piece) {
     const std::size_t room = kProtocolStart + kFrenchProtocol.size();
     if (start_.size() < room) start_.append(piece.substr(0, room - start_.size()));
     if (const void* bar = ::memrchr(piece.data(), '|', piece.size())) {
-      lastBar_ = length_ + static_cast<std::size_t>(static_cast<const char*>(bar) - piece.data()) + 1;
+      lastBar_ =
+          length_ + static_cast<std::size_t>(static_cast<const char*>(bar) - piece.data()) + 1;
     }
   } else {
     frenchMarker_.Feed(piece);
@@ -85,10 +88,9 @@ RoutedLine LineRouter::FinishCasimir() {
   if (lastBar_ > 0) CheckSplitPosition(lastBar_, true);
   const std::uint64_t headLength = lastBar_ > 0 ? lastBar_ - 1 : 0;
   if (headLength < kShortestHead) Raise(kErrInvalidArgument);
-  const std::string_view protocol =
-      headLength == kProtocolStart + kFrenchProtocol.size()
-          ? std::string_view(start_).substr(kProtocolStart)
-          : std::string_view();
+  const std::string_view protocol = headLength == kProtocolStart + kFrenchProtocol.size()
+                                        ? std::string_view(start_).substr(kProtocolStart)
+                                        : std::string_view();
   if (protocol == kFrenchProtocol) return {Target::kFrench, french_.Body()};
   if (protocol == kMathsProtocol) return {Target::kMaths, maths_.Body()};
   return {Target::kNone, {}};

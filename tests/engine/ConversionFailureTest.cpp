@@ -77,13 +77,11 @@ TEST(ConversionFailureTest, AFailedConversionLeavesEarlierResultsAsTheyWere) {
 
 TEST(ConversionFailureTest, AShortClosingTagAtTheEndFailsAfterEveryRecord) {
   ConversionHarness harness;
-  const std::string xml =
-      "<JADE>\r\n" + Record("A--B (1)", kFrench, "1") + Record("C--D (2)", kMaths, "2") +
-                          "\r\n\r\n</JADE>";
+  const std::string xml = "<JADE>\r\n" + Record("A--B (1)", kFrench, "1") +
+                          Record("C--D (2)", kMaths, "2") + "\r\n\r\n</JADE>";
   const Outcome outcome = harness.Convert(xml, Kind::kText);
   EXPECT_EQ(outcome.error, kErrInputPastEnd);
-  EXPECT_EQ(outcome.intermediate,
-            "01;A;B ;FRACE2-2005|;1\r\n02;C;D ;MATCE2-2005|;2\r\n");
+  EXPECT_EQ(outcome.intermediate, "01;A;B ;FRACE2-2005|;1\r\n02;C;D ;MATCE2-2005|;2\r\n");
   EXPECT_FALSE(outcome.french.has_value());
 }
 

@@ -27,9 +27,10 @@ std::string ScanOnly(const std::string& xml, Kind kind) {
 
 TEST(ExportScanTest, WorkedExampleIntermediateLines) {
   EXPECT_EQ(ScanOnly(kWorkedExample, Kind::kCasimir),
-            "01MARTIN" + std::string(19, ' ') + "Paul " + std::string(10, ' ') + "FRACE2-2005|1190" +
-                std::string(246, ' ') + "\r\n" + "02MARTIN" + std::string(19, ' ') + "Paul " +
-                std::string(10, ' ') + "MATCE2-2005|901" + std::string(247, ' ') + "\r\n");
+            "01MARTIN" + std::string(19, ' ') + "Paul " + std::string(10, ' ') +
+                "FRACE2-2005|1190" + std::string(246, ' ') + "\r\n" + "02MARTIN" +
+                std::string(19, ' ') + "Paul " + std::string(10, ' ') + "MATCE2-2005|901" +
+                std::string(247, ' ') + "\r\n");
   EXPECT_EQ(ScanOnly(kWorkedExample, Kind::kText),
             "01;MARTIN;Paul ;FRACE2-2005|;1;1;9;0\r\n02;MARTIN;Paul ;MATCE2-2005|;9;0;1\r\n");
 }
@@ -38,9 +39,8 @@ TEST(ConvertExportTest, WorkedExampleCasimir) {
   ConversionHarness harness;
   const Outcome outcome = harness.Convert(kWorkedExample, Kind::kCasimir);
   ASSERT_EQ(outcome.error, 0);
-  const std::string french =
-      "01MARTIN" + std::string(19, ' ') + "Paul " + std::string(10, ' ') + "1190" +
-      std::string(246, ' ') + "\r\n";
+  const std::string french = "01MARTIN" + std::string(19, ' ') + "Paul " + std::string(10, ' ') +
+                             "1190" + std::string(246, ' ') + "\r\n";
   const std::string maths = "01MARTIN" + std::string(19, ' ') + "Paul " + std::string(10, ' ') +
                             "901" + std::string(247, ' ') + "\r\n";
   EXPECT_EQ(outcome.french, french);
@@ -128,7 +128,8 @@ INSTANTIATE_TEST_SUITE_P(
         ScanCase{"a record without codes takes the next record's", Kind::kCasimir,
                  Export("  <MELEVE_MID>UN--Un (1)</MELEVE_MID>\r\n  <MPROTOCOLE_MNOM>FRACE2-2005"
                         "</MPROTOCOLE_MNOM>\r\n" +
-                        Record("DEUX--Deux (2)", kMaths, "99") + Record("TROIS--Trois (3)", kMaths, "7")),
+                        Record("DEUX--Deux (2)", kMaths, "99") +
+                        Record("TROIS--Trois (3)", kMaths, "7")),
                  CasimirLine("01", "UN", "Un ", "99"), CasimirLine("01", "TROIS", "Trois ", "7")},
         ScanCase{"French, maths, French are numbered per file", Kind::kText,
                  Export(Record("A--a (1)", kFrench, "1") + Record("B--b (2)", kMaths, "2") +
@@ -158,7 +159,8 @@ INSTANTIATE_TEST_SUITE_P(
                  Export(Record("A--B (1)", kMaths, "")), "", CasimirLine("01", "A", "B ", "")},
         ScanCase{"a text line is cut at 500 bytes after its number", Kind::kText,
                  Export(Record("A--B (1)", kFrench, std::string(300, '7'))),
-                 "01" + (";A;B " + Repeat([](int) { return std::string(";7"); }, 300)).substr(0, 500) +
+                 "01" +
+                     (";A;B " + Repeat([](int) { return std::string(";7"); }, 300)).substr(0, 500) +
                      "\r\n",
                  ""},
         ScanCase{"a line break inside a text value splits the line", Kind::kText,
@@ -172,7 +174,9 @@ INSTANTIATE_TEST_SUITE_P(
         ScanCase{"entities are not decoded", Kind::kText,
                  Export(Record("D&amp;C--L&apos;a (1)", kMaths, "&amp;")), "",
                  "01;D&amp;C;L&apos;a ;&;a;m;p;;\r\n"}),
-    [](const ::testing::TestParamInfo<ScanCase>& info) { return "case" + std::to_string(info.index); });
+    [](const ::testing::TestParamInfo<ScanCase>& info) {
+      return "case" + std::to_string(info.index);
+    });
 
 // Beyond 99 records and beyond the name fields the layout is kept, so no record is lost.
 TEST(ConvertExportTest, MoreThan99RecordsAreNumberedByEachFile) {
@@ -180,8 +184,9 @@ TEST(ConvertExportTest, MoreThan99RecordsAreNumberedByEachFile) {
     ConversionHarness harness;
     const auto pupil = [](int i) { return "ELEVE" + std::to_string(i); };
     const Outcome outcome = harness.Convert(
-        Export(Repeat([&](int i) { return Record(pupil(i) + "--P (1)", i % 3 ? kFrench : kMaths, "12"); },
-                      330)),
+        Export(Repeat(
+            [&](int i) { return Record(pupil(i) + "--P (1)", i % 3 ? kFrench : kMaths, "12"); },
+            330)),
         kind);
     ASSERT_EQ(outcome.error, 0);
     std::string french, maths;
@@ -201,9 +206,9 @@ TEST(ConvertExportTest, MoreThan99RecordsAreNumberedByEachFile) {
 TEST(ConvertExportTest, LongCasimirNamesAreCutToTheirFields) {
   ConversionHarness harness;
   const std::string surname = "DE LA FONTAINE-MONTGOLFIER-ABC";  // 30 bytes
-  const std::string firstName = "Marie-Charlotte Ann";             // 19 bytes
-  const Outcome outcome =
-      harness.Convert(Export(Record(surname + "--" + firstName + " (1)", kMaths, "3")), Kind::kCasimir);
+  const std::string firstName = "Marie-Charlotte Ann";           // 19 bytes
+  const Outcome outcome = harness.Convert(
+      Export(Record(surname + "--" + firstName + " (1)", kMaths, "3")), Kind::kCasimir);
   ASSERT_EQ(outcome.error, 0);
   // The first name starts after the first "-" of the name part, inside the surname.
   const std::string shiftedFirstName = "ONTGOLFIER-ABC--Marie-Charlotte Ann ";

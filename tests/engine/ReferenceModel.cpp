@@ -13,7 +13,8 @@ std::string Number(long n) { return (n < 10 ? "0" : "") + std::to_string(n); }
 
 // 1-based position of the last or first occurrence, 0 when none.
 std::size_t LastOf(const std::string& text, const std::string& what) {
-  for (std::size_t p = text.size() >= what.size() ? text.size() - what.size() + 1 : 0; p >= 1; --p) {
+  for (std::size_t p = text.size() >= what.size() ? text.size() - what.size() + 1 : 0; p >= 1;
+       --p) {
     if (text.compare(p - 1, what.size(), what) == 0) return p;
   }
   return 0;
@@ -132,8 +133,7 @@ std::vector<std::string> Lines(const std::string& text) {
   return lines;
 }
 
-void Pass2(const std::string& intermediate, bool casimir, std::string& french,
-           std::string& maths) {
+void Pass2(const std::string& intermediate, bool casimir, std::string& french, std::string& maths) {
   long frenchCount = 0, mathsCount = 0;
   for (const std::string& line : Lines(intermediate)) {
     std::string* target = nullptr;

@@ -36,8 +36,8 @@ class RandomExport {
   int Pick(int below) { return std::uniform_int_distribution<int>(0, below - 1)(random_); }
 
   std::string Text(int maxLength) {
-    static const char* pieces[] = {"A", "b", "Z", "é", "\xe9", " ", "-", "--", "(", ")", "|",
-                                   ";", "1", "&amp;", "\r\n", "\n", "\r", "FRACE2-2005|"};
+    static const char* pieces[] = {"A", "b", "Z", "é", "\xe9",  " ",    "-",  "--", "(",
+                                   ")", "|", ";", "1", "&amp;", "\r\n", "\n", "\r", "FRACE2-2005|"};
     std::string text;
     for (int n = Pick(maxLength + 1); n > 0; --n) {
       text += pieces[Pick(Pick(5) == 0 && !plain_ ? 18 : 13)];
@@ -65,9 +65,20 @@ class RandomExport {
     return Text(8);
   }
   std::string Noise() {
-    static const char* pieces[] = {"<MELEVE_MID>", "<MPROTOCOLE_MNOM>", "<MCODES>", "</MCODES>",
-                                   "<", "<<", "</X>", "<A>", "MELEVE_MID>", "x", "\r\n",
-                                   "FRACE2-2005", "MATCE2-2005", "|"};
+    static const char* pieces[] = {"<MELEVE_MID>",
+                                   "<MPROTOCOLE_MNOM>",
+                                   "<MCODES>",
+                                   "</MCODES>",
+                                   "<",
+                                   "<<",
+                                   "</X>",
+                                   "<A>",
+                                   "MELEVE_MID>",
+                                   "x",
+                                   "\r\n",
+                                   "FRACE2-2005",
+                                   "MATCE2-2005",
+                                   "|"};
     std::string noise;
     for (int n = Pick(20); n > 0; --n) noise += pieces[Pick(14)];
     return noise;
@@ -91,8 +102,8 @@ TEST(ReferenceModelTest, TheEngineAgreesWithThePlainModel) {
       }
       ConversionHarness harness;
       const Outcome actual = harness.Convert(xml, kind);
-      const std::string where = "round " + std::to_string(round) +
-                                (kind == Kind::kCasimir ? " casimir" : " text");
+      const std::string where =
+          "round " + std::to_string(round) + (kind == Kind::kCasimir ? " casimir" : " text");
       ASSERT_EQ(actual.error, expected.error) << where;
       EXPECT_EQ(actual.french, expected.french) << where;
       EXPECT_EQ(actual.maths, expected.maths) << where;

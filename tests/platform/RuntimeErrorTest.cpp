@@ -21,14 +21,10 @@ TEST(RuntimeErrorTest, RaisedErrorsCarryTheFrenchDescriptionAndTheProgramAsSourc
 
 TEST(RuntimeErrorTest, EveryNumberTheUserCanMeetHasItsDescription) {
   const std::pair<long, const char*> table[] = {
-      {5, "Argument ou appel de procédure incorrect"},
-      {6, "Dépassement de capacité"},
-      {48, "Erreur de chargement de la DLL"},
-      {53, "Fichier introuvable"},
-      {62, "Entrée au-delà de la fin du fichier"},
-      {70, "Permission refusée"},
-      {75, "Erreur d'accès au chemin/fichier"},
-      {76, "Chemin d'accès introuvable"},
+      {5, "Argument ou appel de procédure incorrect"}, {6, "Dépassement de capacité"},
+      {48, "Erreur de chargement de la DLL"},          {53, "Fichier introuvable"},
+      {62, "Entrée au-delà de la fin du fichier"},     {70, "Permission refusée"},
+      {75, "Erreur d'accès au chemin/fichier"},        {76, "Chemin d'accès introuvable"},
       {453, "Point d'entrée de DLL introuvable"},
   };
   for (const auto& [number, description] : table) {
