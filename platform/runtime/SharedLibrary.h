@@ -1,0 +1,40 @@
+// A shared library found by name, as the program's external libraries are: "unzip32" is
+// lib unzip32.so, looked up first in the program's folder, then on the system's library path.
+#pragma once
+
+#include <memory>
+#include <string>
+
+namespace ferolan {
+
+class SharedLibrary {
+ public:
+  // Loads the library; raises "file not found" when it cannot be found or loaded.
+  static SharedLibrary Load(const std::string& name);
+  // Loads the library; empty when it cannot be found or loaded.
+  static std::unique_ptr<SharedLibrary> TryLoad(const std::string& name);
+
+  SharedLibrary(SharedLibrary&& other) noexcept;
+  SharedLibrary& operator=(SharedLibrary&& other) noexcept;
+  SharedLibrary(const SharedLibrary&) = delete;
+  SharedLibrary& operator=(const SharedLibrary&) = delete;
+  ~SharedLibrary();
+
+  // The address of an entry point; raises "entry point not found" when the library has none.
+  void* EntryPoint(const std::string& entry) const;
+
+  template <class Function>
+  Function* Entry(const std::string& entry) const {
+    return reinterpret_cast<Function*>(EntryPoint(entry));
+  }
+
+ private:
+  explicit SharedLibrary(void* handle) : handle_(handle) {}
+  void* handle_;
+};
+
+// The file name that a library name stands for: "unzip32" and "unzip32.dll" give
+// "libunzip32.so"; a name with a folder in it is taken as a path.
+std::string LibraryFileName(const std::string& name);
+
+}  // namespace ferolan
