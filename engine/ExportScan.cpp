@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "engine/RecordNumber.h"
-#include "engine/SplitPosition.h"
+#include "engine/TextSplit.h"
 #include "platform/runtime/RuntimeError.h"
 
 namespace ferolan::Module1 {
@@ -44,7 +44,8 @@ void ExportScan::Run() {
 void ExportScan::ReadPupilName() {
   // Only the part of the text where SplitText can find its "(" is kept; a "(" further on
   // would make SplitText overflow, and still does.
-  std::string pupilText = option1Value_() ? "" : ";";
+  std::string& pupilText = pupilText_;
+  pupilText.assign(option1Value_() ? "" : ";");
   bool parenthesisOutOfRange = false;
   export_.ReadUntil('<', [&](std::string_view piece) {
     const std::size_t room =
@@ -56,10 +57,10 @@ void ExportScan::ReadPupilName() {
   });
   if (parenthesisOutOfRange) CheckSplitPosition(kLastPositionBeforeLast + 1, true);
 
-  const std::string namePart = SplitText(pupilText, "(", true);
-  const std::string surname = SplitText(namePart, "--", true);
-  std::string firstName = SplitText(namePart, "-", false);
-  if (!firstName.empty()) firstName.erase(0, 1);
+  const std::string_view namePart = SplitView(pupilText, "(", true);
+  const std::string_view surname = SplitView(namePart, "--", true);
+  std::string_view firstName = SplitView(namePart, "-", false);
+  if (!firstName.empty()) firstName.remove_prefix(1);
 
   if (option1Value_()) {
     WriteField(surname, kSurnameWidth);
@@ -95,17 +96,17 @@ void ExportScan::ReadCodes() {
   const bool casimir = option1Value_();
   WriteWholeValue([&] {
     std::size_t length = 0;
-    std::string spread;  // in text output each code is preceded by ";"
+    std::string& spread = spread_;  // in text output each code is preceded by ";"
     export_.ReadUntil('<', [&](std::string_view piece) {
       length += piece.size();
       if (casimir) {
         intermediate_.Write(piece);
         return;
       }
-      spread.clear();
-      for (const char code : piece) {
-        spread += ';';
-        spread += code;
+      spread.resize(2 * piece.size());
+      for (std::size_t i = 0; i < piece.size(); ++i) {
+        spread[2 * i] = ';';
+        spread[2 * i + 1] = piece[i];
       }
       intermediate_.Write(spread);
     });

@@ -39,6 +39,9 @@ class ExportScan {
   OutputFile intermediate_;
   const OutputKindQuery& option1Value_;
   long recordCount_ = 0;
+  // Buffers kept from record to record.
+  std::string pupilText_;
+  std::string spread_;
 };
 
 }  // namespace ferolan::Module1

@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-#include "engine/SplitPosition.h"
+#include "engine/TextSplit.h"
 #include "platform/runtime/RuntimeError.h"
 
 namespace ferolan::Module1 {
@@ -37,6 +37,11 @@ const Markers& TheMarkers() {
 
 }  // namespace
 
+void LineRouter::Remover::Start(const Pattern& pattern) {
+  kept_.clear();
+  scanner_.Restart(pattern);
+}
+
 void LineRouter::Remover::Feed(std::string_view piece) {
   if (kept_.size() >= kBodyReach) return;  // nothing further can reach the body
   const auto keep = [this](std::string_view text) {
@@ -45,10 +50,15 @@ void LineRouter::Remover::Feed(std::string_view piece) {
   scanner_.Feed(piece, keep, [] {});
 }
 
-std::string LineRouter::Remover::Body() {
+std::string_view LineRouter::Remover::Body() {
   scanner_.Finish([this](std::string_view text) { kept_.append(text); });
   if (kept_.size() <= kRecordNumberWidth) return {};
-  return kept_.substr(kRecordNumberWidth, kBodyWidth);
+  return std::string_view(kept_).substr(kRecordNumberWidth, kBodyWidth);
+}
+
+void LineRouter::Finder::Start() {
+  found_ = false;
+  scanner_.Restart();
 }
 
 void LineRouter::Finder::Feed(std::string_view piece) {
@@ -57,12 +67,22 @@ void LineRouter::Finder::Feed(std::string_view piece) {
         piece, [](std::string_view) {}, [this] { found_ = true; });
 }
 
-LineRouter::LineRouter(bool casimir)
-    : casimir_(casimir),
-      french_(casimir ? TheMarkers().frenchBar : TheMarkers().frenchBarSemicolon),
-      maths_(casimir ? TheMarkers().mathsBar : TheMarkers().mathsBarSemicolon),
+LineRouter::LineRouter()
+    : french_(TheMarkers().frenchBar),
+      maths_(TheMarkers().mathsBar),
       frenchMarker_(TheMarkers().frenchBar),
       mathsMarker_(TheMarkers().mathsBar) {}
+
+void LineRouter::Start(bool casimir) {
+  casimir_ = casimir;
+  length_ = 0;
+  lastBar_ = 0;
+  start_.clear();
+  french_.Start(casimir ? TheMarkers().frenchBar : TheMarkers().frenchBarSemicolon);
+  maths_.Start(casimir ? TheMarkers().mathsBar : TheMarkers().mathsBarSemicolon);
+  frenchMarker_.Start();
+  mathsMarker_.Start();
+}
 
 void LineRouter::Feed(std::string_view piece) {
   french_.Feed(piece);

@@ -26,11 +26,19 @@ class Pattern {
 // for every occurrence.
 class PatternScanner {
  public:
-  explicit PatternScanner(const Pattern& pattern) : pattern_(pattern) {}
+  explicit PatternScanner(const Pattern& pattern) : pattern_(&pattern) {}
+
+  // Starts a new text.
+  void Restart() { matchedSoFar_ = 0; }
+  // Starts a new text, looking for `pattern` from now on.
+  void Restart(const Pattern& pattern) {
+    pattern_ = &pattern;
+    Restart();
+  }
 
   template <class Emit, class Matched>
   void Feed(std::string_view piece, Emit&& emit, Matched&& matched) {
-    const std::string& p = pattern_.Text();
+    const std::string& p = pattern_->Text();
     std::size_t i = 0;
     while (i < piece.size()) {
       if (matchedSoFar_ == 0) {
@@ -43,7 +51,7 @@ class PatternScanner {
       }
       const char c = piece[i++];
       while (matchedSoFar_ > 0 && p[matchedSoFar_] != c) {
-        const std::size_t border = pattern_.Fallback(matchedSoFar_);
+        const std::size_t border = pattern_->Fallback(matchedSoFar_);
         emit(std::string_view(p).substr(0, matchedSoFar_ - border));
         matchedSoFar_ = border;
       }
@@ -61,12 +69,12 @@ class PatternScanner {
   // Ends the text: a partial occurrence at its end is ordinary text.
   template <class Emit>
   void Finish(Emit&& emit) {
-    if (matchedSoFar_ > 0) emit(std::string_view(pattern_.Text()).substr(0, matchedSoFar_));
+    if (matchedSoFar_ > 0) emit(std::string_view(pattern_->Text()).substr(0, matchedSoFar_));
     matchedSoFar_ = 0;
   }
 
  private:
-  const Pattern& pattern_;
+  const Pattern* pattern_;
   std::size_t matchedSoFar_ = 0;
 };
 

@@ -13,7 +13,7 @@ namespace {
 struct ResultFile {
   explicit ResultFile(const std::string& path) : file(path) {}
 
-  void WriteNumbered(const std::string& body) {
+  void WriteNumbered(std::string_view body) {
     OutputFile& out = file.File();
     out.Write(RecordNumber(++count));
     out.WriteLine(body);
@@ -33,10 +33,11 @@ void WriteResults(const std::string& intermediatePath, const std::string& output
     ResultFile french(outputPrefix + (casimir ? "1.c01" : "FR.txt"));
     ResultFile maths(outputPrefix + (casimir ? "2.c01" : "MATHS.txt"));
 
+    LineRouter router;
     while (!intermediate.AtEnd()) {
-      LineRouter router(option1Value());
+      router.Start(option1Value());
       intermediate.ReadLine([&](std::string_view piece) { router.Feed(piece); });
-      RoutedLine line = router.Finish();
+      const RoutedLine line = router.Finish();
       if (line.target == Target::kFrench) french.WriteNumbered(line.body);
       if (line.target == Target::kMaths) maths.WriteNumbered(line.body);
     }

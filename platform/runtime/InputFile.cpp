@@ -10,7 +10,8 @@
 
 namespace ferolan {
 
-InputFile::InputFile(const std::string& path) : buffer_(new char[kBufferSize]) {
+// The buffer comes with the first read, so that a file only opened costs no buffer.
+InputFile::InputFile(const std::string& path) {
   fd_ = UniqueFd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (!fd_.Valid()) RaiseFileError(errno, FileAccess::kRead, path);
   struct stat info {};
@@ -18,8 +19,8 @@ InputFile::InputFile(const std::string& path) : buffer_(new char[kBufferSize]) {
   if (S_ISDIR(info.st_mode)) Raise(kErrPathFileAccess);
 }
 
-bool InputFile::Fill() {
-  if (pos_ < end_) return true;
+bool InputFile::Refill() {
+  if (!buffer_) buffer_.reset(new char[kBufferSize]);
   for (;;) {
     const ssize_t got = ::read(fd_.Get(), buffer_.get(), kBufferSize);
     if (got > 0) {
@@ -34,14 +35,7 @@ bool InputFile::Fill() {
 
 void InputFile::RaiseInputPastEnd() { Raise(kErrInputPastEnd); }
 
-bool InputFile::AtEnd() { return !Fill(); }
-
-char InputFile::ReadChar() {
-  if (!Fill()) RaiseInputPastEnd();
-  return buffer_[pos_++];
-}
-
-bool InputFile::ReadMatches(std::string_view expected) {
+bool InputFile::ReadMatchesAcrossRefills(std::string_view expected) {
   bool equal = true;
   while (!expected.empty()) {
     if (!Fill()) RaiseInputPastEnd();
@@ -51,18 +45,6 @@ bool InputFile::ReadMatches(std::string_view expected) {
     expected.remove_prefix(take);
   }
   return equal;
-}
-
-bool InputFile::SkipPast(char stop) {
-  while (Fill()) {
-    const char* from = buffer_.get() + pos_;
-    if (const void* hit = std::memchr(from, stop, end_ - pos_)) {
-      pos_ += static_cast<std::size_t>(static_cast<const char*>(hit) - from) + 1;
-      return true;
-    }
-    pos_ = end_;
-  }
-  return false;
 }
 
 }  // namespace ferolan

@@ -21,60 +21,67 @@ class InputFile {
   explicit InputFile(const std::string& path);
 
   // True when no byte is left to read.
-  bool AtEnd();
+  bool AtEnd() { return !Fill(); }
 
   // Reads one byte.
-  char ReadChar();
+  char ReadChar() {
+    if (!Fill()) RaiseInputPastEnd();
+    return buffer_[pos_++];
+  }
 
   // Reads expected.size() bytes and tells whether they equal `expected`. The bytes are used up
   // either way.
-  bool ReadMatches(std::string_view expected);
+  bool ReadMatches(std::string_view expected) {
+    if (end_ - pos_ < expected.size()) return ReadMatchesAcrossRefills(expected);
+    const bool equal = std::memcmp(buffer_.get() + pos_, expected.data(), expected.size()) == 0;
+    pos_ += expected.size();
+    return equal;
+  }
 
   // Uses up every byte up to and including the next `stop`. False when the end came first.
-  bool SkipPast(char stop);
+  bool SkipPast(char stop) {
+    return HandOverUntil(stop, [](std::string_view) {});
+  }
 
   // Hands the bytes before the next `stop` to `sink` in pieces and uses up the `stop` too.
   // Meeting the end first is "input past end of file".
   template <class Sink>
   void ReadUntil(char stop, Sink&& sink) {
-    for (;;) {
-      if (!Fill()) RaiseInputPastEnd();
-      const char* from = buffer_.get() + pos_;
-      const std::size_t available = end_ - pos_;
-      if (const void* hit = std::memchr(from, stop, available)) {
-        const auto length = static_cast<std::size_t>(static_cast<const char*>(hit) - from);
-        pos_ += length + 1;
-        sink(std::string_view(from, length));
-        return;
-      }
-      pos_ = end_;
-      sink(std::string_view(from, available));
-    }
+    if (!HandOverUntil(stop, sink)) RaiseInputPastEnd();
   }
 
   // Hands one line to `sink` in pieces. A line ends at CR or at CR LF, or at the end of the
   // file; the line end is used up and not handed over.
   template <class Sink>
   void ReadLine(Sink&& sink) {
-    while (Fill()) {
-      const char* from = buffer_.get() + pos_;
-      const std::size_t available = end_ - pos_;
-      if (const void* hit = std::memchr(from, '\r', available)) {
-        const auto length = static_cast<std::size_t>(static_cast<const char*>(hit) - from);
-        pos_ += length + 1;
-        sink(std::string_view(from, length));
-        if (Fill() && buffer_[pos_] == '\n') ++pos_;
-        return;
-      }
-      pos_ = end_;
-      sink(std::string_view(from, available));
-    }
+    if (HandOverUntil('\r', sink) && Fill() && buffer_[pos_] == '\n') ++pos_;
   }
 
  private:
   // Makes at least one byte available; false at the end of the file.
-  bool Fill();
+  bool Fill() { return pos_ < end_ || Refill(); }
+  bool Refill();
+  bool ReadMatchesAcrossRefills(std::string_view expected);
   [[noreturn]] static void RaiseInputPastEnd();
+
+  // Hands the bytes before the next `stop` to `sink` in pieces and uses up the `stop`. False
+  // when the end came first.
+  template <class Sink>
+  bool HandOverUntil(char stop, Sink&& sink) {
+    while (Fill()) {
+      const char* from = buffer_.get() + pos_;
+      const std::size_t available = end_ - pos_;
+      if (const void* hit = std::memchr(from, stop, available)) {
+        const auto length = static_cast<std::size_t>(static_cast<const char*>(hit) - from);
+        pos_ += length + 1;
+        sink(std::string_view(from, length));
+        return true;
+      }
+      pos_ = end_;
+      sink(std::string_view(from, available));
+    }
+    return false;
+  }
 
   UniqueFd fd_;
   std::unique_ptr<char[]> buffer_;
