@@ -191,7 +191,7 @@ void RecordDialog::done(int result) {
 }
 
 DWORD RecordDialog::ChosenFilterIndex() const {
-  const qsizetype at = filters_.indexOf(selectedNameFilter());
+  const qsizetype at = IndexOfFilter(filters_, selectedNameFilter());
   return at < 0 ? ofn_.nFilterIndex : static_cast<DWORD>(at + 1);
 }
 

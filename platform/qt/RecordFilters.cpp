@@ -31,4 +31,12 @@ QStringList NameFilters(win32::LPCSTR lpstrFilter) {
   return filters;
 }
 
+qsizetype IndexOfFilter(const QStringList& nameFilters, const QString& selected) {
+  for (qsizetype i = 0; i < nameFilters.size(); ++i) {
+    const QString& filter = nameFilters.at(i);
+    if (filter == selected || filter.left(filter.lastIndexOf(u'(')).trimmed() == selected) return i;
+  }
+  return -1;
+}
+
 }  // namespace ferolan::qt

@@ -10,4 +10,8 @@ namespace ferolan::qt {
 
 QStringList NameFilters(win32::LPCSTR lpstrFilter);
 
+// The index among `nameFilters` of the filter a QFileDialog reports as selected: either the
+// whole name filter or, when the dialog hides the patterns, the description it shows. -1 for none.
+qsizetype IndexOfFilter(const QStringList& nameFilters, const QString& selected);
+
 }  // namespace ferolan::qt
