@@ -1,30 +1,12 @@
 #include "platform/win32/Win32Services.h"
 
-#include <cstdlib>
-#include <iostream>
-
 namespace ferolan::win32 {
 
 namespace {
 
-Win32Services* installed = nullptr;
-
-// Calling a window function while no implementation is installed is a programming error.
-Win32Services& Installed() {
-  if (installed == nullptr) {
-    std::cerr << "ferolan: no window functions are installed\n";
-    std::abort();
-  }
-  return *installed;
-}
+Win32Services& Installed() { return Win32ServicesScope::Installed("window functions"); }
 
 }  // namespace
-
-Win32ServicesScope::Win32ServicesScope(Win32Services& services) : previous_(installed) {
-  installed = &services;
-}
-
-Win32ServicesScope::~Win32ServicesScope() { installed = previous_; }
 
 BOOL GetOpenFileNameA(OPENFILENAMEA* lpofn) { return Installed().GetOpenFileNameA(lpofn); }
 

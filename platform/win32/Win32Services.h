@@ -3,6 +3,7 @@
 // WindowFunctions.h and CommonDialogs.h call it.
 #pragma once
 
+#include "platform/runtime/Installation.h"
 #include "platform/win32/CommonDialogs.h"
 #include "platform/win32/WindowFunctions.h"
 
@@ -24,16 +25,7 @@ class Win32Services {
   virtual int GetSystemMetrics(int nIndex) = 0;
 };
 
-// Installs `services` for the process while the scope lives, and restores the previous ones.
-class Win32ServicesScope {
- public:
-  explicit Win32ServicesScope(Win32Services& services);
-  ~Win32ServicesScope();
-  Win32ServicesScope(const Win32ServicesScope&) = delete;
-  Win32ServicesScope& operator=(const Win32ServicesScope&) = delete;
-
- private:
-  Win32Services* previous_;
-};
+// Installs window functions for the process while the scope lives, and restores the previous.
+using Win32ServicesScope = InstallationScope<Win32Services>;
 
 }  // namespace ferolan::win32

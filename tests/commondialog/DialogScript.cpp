@@ -44,6 +44,18 @@ OFNOTIFYA Notification(UINT code) {
   return notify;
 }
 
+bool OpenSettings::VBGetOpenFileName(GCommonDialog& worker) {
+  return worker.VBGetOpenFileName(Filename, FileTitle, FileMustExist, MultiSelect, ReadOnly,
+                                  HideReadOnly, Filter, FilterIndex, "", "", "", 0, flags, false,
+                                  nullptr);
+}
+
+bool OpenSettings::VBGetOpenFileName2(GCommonDialog& worker) {
+  return worker.VBGetOpenFileName2(Filename, FileTitle, FileMustExist, MultiSelect, ReadOnly,
+                                   HideReadOnly, Filter, FilterIndex, "", "", "", 0, flags, false,
+                                   0, 0, nullptr);
+}
+
 void RecordingOwner::InitDialog(int32_t hDlg) {
   events.push_back("InitDialog " + std::to_string(hDlg));
   if (onInitDialog) onInitDialog(hDlg);

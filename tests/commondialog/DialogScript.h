@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "commondialog/DialogOwner.h"
+#include "commondialog/GCommonDialog.h"
 #include "platform/scripted/ScriptedWin32.h"
 
 namespace ferolan::testing {
@@ -28,6 +29,17 @@ ScriptedWin32::FileDialogAnswer SendToHook(win32::UINT msg, win32::WPARAM wParam
                                            win32::LPARAM lParam, win32::BOOL result = 0);
 // A WM_NOTIFY record for a file-dialog notification code.
 win32::OFNOTIFYA Notification(win32::UINT code);
+
+// The by-reference settings of a direct call of the open worker, unhooked and with no owner.
+struct OpenSettings {
+  bool VBGetOpenFileName(GCommonDialog& worker);
+  bool VBGetOpenFileName2(GCommonDialog& worker);
+
+  std::string Filename, FileTitle, Filter;
+  int32_t FilterIndex = 1;
+  int32_t flags = 0;
+  bool FileMustExist = false, MultiSelect = false, ReadOnly = false, HideReadOnly = false;
+};
 
 class RecordingOwner : public cCommonDialogEvents {
  public:

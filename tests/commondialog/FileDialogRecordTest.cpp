@@ -230,18 +230,12 @@ TEST(FileDialogRecordTest, TheWorkerKeepsTheReturnAndAsksForTheExtendedErrorOnly
   platform.extendedError = FNERR_BUFFERTOOSMALL;
   platform.fileDialogAnswers = {[](OPENFILENAMEA&) { return 2; }, [](OPENFILENAMEA&) { return 0; }};
   GCommonDialog worker;
-  std::string name, title, filter;
-  int32_t index = 1, flags = 0;
-  bool mustExist = false, multi = false, readOnly = false, hide = false;
-  const auto show = [&] {
-    return worker.VBGetOpenFileName(name, title, mustExist, multi, readOnly, hide, filter, index,
-                                    "", "", "", 0, flags, false, nullptr);
-  };
-  EXPECT_FALSE(show());
+  testing::OpenSettings settings;
+  EXPECT_FALSE(settings.VBGetOpenFileName(worker));
   EXPECT_EQ(worker.APIReturn(), 2);
   EXPECT_EQ(worker.ExtendedError(), 0x3003);
   // A zero return is a cancel, whatever the platform's extended error says.
-  EXPECT_FALSE(show());
+  EXPECT_FALSE(settings.VBGetOpenFileName(worker));
   EXPECT_EQ(worker.APIReturn(), 0);
   EXPECT_EQ(worker.ExtendedError(), 0);
 }
@@ -296,22 +290,20 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(FileDialogRecordTest, TheTemplateFreeWorkersClearTheTemplateBitInTheCallersFlags) {
   ScriptedWin32 platform;
-  int32_t flags = 0x40 | 0x1000;
+  testing::OpenSettings settings;
+  settings.flags = 0x40 | 0x1000;
   std::vector<int32_t> flagsSeen;
   const auto record = [&](OPENFILENAMEA& ofn) {
-    flagsSeen.push_back(flags);
+    flagsSeen.push_back(settings.flags);
     EXPECT_EQ(ofn.Flags & OFN_ENABLETEMPLATE, 0u);
     return 0;
   };
   platform.fileDialogAnswers = {record, record};
   GCommonDialog worker;
-  std::string name, title, filter;
-  int32_t index = 1;
-  bool mustExist = true, multi = false, readOnly = false, hide = false;
-  worker.VBGetOpenFileName(name, title, mustExist, multi, readOnly, hide, filter, index, "", "", "",
-                           0, flags, false, nullptr);
-  flags = 0x40;
-  worker.VBGetSaveFileName(name, title, false, filter, index, "", "", "", 0, flags, false, nullptr);
+  settings.VBGetOpenFileName(worker);
+  settings.flags = 0x40;
+  worker.VBGetSaveFileName(settings.Filename, settings.FileTitle, false, settings.Filter,
+                           settings.FilterIndex, "", "", "", 0, settings.flags, false, nullptr);
   EXPECT_EQ(flagsSeen, (std::vector<int32_t>{0x1000, 0}));
 }
 

@@ -57,20 +57,14 @@ TEST(FileDialogResultTest, ReadOnlyIsSetByTheDialogButNeverCleared) {
   };
   platform.fileDialogAnswers = {answer(OFN_READONLY), answer(0)};
   GCommonDialog worker;
-  std::string name, title, filter;
-  int32_t index = 1, flags = 0;
-  bool mustExist = false, multi = false, readOnly = false, hide = false;
-  const auto show = [&] {
-    return worker.VBGetOpenFileName2(name, title, mustExist, multi, readOnly, hide, filter, index,
-                                     "", "", "", 0, flags, false, 0, 0, nullptr);
-  };
-  ASSERT_TRUE(show());
-  EXPECT_TRUE(readOnly);
-  EXPECT_EQ(flags, 0x1);
-  ASSERT_TRUE(show());
-  EXPECT_TRUE(readOnly);
+  testing::OpenSettings settings;
+  ASSERT_TRUE(settings.VBGetOpenFileName2(worker));
+  EXPECT_TRUE(settings.ReadOnly);
+  EXPECT_EQ(settings.flags, 0x1);
+  ASSERT_TRUE(settings.VBGetOpenFileName2(worker));
+  EXPECT_TRUE(settings.ReadOnly);
   EXPECT_EQ(platform.openRequests.at(1).record.Flags, OFN_READONLY);
-  EXPECT_EQ(flags, 0);
+  EXPECT_EQ(settings.flags, 0);
 }
 
 }  // namespace

@@ -40,13 +40,21 @@ TEST(WindowTableTest, AWidgetKeepsItsHandleUntilItIsDestroyed) {
   EXPECT_EQ(MessageResult(hChild), 0);
 }
 
-TEST(WindowFunctionsTest, RectanglesAndParentsAreInScreenPixels) {
+// A shown window at (50, 60), 300 x 200, with a child at (10, 20), 30 x 40.
+class WindowFunctionsTest : public ::testing::Test {
+ protected:
+  WindowFunctionsTest() : child(new QWidget(&window)) {
+    window.setGeometry(50, 60, 300, 200);
+    child->setGeometry(10, 20, 30, 40);
+    window.show();
+  }
+
   QtWin32Services platform;
   QWidget window;
-  window.setGeometry(50, 60, 300, 200);
-  auto* child = new QWidget(&window);
-  child->setGeometry(10, 20, 30, 40);
-  window.show();
+  QWidget* child;
+};
+
+TEST_F(WindowFunctionsTest, RectanglesAndParentsAreInScreenPixels) {
   const HWND hWnd = HandleOf(&window);
   const HWND hChild = HandleOf(child);
 
@@ -64,13 +72,7 @@ TEST(WindowFunctionsTest, RectanglesAndParentsAreInScreenPixels) {
   EXPECT_EQ(untouched, (RECT{1, 2, 3, 4}));
 }
 
-TEST(WindowFunctionsTest, SetWindowPosMovesAndSizesAsItsFlagsSay) {
-  QtWin32Services platform;
-  QWidget window;
-  window.setGeometry(50, 60, 300, 200);
-  auto* child = new QWidget(&window);
-  child->setGeometry(10, 20, 30, 40);
-  window.show();
+TEST_F(WindowFunctionsTest, SetWindowPosMovesAndSizesAsItsFlagsSay) {
   const QSize outer = window.frameGeometry().size();
 
   EXPECT_EQ(SetWindowPos(HandleOf(&window), 0, 70, 80, 1, 1,
@@ -88,8 +90,7 @@ TEST(WindowFunctionsTest, SetWindowPosMovesAndSizesAsItsFlagsSay) {
   EXPECT_EQ(SetWindowPos(0, 0, 5, 6, 0, 0, SWP_NOSIZE), 0);
 }
 
-TEST(WindowFunctionsTest, TheScreenIsThePrimaryScreen) {
-  QtWin32Services platform;
+TEST_F(WindowFunctionsTest, TheScreenIsThePrimaryScreen) {
   const QScreen* screen = QGuiApplication::primaryScreen();
   RECT workArea{};
   ASSERT_EQ(SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0), 1);
@@ -100,9 +101,7 @@ TEST(WindowFunctionsTest, TheScreenIsThePrimaryScreen) {
   EXPECT_EQ(GetSystemMetrics(2), 0);
 }
 
-TEST(WindowFunctionsTest, OnlyTheMessageResultIsKeptAmongAWindowsValues) {
-  QtWin32Services platform;
-  QWidget window;
+TEST_F(WindowFunctionsTest, OnlyTheMessageResultIsKeptAmongAWindowsValues) {
   const HWND hWnd = HandleOf(&window);
   EXPECT_EQ(SetWindowLongA(hWnd, DWL_MSGRESULT, 1), 0);
   EXPECT_EQ(SetWindowLongA(hWnd, DWL_MSGRESULT, 0), 1);
