@@ -1,31 +1,10 @@
 #include "platform/runtime/UserServices.h"
 
-#include <cstdlib>
-#include <iostream>
-
 #include "platform/runtime/App.h"
 
 namespace ferolan {
 
-namespace {
-
-UserServices* installed = nullptr;
-
-}  // namespace
-
-ServicesScope::ServicesScope(UserServices& services) : previous_(installed) {
-  installed = &services;
-}
-
-ServicesScope::~ServicesScope() { installed = previous_; }
-
-UserServices& Services() {
-  if (installed == nullptr) {
-    std::cerr << "ferolan: no user-facing services are installed\n";
-    std::abort();
-  }
-  return *installed;
-}
+UserServices& Services() { return ServicesScope::Installed("user-facing services"); }
 
 int MsgBox(const std::string& text, int style, const std::optional<std::string>& title) {
   return Services().ShowMessage(text, style, title.value_or(App::Title()));

@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/runtime/Installation.h"
+
 namespace ferolan {
 
 // Message-box styles (Windows message-box type flags).
@@ -39,17 +41,8 @@ class UserServices {
   virtual void ProcessPendingEvents() = 0;
 };
 
-// Installs `services` for the process while the scope lives, and restores the previous ones.
-class ServicesScope {
- public:
-  explicit ServicesScope(UserServices& services);
-  ~ServicesScope();
-  ServicesScope(const ServicesScope&) = delete;
-  ServicesScope& operator=(const ServicesScope&) = delete;
-
- private:
-  UserServices* previous_;
-};
+// Installs services for the process while the scope lives, and restores the previous ones.
+using ServicesScope = InstallationScope<UserServices>;
 
 // The installed services. Using them while none are installed is a programming error.
 UserServices& Services();

@@ -1,0 +1,85 @@
+// The worker behind cCommonDialog: one function per platform dialog, which fills the
+// platform's record from by-reference settings, shows the dialog and writes the results back
+// into the same settings; and the dispatch of a hooked dialog's messages to the event sink.
+#pragma once
+
+#include <cstdint>
+#include <exception>
+#include <string>
+
+#include "commondialog/DialogEventSink.h"
+#include "platform/win32/Types.h"
+
+namespace ferolan {
+
+class GCommonDialog {
+ public:
+  GCommonDialog() = default;
+  GCommonDialog(const GCommonDialog&) = delete;
+  GCommonDialog& operator=(const GCommonDialog&) = delete;
+
+  // The open dialog. True when a file was chosen; otherwise the file settings are emptied,
+  // `flags` is 0 and `FilterIndex` -1. A preset name longer than its buffer raises 5 and a
+  // filter longer than 32,767 bytes raises 6, before any dialog is shown.
+  bool VBGetOpenFileName2(std::string& Filename, std::string& FileTitle, bool& FileMustExist,
+                          bool& MultiSelect, bool& ReadOnly, bool& HideReadOnly,
+                          std::string& Filter, int32_t& FilterIndex, const std::string& InitDir,
+                          const std::string& DlgTitle, const std::string& DefaultExt, int32_t Owner,
+                          int32_t& flags, bool Hook, int32_t hInstance, int32_t TemplateName,
+                          DialogEventSink* EventSink);
+  // The same without a custom template: OFN_ENABLETEMPLATE is cleared in `flags`.
+  bool VBGetOpenFileName(std::string& Filename, std::string& FileTitle, bool& FileMustExist,
+                         bool& MultiSelect, bool& ReadOnly, bool& HideReadOnly, std::string& Filter,
+                         int32_t& FilterIndex, const std::string& InitDir,
+                         const std::string& DlgTitle, const std::string& DefaultExt, int32_t Owner,
+                         int32_t& flags, bool Hook, DialogEventSink* EventSink);
+  // The save dialog, as the open one; on a cancel `FilterIndex` is 0.
+  bool VBGetSaveFileName2(std::string& Filename, std::string& FileTitle, bool OverWritePrompt,
+                          std::string& Filter, int32_t& FilterIndex, const std::string& InitDir,
+                          const std::string& DlgTitle, const std::string& DefaultExt, int32_t Owner,
+                          int32_t& flags, bool Hook, int32_t hInstance, int32_t TemplateName,
+                          DialogEventSink* EventSink);
+  bool VBGetSaveFileName(std::string& Filename, std::string& FileTitle, bool OverWritePrompt,
+                         std::string& Filter, int32_t& FilterIndex, const std::string& InitDir,
+                         const std::string& DlgTitle, const std::string& DefaultExt, int32_t Owner,
+                         int32_t& flags, bool Hook, DialogEventSink* EventSink);
+
+  // The name part of a path; empty when the path names no file.
+  std::string VBGetFileTitle(const std::string& sFIle) const;
+
+  // The last platform dialog function's return value and extended error; 0 when a worker starts.
+  int32_t APIReturn() const { return m_lApiReturn; }
+  int32_t ExtendedError() const { return m_lExtendedError; }
+
+  // A message of the hooked dialog, passed to the event sink. An error raised by the sink is
+  // kept, and raised again by the worker once the dialog has closed.
+  int32_t DialogHook(win32::HWND hDlg, win32::UINT msg, win32::WPARAM wParam,
+                     win32::LPARAM lParam) noexcept;
+
+  // The entry of a NUL-separated filter at a 1-based index: description, NUL, pattern. Empty
+  // for an empty filter or an index that names no entry.
+  static std::string FilterEntry(const std::string& sFilter, int32_t lIndex);
+  // The text up to its first NUL.
+  static std::string CutAtNul(const std::string& sText);
+
+ private:
+  class HookInstallation;
+  struct FileDialogKind;
+
+  bool FileDialog(const FileDialogKind& kind, std::string& Filename, std::string& FileTitle,
+                  bool* ReadOnly, std::string& Filter, int32_t& FilterIndex,
+                  const std::string& InitDir, const std::string& DlgTitle,
+                  const std::string& DefaultExt, int32_t Owner, int32_t& flags, bool Hook,
+                  int32_t hInstance, int32_t TemplateName, DialogEventSink* EventSink);
+  int32_t DispatchToSink(win32::HWND hDlg, win32::UINT msg, win32::WPARAM wParam,
+                         win32::LPARAM lParam);
+  // Raises again the error that the event sink raised during the last dialog, if any.
+  void RaiseHookError();
+
+  int32_t m_lApiReturn = 0;
+  int32_t m_lExtendedError = 0;
+  DialogEventSink* m_oEventSink = nullptr;
+  std::exception_ptr m_oHookError;
+};
+
+}  // namespace ferolan

@@ -1,0 +1,40 @@
+// The hook procedures handed to the platform's dialogs, and the one slot that tells them which
+// GCommonDialog has a hooked dialog open. Between dialogs the slot is empty and they answer 0.
+#pragma once
+
+#include "platform/win32/Types.h"
+
+namespace ferolan {
+
+class GCommonDialog;
+
+namespace mDialogHook {
+
+// The slot does not own its target: the worker that fills it runs for as long as it is filled.
+void SetHookTarget(GCommonDialog* target);
+GCommonDialog* GetHookTarget();
+void ClearHookTarget();
+
+// Passes a message to the slot's target unchanged and returns its answer; 0 for an empty slot.
+win32::UINT_PTR ToHookTarget(win32::HWND hDlg, win32::UINT msg, win32::WPARAM wParam,
+                             win32::LPARAM lParam) noexcept;
+
+// Each kind of dialog installs an entry point of its own; they all behave alike.
+template <int Kind>
+win32::UINT_PTR HookProc(win32::HWND hDlg, win32::UINT msg, win32::WPARAM wParam,
+                         win32::LPARAM lParam) noexcept {
+  return ToHookTarget(hDlg, msg, wParam, lParam);
+}
+
+using HookProcedure = win32::UINT_PTR (*)(win32::HWND, win32::UINT, win32::WPARAM,
+                                          win32::LPARAM) noexcept;
+
+inline constexpr HookProcedure HookProc1 = &HookProc<1>;  // open and save
+inline constexpr HookProcedure HookProc2 = &HookProc<2>;  // print
+inline constexpr HookProcedure HookProc3 = &HookProc<3>;  // print setup
+inline constexpr HookProcedure HookProc4 = &HookProc<4>;  // page setup
+inline constexpr HookProcedure HookProc5 = &HookProc<5>;  // colour
+inline constexpr HookProcedure HookProc6 = &HookProc<6>;  // font
+
+}  // namespace mDialogHook
+}  // namespace ferolan

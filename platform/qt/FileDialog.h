@@ -1,0 +1,16 @@
+// The open and save dialogs of the platform over a non-native QFileDialog that honours the
+// OPENFILENAMEA record and calls the record's hook with the messages the platform sends.
+#pragma once
+
+#include "platform/win32/CommonDialogs.h"
+
+namespace ferolan::qt {
+
+enum class FileDialogKind { kOpen, kSave };
+
+// Runs the dialog modally: 1 when a file was chosen, 0 for a cancel or a failure, with the
+// extended error (0 for a cancel) in `extendedError`.
+win32::BOOL ShowFileDialog(win32::OPENFILENAMEA& ofn, FileDialogKind kind,
+                           win32::DWORD& extendedError);
+
+}  // namespace ferolan::qt

@@ -1,0 +1,112 @@
+#include "platform/qt/QtWin32Services.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+
+#include "platform/qt/FileDialog.h"
+#include "platform/qt/WindowTable.h"
+
+namespace ferolan::qt {
+
+using namespace win32;
+
+namespace {
+
+RECT RectOf(const QRect& rect) {
+  return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+
+// A window's rectangle includes its frame; a child's is its own area, in screen pixels.
+QRect ScreenRect(const QWidget& widget) {
+  if (widget.isWindow()) return widget.frameGeometry();
+  return {widget.mapToGlobal(QPoint(0, 0)), widget.size()};
+}
+
+// The platform sizes a window with its frame, Qt without.
+void ResizeOuter(QWidget& widget, int cx, int cy) {
+  const QSize frame = widget.isWindow() ? widget.frameGeometry().size() - widget.size() : QSize();
+  widget.resize(std::max(cx - frame.width(), 0), std::max(cy - frame.height(), 0));
+}
+
+void Stack(QWidget& widget, HWND hWndInsertAfter) {
+  if (hWndInsertAfter == HWND_TOP) {
+    widget.raise();
+  } else if (hWndInsertAfter == HWND_BOTTOM) {
+    widget.lower();
+  } else if (QWidget* above = WindowOf(hWndInsertAfter)) {
+    widget.stackUnder(above);
+  }
+}
+
+}  // namespace
+
+QtWin32Services::QtWin32Services() : scope_(*this) {}
+
+BOOL QtWin32Services::FileDialog(OPENFILENAMEA* lpofn, bool save) {
+  if (lpofn == nullptr) {
+    extendedError_ = CDERR_INITIALIZATION;
+    return 0;
+  }
+  return ShowFileDialog(*lpofn, save ? FileDialogKind::kSave : FileDialogKind::kOpen,
+                        extendedError_);
+}
+
+BOOL QtWin32Services::GetOpenFileNameA(OPENFILENAMEA* lpofn) { return FileDialog(lpofn, false); }
+
+BOOL QtWin32Services::GetSaveFileNameA(OPENFILENAMEA* lpofn) { return FileDialog(lpofn, true); }
+
+LONG QtWin32Services::SetWindowLongA(HWND hWnd, int nIndex, LONG dwNewLong) {
+  return nIndex == DWL_MSGRESULT ? SetMessageResult(hWnd, dwNewLong) : 0;
+}
+
+HWND QtWin32Services::GetParent(HWND hWnd) {
+  const QWidget* widget = WindowOf(hWnd);
+  return widget == nullptr ? 0 : HandleOf(widget->parentWidget());
+}
+
+BOOL QtWin32Services::GetWindowRect(HWND hWnd, RECT* lpRect) {
+  const QWidget* widget = WindowOf(hWnd);
+  if (widget == nullptr || lpRect == nullptr) return 0;
+  *lpRect = RectOf(ScreenRect(*widget));
+  return 1;
+}
+
+BOOL QtWin32Services::SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy,
+                                   UINT uFlags) {
+  QWidget* widget = WindowOf(hWnd);
+  if (widget == nullptr) return 0;
+  // A window moves by its frame on the screen, a child within its parent, as on the platform.
+  if (!(uFlags & SWP_NOMOVE)) widget->move(X, Y);
+  if (!(uFlags & SWP_NOSIZE)) ResizeOuter(*widget, cx, cy);
+  if (!(uFlags & SWP_NOZORDER)) Stack(*widget, hWndInsertAfter);
+  if (uFlags & SWP_SHOWWINDOW) widget->show();
+  if (uFlags & SWP_HIDEWINDOW) widget->hide();
+  if (!(uFlags & SWP_NOACTIVATE) && widget->isWindow() && widget->isVisible()) {
+    widget->activateWindow();
+  }
+  return 1;
+}
+
+BOOL QtWin32Services::SystemParametersInfoA(UINT uiAction, UINT, LPVOID pvParam, UINT) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (uiAction != SPI_GETWORKAREA || pvParam == nullptr || screen == nullptr) return 0;
+  *static_cast<RECT*>(pvParam) = RectOf(screen->availableGeometry());
+  return 1;
+}
+
+int QtWin32Services::GetSystemMetrics(int nIndex) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return 0;
+  switch (nIndex) {
+    case SM_CXSCREEN:
+      return screen->geometry().width();
+    case SM_CYSCREEN:
+      return screen->geometry().height();
+    default:
+      return 0;
+  }
+}
+
+}  // namespace ferolan::qt

@@ -1,0 +1,104 @@
+#include "platform/scripted/ScriptedWin32.h"
+
+#include <cstring>
+
+namespace ferolan {
+
+using namespace win32;
+
+namespace {
+
+std::optional<std::string> TextOf(LPCSTR text) {
+  return text == nullptr ? std::nullopt : std::optional<std::string>(text);
+}
+
+// A NUL-separated list up to and with its closing double NUL.
+std::string FilterOf(LPCSTR filter) {
+  if (filter == nullptr) return {};
+  std::size_t length = 0;
+  while (filter[length] != '\0' || filter[length + 1] != '\0') ++length;
+  return std::string(filter, length + 2);
+}
+
+std::string BufferOf(LPCSTR buffer, DWORD size) {
+  return buffer == nullptr ? std::string() : std::string(buffer, size);
+}
+
+}  // namespace
+
+ScriptedWin32::ScriptedWin32() : scope_(*this) {}
+
+BOOL ScriptedWin32::FileDialog(OPENFILENAMEA* lpofn, std::vector<FileNameRequest>& requests) {
+  requests.push_back(
+      {*lpofn, FilterOf(lpofn->lpstrFilter), BufferOf(lpofn->lpstrFile, lpofn->nMaxFile),
+       BufferOf(lpofn->lpstrFileTitle, lpofn->nMaxFileTitle), TextOf(lpofn->lpstrInitialDir),
+       TextOf(lpofn->lpstrTitle), TextOf(lpofn->lpstrDefExt)});
+  if (fileDialogAnswers.empty()) return 0;
+  const FileDialogAnswer answer = std::move(fileDialogAnswers.front());
+  fileDialogAnswers.pop_front();
+  return answer(*lpofn);
+}
+
+BOOL ScriptedWin32::GetOpenFileNameA(OPENFILENAMEA* lpofn) {
+  return FileDialog(lpofn, openRequests);
+}
+
+BOOL ScriptedWin32::GetSaveFileNameA(OPENFILENAMEA* lpofn) {
+  return FileDialog(lpofn, saveRequests);
+}
+
+LONG ScriptedWin32::SetWindowLongA(HWND hWnd, int nIndex, LONG dwNewLong) {
+  if (nIndex != DWL_MSGRESULT) return 0;
+  LONG& value = messageResults[hWnd];
+  const LONG previous = value;
+  value = dwNewLong;
+  return previous;
+}
+
+HWND ScriptedWin32::GetParent(HWND hWnd) {
+  const auto found = windows.find(hWnd);
+  return found == windows.end() ? 0 : found->second.parent;
+}
+
+BOOL ScriptedWin32::GetWindowRect(HWND hWnd, RECT* lpRect) {
+  const auto found = windows.find(hWnd);
+  if (found == windows.end()) return 0;
+  *lpRect = found->second.rect;
+  return 1;
+}
+
+BOOL ScriptedWin32::SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy,
+                                 UINT uFlags) {
+  moves.push_back({hWnd, hWndInsertAfter, X, Y, cx, cy, uFlags});
+  const auto found = windows.find(hWnd);
+  if (found == windows.end()) return 0;
+  RECT& rect = found->second.rect;
+  const LONG width = (uFlags & SWP_NOSIZE) ? rect.right - rect.left : cx;
+  const LONG height = (uFlags & SWP_NOSIZE) ? rect.bottom - rect.top : cy;
+  if (!(uFlags & SWP_NOMOVE)) {
+    rect.left = X;
+    rect.top = Y;
+  }
+  rect.right = rect.left + width;
+  rect.bottom = rect.top + height;
+  return 1;
+}
+
+BOOL ScriptedWin32::SystemParametersInfoA(UINT uiAction, UINT, LPVOID pvParam, UINT) {
+  if (uiAction != SPI_GETWORKAREA || !workArea) return 0;
+  std::memcpy(pvParam, &*workArea, sizeof(RECT));
+  return 1;
+}
+
+int ScriptedWin32::GetSystemMetrics(int nIndex) {
+  switch (nIndex) {
+    case SM_CXSCREEN:
+      return screenWidth;
+    case SM_CYSCREEN:
+      return screenHeight;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace ferolan

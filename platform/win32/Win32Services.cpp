@@ -1,0 +1,35 @@
+#include "platform/win32/Win32Services.h"
+
+namespace ferolan::win32 {
+
+namespace {
+
+Win32Services& Installed() { return Win32ServicesScope::Installed("window functions"); }
+
+}  // namespace
+
+BOOL GetOpenFileNameA(OPENFILENAMEA* lpofn) { return Installed().GetOpenFileNameA(lpofn); }
+
+BOOL GetSaveFileNameA(OPENFILENAMEA* lpofn) { return Installed().GetSaveFileNameA(lpofn); }
+
+DWORD CommDlgExtendedError() { return Installed().CommDlgExtendedError(); }
+
+LONG SetWindowLongA(HWND hWnd, int nIndex, LONG dwNewLong) {
+  return Installed().SetWindowLongA(hWnd, nIndex, dwNewLong);
+}
+
+HWND GetParent(HWND hWnd) { return Installed().GetParent(hWnd); }
+
+BOOL GetWindowRect(HWND hWnd, RECT* lpRect) { return Installed().GetWindowRect(hWnd, lpRect); }
+
+BOOL SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy, UINT uFlags) {
+  return Installed().SetWindowPos(hWnd, hWndInsertAfter, X, Y, cx, cy, uFlags);
+}
+
+BOOL SystemParametersInfoA(UINT uiAction, UINT uiParam, LPVOID pvParam, UINT fWinIni) {
+  return Installed().SystemParametersInfoA(uiAction, uiParam, pvParam, fWinIni);
+}
+
+int GetSystemMetrics(int nIndex) { return Installed().GetSystemMetrics(nIndex); }
+
+}  // namespace ferolan::win32

@@ -1,0 +1,59 @@
+// What the common-dialog tests script: answers of the platform's file dialog and an owner that
+// writes down the events it receives.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "commondialog/DialogOwner.h"
+#include "commondialog/GCommonDialog.h"
+#include "platform/scripted/ScriptedWin32.h"
+
+namespace ferolan::testing {
+
+// The visible dialog and the child window that its hook receives.
+inline constexpr win32::HWND kDialogWindow = 40;
+inline constexpr win32::HWND kHookWindow = 41;
+
+// The main window's filter.
+inline const std::string kJadFilter = "Exportation d'une évaluation J'ADE (*.jad)|*.jad";
+
+// Picks `path` as the platform's dialog does: the path in the file buffer, the name in the
+// title buffer; answers 1.
+ScriptedWin32::FileDialogAnswer Pick(const std::string& path);
+// Puts `bytes` at the start of the file buffer and answers 1.
+ScriptedWin32::FileDialogAnswer Fill(const std::string& bytes);
+// Sends one message to the record's hook with kHookWindow and answers `result`.
+ScriptedWin32::FileDialogAnswer SendToHook(win32::UINT msg, win32::WPARAM wParam,
+                                           win32::LPARAM lParam, win32::BOOL result = 0);
+// A WM_NOTIFY record for a file-dialog notification code.
+win32::OFNOTIFYA Notification(win32::UINT code);
+
+// The by-reference settings of a direct call of the open worker, unhooked and with no owner.
+struct OpenSettings {
+  bool VBGetOpenFileName(GCommonDialog& worker);
+  bool VBGetOpenFileName2(GCommonDialog& worker);
+
+  std::string Filename, FileTitle, Filter;
+  int32_t FilterIndex = 1;
+  int32_t flags = 0;
+  bool FileMustExist = false, MultiSelect = false, ReadOnly = false, HideReadOnly = false;
+};
+
+class RecordingOwner : public cCommonDialogEvents {
+ public:
+  void InitDialog(int32_t hDlg) override;
+  void FileChange(int32_t hDlg) override;
+  void FolderChange(int32_t hDlg) override;
+  void ConfirmOK(bool& bCancel) override;
+  void TypeChange(int32_t hDlg) override;
+  void DialogClose() override;
+  void WMCommand(int32_t hDlg, int32_t& wParam, int32_t& lParam) override;
+
+  std::vector<std::string> events;  // "InitDialog 41", "ConfirmOK", "WMCommand 41 1 2", ...
+  bool cancelConfirm = false;       // what ConfirmOK answers in bCancel
+  std::function<void(int32_t hDlg)> onInitDialog;
+};
+
+}  // namespace ferolan::testing

@@ -1,0 +1,106 @@
+// The main window's road through the real open dialog, offscreen: its request, the dialog
+// centred over it from the InitDialog event, the picked file in the properties.
+#include <gtest/gtest.h>
+
+#include <QFileDialog>
+#include <QWidget>
+#include <cstdlib>
+
+#include "commondialog/cCommonDialog.h"
+#include "platform/qt/QtWin32Services.h"
+#include "platform/qt/WindowTable.h"
+#include "platform/runtime/RuntimeError.h"
+#include "tests/platform/qt/QtTestSupport.h"
+#include "tests/support/TempDir.h"
+
+namespace ferolan {
+namespace {
+
+using namespace std::string_literals;
+using testing::Accept;
+using testing::TempDir;
+using testing::WhenShowing;
+
+class MainWindow : public QWidget, public cCommonDialogEvents, public WindowHandleOwner {
+ public:
+  MainWindow() : m_cHookDlg(*this), hwnd_(qt::HandleOf(this)) {
+    setGeometry(40, 30, 700, 540);
+    show();
+  }
+  int32_t hwnd() const override { return hwnd_; }
+
+  void InitDialog(int32_t hDlg) override {
+    initDialogs.push_back(hDlg);
+    m_cHookDlg.CentreDialog(hDlg, *this);
+  }
+
+  cCommonDialog m_cHookDlg;
+  std::vector<int32_t> initDialogs;
+
+ private:
+  int32_t hwnd_;
+};
+
+void Request(cCommonDialog& dialog, const TempDir& folder) {
+  dialog.DialogTitle("Choisissez l'exportation");
+  dialog.CancelError(true);
+  dialog.flags(6148);
+  dialog.InitDir(folder.Path().string());
+  dialog.Filter("Exportation d'une évaluation J'ADE (*.jad)|*.jad");
+  dialog.FilterIndex(1);
+  dialog.HookDialog(true);
+}
+
+TEST(OpenDialogRoadTest, TheDialogOpensCentredOverTheWindowAndGivesThePickedFile) {
+  TempDir folder;
+  testing::WriteBytes(folder / "ce2-2005.jad", "PK");
+  testing::WriteBytes(folder / "autre.txt", "");
+  qt::QtWin32Services platform;
+  MainWindow window;
+  Request(window.m_cHookDlg, folder);
+
+  QPoint dialogCentre, windowCentre;
+  int frameMargin = 0;
+  QString title;
+  WhenShowing<QFileDialog>([&](QFileDialog& dialog) {
+    dialogCentre = dialog.frameGeometry().center();
+    windowCentre = window.frameGeometry().center();
+    frameMargin = (dialog.frameGeometry().width() - dialog.width() + 1) / 2;
+    title = dialog.windowTitle();
+    dialog.selectFile(QStringLiteral("ce2-2005.jad"));
+    Accept(dialog);
+  });
+  window.m_cHookDlg.ShowOpen();
+
+  ASSERT_EQ(window.initDialogs.size(), 1u);
+  const QWidget* hookWindow = qt::WindowOf(window.initDialogs[0]);
+  EXPECT_EQ(hookWindow, nullptr);  // gone with the dialog
+  // The dialog's frame is only known once it shows, after the InitDialog event centred it.
+  EXPECT_LE(std::abs(dialogCentre.x() - windowCentre.x()), frameMargin + 1);
+  EXPECT_LE(std::abs(dialogCentre.y() - windowCentre.y()), frameMargin + 1);
+  EXPECT_EQ(title, QStringLiteral("Choisissez l'exportation"));
+  EXPECT_EQ(window.m_cHookDlg.Filename(), folder / "ce2-2005.jad");
+  EXPECT_EQ(window.m_cHookDlg.FileTitle(), "ce2-2005.jad");
+  EXPECT_EQ(window.m_cHookDlg.Filter(), "Exportation d'une évaluation J'ADE (*.jad)\0*.jad"s);
+  EXPECT_EQ(window.m_cHookDlg.flags(), 0x81024);
+}
+
+TEST(OpenDialogRoadTest, ACancelRaises20001AndEmptiesFilename) {
+  TempDir folder;
+  qt::QtWin32Services platform;
+  MainWindow window;
+  Request(window.m_cHookDlg, folder);
+  window.m_cHookDlg.Filename(folder / "ancien.jad");
+  WhenShowing<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
+  try {
+    window.m_cHookDlg.ShowOpen();
+    FAIL() << "no error raised";
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.Number(), kErrCancel);
+  }
+  EXPECT_EQ(window.m_cHookDlg.Filename(), "");
+  EXPECT_EQ(window.initDialogs.size(), 1u);
+}
+
+}  // namespace
+}  // namespace ferolan

@@ -1,0 +1,30 @@
+// Qt for the tests: one QApplication for the whole test program (on the offscreen platform
+// unless another is asked for, with its settings in a folder of its own), and a way to act on
+// the next modal dialog once it shows.
+#pragma once
+
+#include <QApplication>
+#include <QDialog>
+#include <QTimer>
+#include <functional>
+
+#include <gtest/gtest.h>
+
+namespace ferolan::testing {
+
+// Runs `action` on the modal dialog of type Dialog that the next event loop shows. A dialog of
+// another type is closed, so that the test fails instead of waiting.
+template <class Dialog>
+void WhenShowing(std::function<void(Dialog&)> action) {
+  QTimer::singleShot(0, [action] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* dialog = qobject_cast<Dialog*>(modal)) return action(*dialog);
+    ADD_FAILURE() << "the expected dialog is not showing";
+    if (modal != nullptr) modal->close();
+  });
+}
+
+// QFileDialog hides accept(); through QDialog it still runs the file dialog's own.
+inline void Accept(QDialog& dialog) { dialog.accept(); }
+
+}  // namespace ferolan::testing
