@@ -2,17 +2,11 @@
 
 #include <sys/stat.h>
 
+#include "stand-ins/unzip32/ArchiveFile.h"
+
 namespace unzip32 {
 
 namespace {
-
-std::string Describe(int code) {
-  zip_error_t error;
-  zip_error_init_with_code(&error, code);
-  std::string text = zip_error_strerror(&error);
-  zip_error_fini(&error);
-  return text;
-}
 
 bool EndsWithSeparator(const std::string& name) {
   return !name.empty() && (name.back() == '/' || name.back() == '\\');
@@ -25,23 +19,20 @@ std::string EntryReader::Error() const {
 }
 
 std::unique_ptr<Archive> Archive::Open(const char* path, std::string& cause, bool& notAnArchive) {
-  notAnArchive = false;
-  struct stat info {};
-  if (::stat(path, &info) == 0 && S_ISREG(info.st_mode) && info.st_size == 0) {
-    // libzip takes an empty file for an empty archive; it is no archive at all.
-    cause = "empty file, not a zip archive";
-    notAnArchive = true;
-    return nullptr;
-  }
-  int code = 0;
-  zip_t* archive = zip_open(path, ZIP_RDONLY, &code);
+  zip_source_t* source = OpenArchiveFile(path, cause, notAnArchive);
+  if (source == nullptr) return nullptr;
+  zip_error_t error;
+  zip_error_init(&error);
+  zip_t* archive = zip_open_from_source(source, ZIP_RDONLY, &error);
   if (archive == nullptr) {
-    cause = Describe(code);
+    zip_source_free(source);
+    const int code = zip_error_code_zip(&error);
+    cause = zip_error_strerror(&error);
     notAnArchive = code == ZIP_ER_NOZIP || code == ZIP_ER_INCONS || code == ZIP_ER_READ ||
                    code == ZIP_ER_SEEK || code == ZIP_ER_COMPNOTSUPP;
-    return nullptr;
   }
-  return std::unique_ptr<Archive>(new Archive(archive));
+  zip_error_fini(&error);
+  return archive == nullptr ? nullptr : std::unique_ptr<Archive>(new Archive(archive));
 }
 
 bool Archive::Info(zip_uint64_t index, EntryInfo& info, std::string& cause) const {

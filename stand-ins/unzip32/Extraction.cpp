@@ -9,7 +9,7 @@ namespace unzip32 {
 
 namespace {
 
-constexpr std::size_t kCopyBufferSize = 1 << 18;
+constexpr std::size_t kCopyBufferSize = 1 << 20;
 
 class Extractor {
  public:

@@ -10,30 +10,11 @@
 
 namespace unzip32 {
 
-std::string ErrorText(int error) { return std::generic_category().message(error); }
-
-Fd& Fd::operator=(Fd&& other) noexcept {
-  if (this != &other) {
-    Close();
-    fd_ = std::exchange(other.fd_, -1);
-  }
-  return *this;
-}
-
-Fd::~Fd() { Close(); }
-
-bool Fd::Close() {
-  if (fd_ < 0) return true;
-  const bool closed = ::close(fd_) == 0;
-  fd_ = -1;
-  return closed;
-}
-
 std::unique_ptr<PartFile> PartFile::Create(int folder, std::string& cause) {
   static std::atomic<unsigned long> counter{0};
+  static const std::string prefix = ".unzip32-" + std::to_string(::getpid()) + "-";
   for (;;) {
-    std::string name =
-        ".unzip32-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".part";
+    std::string name = prefix + std::to_string(counter++) + ".part";
     const int fd =
         ::openat(folder, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
     if (fd >= 0) return std::unique_ptr<PartFile>(new PartFile(folder, Fd(fd), std::move(name)));

@@ -9,24 +9,9 @@
 #include <utility>
 #include <vector>
 
+#include "stand-ins/unzip32/Fd.h"
+
 namespace unzip32 {
-
-class Fd {
- public:
-  explicit Fd(int fd = -1) : fd_(fd) {}
-  Fd(Fd&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-  Fd& operator=(Fd&& other) noexcept;
-  Fd(const Fd&) = delete;
-  Fd& operator=(const Fd&) = delete;
-  ~Fd();
-
-  int Get() const { return fd_; }
-  // Closes now, to see the error that close reports.
-  bool Close();
-
- private:
-  int fd_;
-};
 
 // A file being written under a temporary name in its folder; removed unless committed.
 class PartFile {
@@ -72,7 +57,5 @@ class TargetTree {
   std::vector<std::string> openNames_;
   std::vector<Fd> openFolders_;
 };
-
-std::string ErrorText(int error);
 
 }  // namespace unzip32
