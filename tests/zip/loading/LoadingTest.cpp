@@ -2,26 +2,16 @@
 // entry point; EXPECTED_LOADING_ERROR is the error that each must raise.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 
-#include "platform/runtime/RuntimeError.h"
 #include "platform/scripted/ScriptedServices.h"
+#include "tests/support/ErrorNumber.h"
 #include "tests/support/TempDir.h"
 #include "zip/ccZip.h"
 
 namespace ferolan::testing {
 namespace {
-
-long RaisedBy(const std::function<void()>& operation) {
-  try {
-    operation();
-  } catch (const RuntimeError& error) {
-    return error.Number();
-  }
-  return 0;
-}
 
 TEST(LOADING_TEST, InitAndDecompressRaiseTheLoadingError) {
   ScriptedServices services;
@@ -30,14 +20,15 @@ TEST(LOADING_TEST, InitAndDecompressRaiseTheLoadingError) {
   WriteBytes(archive, "any bytes: the library is needed before they are read");
   auto zip = std::make_shared<ccZip>();
 
-  EXPECT_EQ(RaisedBy([&] { zip->Init(archive); }), EXPECTED_LOADING_ERROR);
+  EXPECT_EQ(ErrorNumberOf([&] { zip->Init(archive); }), EXPECTED_LOADING_ERROR);
   EXPECT_EQ(zip->Name(), archive);
   ASSERT_NE(zip->Col(), nullptr);
   EXPECT_EQ(zip->count(), 0);
   EXPECT_EQ(zip->Level(), 0);
   EXPECT_TRUE(mZipDLLProc::m_bCollect);
 
-  EXPECT_EQ(RaisedBy([&] { zip->Decompress(dir.Path().string(), ""); }), EXPECTED_LOADING_ERROR);
+  EXPECT_EQ(ErrorNumberOf([&] { zip->Decompress(dir.Path().string(), ""); }),
+            EXPECTED_LOADING_ERROR);
 }
 
 }  // namespace
