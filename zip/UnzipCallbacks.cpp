@@ -1,7 +1,7 @@
 // The callbacks of the unzip library. They run inside the library's call, so nothing may
 // escape them: a step that fails is skipped and the callback gives its usual answer.
 #include <algorithm>
-#include <exception>
+#include <string>
 
 #include "platform/runtime/UserServices.h"
 #include "zip/LibraryText.h"
