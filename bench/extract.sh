@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Times the extraction of two archives of about 100 MB, one of many small entries and one of a
 # single large entry, by the program's archive object, by bsdtar and by Python's zipfile, in
-# the same run; prints the best of three runs of each and the ratios.
+# the same run; prints the best of three runs of each (in seconds, process start included) and
+# the ratios.
 #   bench/extract.sh [BUILD FOLDER]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -36,30 +37,32 @@ for name, entries in variants.items():
     os.rename(path + ".part", path)
 PY
 
-best_of_three() {
-  local best=""
-  for _ in 1 2 3; do
-    rm -rf "$out/target" && mkdir "$out/target"
-    local start=$EPOCHREALTIME
-    "$@" >/dev/null
-    best=$(awk -v start="$start" -v end="$EPOCHREALTIME" -v best="$best" \
-      'BEGIN { took = end - start; print (best == "" || took < best) ? took : best }')
-  done
-  rm -rf "$out/target"
-  printf '%.3f' "$best"
+# Seconds taken by one run, into a folder emptied and synced first so that no run pays for
+# the writes of the one before.
+seconds() {
+  rm -rf "$out/target" && mkdir "$out/target" && sync
+  local start=$EPOCHREALTIME
+  "$@" >/dev/null
+  awk -v start="$start" -v end="$EPOCHREALTIME" 'BEGIN { print end - start }'
 }
+
+minimum() { awk -v a="$1" -v b="$2" 'BEGIN { print (a == "" || b < a) ? b : a }'; }
 
 printf '%-7s %8s %10s %10s %10s %12s %12s\n' archive MB ccZip bsdtar zipfile ccZip/bsdtar \
   ccZip/zipfile
 for variant in small large; do
   archive="$out/$variant.zip"
   megabytes=$(( $(stat -c %s "$archive") / 1048576 ))
-  ours=$(best_of_three "$bench_extract" "$archive" "$out/target")
-  bsdtar=$(best_of_three bsdtar -xf "$archive" -C "$out/target")
-  zipfile=$(best_of_three python3 -c \
-    'import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extractall(sys.argv[2])' \
-    "$archive" "$out/target")
+  ours="" bsdtar="" zipfile=""
+  # The three take turns, so that they meet the same state of the machine.
+  for _ in 1 2 3; do
+    ours=$(minimum "$ours" "$(seconds "$bench_extract" "$archive" "$out/target")")
+    bsdtar=$(minimum "$bsdtar" "$(seconds bsdtar -xf "$archive" -C "$out/target")")
+    zipfile=$(minimum "$zipfile" "$(seconds python3 -c \
+      'import sys, zipfile; zipfile.ZipFile(sys.argv[1]).extractall(sys.argv[2])' \
+      "$archive" "$out/target")")
+  done
+  rm -rf "$out/target"
   awk -v v="$variant" -v mb="$megabytes" -v a="$ours" -v b="$bsdtar" -v c="$zipfile" \
-    'BEGIN { printf "%-7s %8s %9ss %9ss %9ss %12.2f %12.2f\n", v, mb, a, b, c, a / b, a / c }'
-
+    'BEGIN { printf "%-7s %8s %9.3fs %9.3fs %9.3fs %12.2f %12.2f\n", v, mb, a, b, c, a / b, a / c }'
 done
