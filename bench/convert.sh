@@ -8,7 +8,7 @@ build="${1:-build}"
 size="${2:-200}"
 out=bench/out
 mkdir -p "$out/results"
-cmake --build "$build" --target ferolan-bench-convert >/dev/null
+cmake --build "$build" --target bench_convert >/dev/null
 
 best_of_three() {  # prints the best wall time of a command, in seconds
   # Output goes to a file: grep stops at the first match when it writes to /dev/null.
@@ -36,7 +36,7 @@ for variant in sparse dense; do
     best=""
     peak=0
     for _ in 1 2 3; do
-      report=$("$build/bench/ferolan-bench-convert" "$export_file" "$out/results" $flag)
+      report=$("$build/bench/bench_convert" "$export_file" "$out/results" $flag)
       seconds=$(awk '/^seconds/ {print $2}' <<<"$report")
       kib=$(awk '/^peak_kib/ {print $2}' <<<"$report")
       best=$(python3 -c "b='$best'; print($seconds if not b or $seconds < float(b) else b)")

@@ -7,24 +7,17 @@
 #include "platform/runtime/OutputFile.h"
 #include "platform/runtime/ReplacementFile.h"
 #include "platform/runtime/RuntimeError.h"
+#include "tests/support/ErrorNumber.h"
 #include "tests/support/TempDir.h"
 
 namespace ferolan {
 namespace {
 
+using testing::ErrorNumberOf;
 using testing::Exists;
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
-
-long ErrorNumberOf(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const RuntimeError& error) {
-    return error.Number();
-  }
-  return 0;
-}
 
 std::string ReadAllLines(InputFile& in) {
   std::string seen;

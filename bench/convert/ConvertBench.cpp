@@ -1,5 +1,5 @@
 // Times one conversion of an export and reports its throughput and the process's peak memory.
-//   ferolan-bench-convert EXPORT.xml OUTPUT_FOLDER [--text]
+//   bench_convert EXPORT.xml OUTPUT_FOLDER [--text]
 #include <sys/resource.h>
 
 #include <chrono>

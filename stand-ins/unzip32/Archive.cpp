@@ -1,0 +1,77 @@
+#include "stand-ins/unzip32/Archive.h"
+
+#include <sys/stat.h>
+
+#include "stand-ins/unzip32/ArchiveFile.h"
+
+namespace unzip32 {
+
+namespace {
+
+bool EndsWithSeparator(const std::string& name) {
+  return !name.empty() && (name.back() == '/' || name.back() == '\\');
+}
+
+}  // namespace
+
+std::string EntryReader::Error() const {
+  return zip_error_strerror(zip_file_get_error(file_.get()));
+}
+
+std::unique_ptr<Archive> Archive::Open(const char* path, std::string& cause, bool& notAnArchive) {
+  zip_source_t* source = OpenArchiveFile(path, cause, notAnArchive);
+  if (source == nullptr) return nullptr;
+  zip_error_t error;
+  zip_error_init(&error);
+  zip_t* archive = zip_open_from_source(source, ZIP_RDONLY, &error);
+  if (archive == nullptr) {
+    zip_source_free(source);
+    const int code = zip_error_code_zip(&error);
+    cause = zip_error_strerror(&error);
+    notAnArchive = code == ZIP_ER_NOZIP || code == ZIP_ER_INCONS || code == ZIP_ER_READ ||
+                   code == ZIP_ER_SEEK || code == ZIP_ER_COMPNOTSUPP;
+  }
+  zip_error_fini(&error);
+  return archive == nullptr ? nullptr : std::unique_ptr<Archive>(new Archive(archive));
+}
+
+bool Archive::Info(zip_uint64_t index, EntryInfo& info, std::string& cause) const {
+  zip_stat_init(&info.stat);
+  if (zip_stat_index(archive_.get(), index, 0, &info.stat) != 0 ||
+      (info.stat.valid & ZIP_STAT_NAME) == 0) {
+    cause = zip_strerror(archive_.get());
+    return false;
+  }
+  info.name = info.stat.name;
+  zip_uint8_t system = 0;
+  zip_uint32_t attributes = 0;
+  zip_file_get_external_attributes(archive_.get(), index, 0, &system, &attributes);
+  const mode_t mode = system == ZIP_OPSYS_UNIX ? (attributes >> 16) & S_IFMT : 0;
+  info.isSymbolicLink = mode == S_IFLNK;
+  info.isFolder = !info.isSymbolicLink && (EndsWithSeparator(info.name) || mode == S_IFDIR);
+  info.encrypted = (info.stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 &&
+                   info.stat.encryption_method != ZIP_EM_NONE;
+  return true;
+}
+
+std::string_view Archive::Comment() const {
+  int length = 0;
+  const char* comment = zip_get_archive_comment(archive_.get(), &length, 0);
+  return comment == nullptr ? std::string_view() : std::string_view(comment, length);
+}
+
+std::unique_ptr<EntryReader> Archive::OpenEntry(zip_uint64_t index, const char* password,
+                                                std::string& cause, bool& wrongPassword) const {
+  zip_file_t* file = zip_fopen_index_encrypted(archive_.get(), index, 0, password);
+  if (file == nullptr) {
+    zip_error_t* error = zip_get_error(archive_.get());
+    wrongPassword = zip_error_code_zip(error) == ZIP_ER_WRONGPASSWD ||
+                    zip_error_code_zip(error) == ZIP_ER_NOPASSWD;
+    cause = zip_error_strerror(error);
+    zip_error_clear(archive_.get());
+    return nullptr;
+  }
+  return std::make_unique<EntryReader>(file);
+}
+
+}  // namespace unzip32

@@ -1,0 +1,49 @@
+#include "stand-ins/unzip32/EntryName.h"
+
+#include <cctype>
+
+namespace unzip32 {
+
+namespace {
+
+bool IsSeparator(char c) { return c == '/' || c == '\\'; }
+
+}  // namespace
+
+EntryPath SplitEntryName(std::string_view name) {
+  EntryPath path;
+  if (!name.empty() && IsSeparator(name.front())) {
+    path.refusal = "absolute path";
+    return path;
+  }
+  if (name.size() >= 2 && name[1] == ':' && std::isalpha(static_cast<unsigned char>(name[0]))) {
+    path.refusal = "path starts with a drive letter";
+    return path;
+  }
+  std::size_t start = 0;
+  while (start <= name.size()) {
+    std::size_t end = start;
+    while (end < name.size() && !IsSeparator(name[end])) ++end;
+    const std::string_view part = name.substr(start, end - start);
+    if (part == "..") {
+      path.refusal = "path leads out of the target folder (\"..\")";
+      path.parts.clear();
+      return path;
+    }
+    if (!part.empty() && part != ".") path.parts.emplace_back(part);
+    start = end + 1;
+  }
+  if (path.parts.empty()) path.refusal = "empty name";
+  return path;
+}
+
+std::string JoinParts(const std::vector<std::string>& parts) {
+  std::string joined;
+  for (const std::string& part : parts) {
+    if (!joined.empty()) joined += '/';
+    joined += part;
+  }
+  return joined;
+}
+
+}  // namespace unzip32

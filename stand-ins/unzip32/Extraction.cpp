@@ -1,0 +1,214 @@
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "stand-ins/unzip32/EntryName.h"
+#include "stand-ins/unzip32/Passes.h"
+
+namespace unzip32 {
+
+namespace {
+
+constexpr std::size_t kCopyBufferSize = 1 << 20;
+
+class Extractor {
+ public:
+  Extractor(const Archive& archive, const UnzipOptions& options, const UnzipCallbacks& callbacks,
+            TargetTree& target, Report& report)
+      : archive_(archive),
+        options_(options),
+        callbacks_(callbacks),
+        target_(target),
+        report_(report),
+        buffer_(kCopyBufferSize) {}
+
+  // False when the caller asked to stop.
+  bool Extract(zip_uint64_t index, const EntryInfo& info);
+
+ private:
+  void MakeFolder(const EntryPath& path);
+  bool ExtractFile(zip_uint64_t index, const EntryInfo& info, const EntryPath& path);
+  bool MayReplace(const std::string& shown);
+  std::unique_ptr<EntryReader> OpenData(zip_uint64_t index, const EntryInfo& info,
+                                        const std::string& shown);
+  bool CopyData(EntryReader& reader, PartFile& part, const EntryInfo& info,
+                const std::string& shown);
+  int FolderOrReport(const EntryPath& path, std::size_t count, const std::string& shown);
+
+  const Archive& archive_;
+  const UnzipOptions& options_;
+  const UnzipCallbacks& callbacks_;
+  TargetTree& target_;
+  Report& report_;
+  std::vector<char> buffer_;
+  bool replaceNone_ = false;
+  // The last password that opened an entry, tried first on the next encrypted entry.
+  std::string password_;
+};
+
+bool Extractor::Extract(zip_uint64_t index, const EntryInfo& info) {
+  const EntryPath path = SplitEntryName(info.name);
+  if (!path.refusal.empty()) {
+    report_.Problem(UNZIP32_ERR_UNSAFE, info.name, path.refusal + ", not extracted");
+    return true;
+  }
+  if (info.isSymbolicLink) {
+    report_.Problem(UNZIP32_ERR_UNSAFE, info.name, "symbolic link, not extracted");
+    return true;
+  }
+  if (info.isFolder) {
+    if (options_.keepFolders != 0) MakeFolder(path);
+    return true;
+  }
+  return ExtractFile(index, info, path);
+}
+
+int Extractor::FolderOrReport(const EntryPath& path, std::size_t count, const std::string& shown) {
+  TargetTree::Outcome outcome;
+  std::string cause;
+  const int folder = target_.Folder(path.parts, count, outcome, cause);
+  if (folder < 0) {
+    const bool unsafe = outcome == TargetTree::Outcome::kUnsafe;
+    report_.Problem(unsafe ? UNZIP32_ERR_UNSAFE : UNZIP32_ERR_WRITE, shown,
+                    unsafe ? cause + ", not extracted" : cause);
+  }
+  return folder;
+}
+
+void Extractor::MakeFolder(const EntryPath& path) {
+  const std::string shown = JoinParts(path.parts) + "/";
+  if (FolderOrReport(path, path.parts.size(), shown) >= 0) report_.Line("created", shown);
+}
+
+bool Extractor::ExtractFile(zip_uint64_t index, const EntryInfo& info, const EntryPath& path) {
+  const bool keepFolders = options_.keepFolders != 0;
+  const std::string& leaf = path.parts.back();
+  const std::string shown = keepFolders ? JoinParts(path.parts) : leaf;
+  const int folder = FolderOrReport(path, keepFolders ? path.parts.size() - 1 : 0, shown);
+  if (folder < 0) return true;
+
+  switch (TargetTree::Find(folder, leaf)) {
+    case TargetTree::Existing::kFolder:
+      report_.Problem(UNZIP32_ERR_WRITE, shown, "a folder of that name is in the way");
+      return true;
+    case TargetTree::Existing::kFile:
+      if (!MayReplace(shown)) {
+        report_.Line("kept", shown);
+        return true;
+      }
+      break;
+    case TargetTree::Existing::kNothing:
+      break;
+  }
+
+  const std::unique_ptr<EntryReader> reader = OpenData(index, info, shown);
+  if (!reader) return true;
+  std::string cause;
+  const std::unique_ptr<PartFile> part = PartFile::Create(folder, cause);
+  if (!part) {
+    report_.Problem(UNZIP32_ERR_WRITE, shown, cause);
+    return true;
+  }
+  if (!CopyData(*reader, *part, info, shown)) return true;
+  if (!part->Commit(leaf, cause)) {
+    report_.Problem(UNZIP32_ERR_WRITE, shown, cause);
+    return true;
+  }
+  report_.Line("extracted", shown);
+
+  if (callbacks_.service != nullptr &&
+      callbacks_.service(shown.c_str(), static_cast<uint32_t>(info.stat.size)) != 0) {
+    report_.Problem(UNZIP32_ERR_STOPPED, "", "stopped at the caller's request");
+    return false;
+  }
+  return true;
+}
+
+bool Extractor::MayReplace(const std::string& shown) {
+  if (options_.overwriteAll != 0) return true;
+  if (replaceNone_ || options_.askBeforeOverwrite == 0 || callbacks_.overwrite == nullptr) {
+    return false;
+  }
+  switch (callbacks_.overwrite(shown.c_str())) {
+    case UNZIP32_REPLACE_THIS:
+      return true;
+    case UNZIP32_REPLACE_NONE:
+      replaceNone_ = true;
+      return false;
+    default:
+      return false;
+  }
+}
+
+std::unique_ptr<EntryReader> Extractor::OpenData(zip_uint64_t index, const EntryInfo& info,
+                                                 const std::string& shown) {
+  std::string cause;
+  bool wrongPassword = false;
+  if (!info.encrypted) {
+    auto reader = archive_.OpenEntry(index, nullptr, cause, wrongPassword);
+    if (!reader) report_.Problem(UNZIP32_ERR_ENTRY, shown, cause);
+    return reader;
+  }
+  if (zip_encryption_method_supported(info.stat.encryption_method, 0) == 0) {
+    report_.Problem(UNZIP32_ERR_ENTRY, shown, "encryption method not supported");
+    return nullptr;
+  }
+  if (!password_.empty()) {
+    if (auto reader = archive_.OpenEntry(index, password_.c_str(), cause, wrongPassword)) {
+      return reader;
+    }
+    if (!wrongPassword) {
+      report_.Problem(UNZIP32_ERR_ENTRY, shown, cause);
+      return nullptr;
+    }
+  }
+  char answer[UNZIP32_PASSWORD_SIZE] = {};
+  const std::string prompt = "Password for " + shown;
+  const bool given = callbacks_.password != nullptr &&
+                     callbacks_.password(answer, sizeof answer, prompt.c_str(), shown.c_str()) ==
+                         UNZIP32_PASSWORD_GIVEN;
+  answer[sizeof answer - 1] = '\0';
+  if (!given || answer[0] == '\0') {
+    report_.Problem(UNZIP32_ERR_PASSWORD, shown, "no password given, skipped");
+    return nullptr;
+  }
+  auto reader = archive_.OpenEntry(index, answer, cause, wrongPassword);
+  if (!reader) {
+    report_.Problem(wrongPassword ? UNZIP32_ERR_PASSWORD : UNZIP32_ERR_ENTRY, shown,
+                    wrongPassword ? "wrong password, skipped" : cause);
+    return nullptr;
+  }
+  password_ = answer;
+  return reader;
+}
+
+bool Extractor::CopyData(EntryReader& reader, PartFile& part, const EntryInfo& info,
+                         const std::string& shown) {
+  for (;;) {
+    const zip_int64_t read = reader.Read(buffer_.data(), buffer_.size());
+    if (read == 0) return true;
+    if (read < 0) {
+      std::string cause = reader.Error();
+      if (info.encrypted) cause += " (wrong password?)";
+      report_.Problem(UNZIP32_ERR_ENTRY, shown, cause);
+      return false;
+    }
+    std::string cause;
+    if (!part.Write(buffer_.data(), static_cast<std::size_t>(read), cause)) {
+      report_.Problem(UNZIP32_ERR_WRITE, shown, cause);
+      return false;
+    }
+  }
+}
+
+}  // namespace
+
+void ExtractEntries(const Archive& archive, Selection& selection, const UnzipOptions& options,
+                    const UnzipCallbacks& callbacks, TargetTree& target, Report& report) {
+  Extractor extractor(archive, options, callbacks, target, report);
+  ForEachSelected(archive, selection, report, [&](zip_uint64_t index, const EntryInfo& info) {
+    return extractor.Extract(index, info);
+  });
+}
+
+}  // namespace unzip32

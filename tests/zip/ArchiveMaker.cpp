@@ -1,0 +1,68 @@
+#include "tests/zip/ArchiveMaker.h"
+
+#include <sys/stat.h>
+
+#include <stdexcept>
+
+namespace ferolan::testing {
+
+namespace {
+
+void Check(bool ok, zip_t* archive, const std::string& what) {
+  if (!ok) throw std::runtime_error(what + ": " + zip_strerror(archive));
+}
+
+zip_int64_t AddData(zip_t* archive, const ArchiveEntry& entry) {
+  zip_source_t* source = zip_source_buffer(archive, entry.data.data(), entry.data.size(), 0);
+  Check(source != nullptr, archive, entry.name);
+  const zip_int64_t index = zip_file_add(archive, entry.name.c_str(), source, ZIP_FL_ENC_UTF_8);
+  if (index < 0) zip_source_free(source);
+  Check(index >= 0, archive, entry.name);
+  return index;
+}
+
+}  // namespace
+
+void MakeArchive(const std::string& path, const std::vector<ArchiveEntry>& entries,
+                 const std::string& comment) {
+  int error = 0;
+  zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+  if (archive == nullptr) throw std::runtime_error("cannot create " + path);
+  try {
+    for (const ArchiveEntry& entry : entries) {
+      if (entry.kind == ArchiveEntry::Kind::kFolder) {
+        Check(zip_dir_add(archive, entry.name.c_str(), ZIP_FL_ENC_UTF_8) >= 0, archive, entry.name);
+        continue;
+      }
+      const zip_int64_t index = AddData(archive, entry);
+      const auto at = static_cast<zip_uint64_t>(index);
+      if (entry.kind == ArchiveEntry::Kind::kSymbolicLink) {
+        Check(zip_file_set_external_attributes(archive, at, 0, ZIP_OPSYS_UNIX,
+                                               zip_uint32_t{S_IFLNK | 0777} << 16) == 0,
+              archive, entry.name);
+      }
+      if (entry.stored) {
+        Check(zip_set_file_compression(archive, at, ZIP_CM_STORE, 0) == 0, archive, entry.name);
+      }
+      if (entry.encryption != ZIP_EM_NONE) {
+        Check(zip_file_set_encryption(archive, at, entry.encryption, entry.password.c_str()) == 0,
+              archive, entry.name);
+      }
+    }
+    if (!comment.empty()) {
+      Check(zip_set_archive_comment(archive, comment.data(),
+                                    static_cast<zip_uint16_t>(comment.size())) == 0,
+            archive, "comment");
+    }
+  } catch (...) {
+    zip_discard(archive);
+    throw;
+  }
+  if (zip_close(archive) != 0) {
+    const std::string cause = zip_strerror(archive);
+    zip_discard(archive);
+    throw std::runtime_error("cannot write " + path + ": " + cause);
+  }
+}
+
+}  // namespace ferolan::testing

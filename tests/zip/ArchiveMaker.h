@@ -1,0 +1,26 @@
+// Zip archives made for the tests with libzip, including the kinds that an extractor must
+// refuse or survive.
+#pragma once
+
+#include <zip.h>
+
+#include <string>
+#include <vector>
+
+namespace ferolan::testing {
+
+struct ArchiveEntry {
+  enum class Kind { kFile, kFolder, kSymbolicLink };
+
+  std::string name = {};
+  std::string data = {};  // a symbolic link's data is its target
+  Kind kind = Kind::kFile;
+  zip_uint16_t encryption = ZIP_EM_NONE;
+  std::string password = {};
+  bool stored = false;  // kept uncompressed, so that tests can find and damage its bytes
+};
+
+void MakeArchive(const std::string& path, const std::vector<ArchiveEntry>& entries,
+                 const std::string& comment = {});
+
+}  // namespace ferolan::testing

@@ -1,0 +1,2 @@
+/* A library named like the unzip library but without its entry point. */
+int UnrelatedEntry(void) { return 0; }

@@ -1,0 +1,82 @@
+// The callbacks of the unzip library. They run inside the library's call, so nothing may
+// escape them: a step that fails is skipped and the callback gives its usual answer.
+#include <algorithm>
+#include <string>
+
+#include "platform/runtime/UserServices.h"
+#include "zip/LibraryText.h"
+#include "zip/ccZip.h"
+#include "zip/mZipDLLProc.h"
+
+namespace ferolan::mZipDLLProc {
+
+namespace {
+
+constexpr std::size_t kTextLimit = 32801;
+constexpr std::size_t kNameLimit = 256;
+constexpr std::size_t kPasswordLimit = 256;
+
+// Runs one step of a callback; whatever it throws (a failing message box, a failure raised
+// while pending events are processed) is dropped here rather than unwound into the library.
+template <class Step>
+void SkipOnFailure(Step step) noexcept {
+  try {
+    step();
+  } catch (...) {
+  }
+}
+
+}  // namespace
+
+int32_t OnUnzipText(const char* buffer, uint32_t length) {
+  SkipOnFailure([&] {
+    const std::string text = ReadLibraryText(buffer, std::min<std::size_t>(length, kTextLimit));
+    if (m_bComment) {
+      if (m_oArchive) m_oArchive->Comm(text);
+      m_bComment = false;
+    }
+    m_sZipLog += text;
+  });
+  return 0;
+}
+
+int32_t OnUnzipOverwrite(const char* name) {
+  int answer = vbNo;
+  SkipOnFailure([&] {
+    answer = MsgBox("Overwrite " + ReadLibraryText(name, kNameLimit) + "?",
+                    vbYesNoCancel | vbExclamation | vbDefaultButton1,
+                    std::string("UnZip - File Already Exists!"));
+  });
+  switch (answer) {
+    case vbYes:
+      return UNZIP32_REPLACE_THIS;
+    case vbCancel:
+      return UNZIP32_REPLACE_NONE;
+    default:
+      return UNZIP32_KEEP_THIS;
+  }
+}
+
+int32_t OnUnzipPassword(char* buffer, uint32_t size, const char*, const char*) {
+  std::string answer;
+  SkipOnFailure([&] { answer = InputBox("Please Enter The Password!"); });
+  if (answer.empty()) return 1;
+  return WritePassword(buffer, size, answer, kPasswordLimit) ? 0 : 1;
+}
+
+void OnUnzipEntry(uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t,
+                  uint32_t, const char* name, uint32_t, uint32_t, uint32_t) {
+  if (!m_bCollect) {
+    SkipOnFailure(DoEvents);
+    return;
+  }
+  SkipOnFailure([&] {
+    const std::string entry = ReadLibraryText(name, kNameLimit);
+    if (m_oArchive && m_oArchive->Col()) m_oArchive->Col()->Add(entry);
+    m_sZipLog += entry;
+  });
+}
+
+int32_t OnUnzipProgress(const char*, uint32_t) { return 0; }
+
+}  // namespace ferolan::mZipDLLProc
