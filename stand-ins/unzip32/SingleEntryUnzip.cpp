@@ -64,6 +64,7 @@ int32_t Run(int32_t includeCount, const char* const* includeNames, int32_t exclu
     return report.Result();
   }
   if (options.showComment != 0 && !archive->Comment().empty()) report.Text(archive->Comment());
+  if (archive->Count() == 0) report.Warning(options.archivePath, "the archive holds no entry");
 
   if (options.listContents != 0) {
     ListEntries(*archive, selection, callbacks, report);

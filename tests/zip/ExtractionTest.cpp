@@ -205,6 +205,16 @@ TEST_F(ExtractionTest, DamagedArchivesFailWithoutLeavingPartialFiles) {
   }
 }
 
+TEST_F(ExtractionTest, AnArchiveWithoutEntriesIsAWarning) {
+  const std::string archive = dir / "empty.zip";
+  WriteBytes(archive, std::string("PK\x05\x06") + std::string(18, '\0'));
+  EXPECT_EQ(Decompress(archive), UNZIP32_WARNING);
+  EXPECT_NE(zip->GetZipInfo().find("warning: " + archive + ": the archive holds no entry"),
+            std::string::npos)
+      << zip->GetZipInfo();
+  EXPECT_TRUE(Listing(target).empty());
+}
+
 TEST_F(ExtractionTest, AFileInTheWayOfAFolderFailsThatEntryOnly) {
   WriteBytes(target + "/sub", "a file");
   EXPECT_EQ(
