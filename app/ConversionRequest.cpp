@@ -1,0 +1,125 @@
+#include "app/ConversionRequest.h"
+
+#include <filesystem>
+
+#include "app/AuthorCredit.h"
+#include "app/ExportNames.h"
+#include "commondialog/cCommonDialog.h"
+#include "platform/runtime/App.h"
+#include "platform/runtime/FileSystem.h"
+#include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/UserServices.h"
+#include "zip/ccZip.h"
+
+namespace ferolan {
+
+namespace {
+
+constexpr int32_t kOpenFlags = 6148;  // OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY
+
+// The request's error handler: a cancelled dialog ends the request silently, any other error
+// with one message box.
+template <class Steps>
+RequestOutcome WithRequestHandler(Steps&& steps) {
+  try {
+    return steps();
+  } catch (const RuntimeError& error) {
+    if (error.Number() == kErrCancel) return RequestOutcome::kCancelled;
+    MsgBox("Error: " + error.Description(), vbOKOnly);
+    return RequestOutcome::kFailed;
+  }
+}
+
+// Restores the default pointer and gives up the archive object when the extraction step is
+// left by an error, so that the next request starts clean.
+class ExtractionGuard {
+ public:
+  explicit ExtractionGuard(std::shared_ptr<ccZip>& archive) : archive_(archive) {}
+  ~ExtractionGuard() {
+    if (armed_) {
+      SetMousePointer(vbDefault);
+      archive_.reset();
+    }
+  }
+  void Disarm() { armed_ = false; }
+
+ private:
+  std::shared_ptr<ccZip>& archive_;
+  bool armed_ = true;
+};
+
+}  // namespace
+
+ConversionRequest::ConversionRequest(Module1::OutputKindQuery option1Value)
+    : option1Value_(std::move(option1Value)) {}
+
+ConversionRequest::~ConversionRequest() = default;
+
+RequestOutcome ConversionRequest::cmdOpen_Click(cCommonDialog& m_cHookDlg,
+                                                FileNameBox& txtFileName) {
+  return WithRequestHandler([&] {
+    m_cHookDlg.DialogTitle(std::string(kAuthorCredit) + " - Parcourir...");
+    m_cHookDlg.CancelError(true);
+    m_cHookDlg.flags(kOpenFlags);
+    m_cHookDlg.InitDir(App::Path());
+    m_cHookDlg.Filter("Exportation d'une évaluation J'ADE (*.jad)|*.jad");
+    m_cHookDlg.FilterIndex(1);
+    m_cHookDlg.HookDialog(true);
+    m_cHookDlg.ShowOpen();
+    txtFileName.SetText(m_cHookDlg.Filename());
+    ExportPath = txtFileName.Text();
+    return Convert();
+  });
+}
+
+RequestOutcome ConversionRequest::ConvertChosenExport(const std::string& exportPath) {
+  return WithRequestHandler([&] {
+    ExportPath = exportPath;
+    return Convert();
+  });
+}
+
+RequestOutcome ConversionRequest::Convert() {
+  if (!Module1::FileCanBeOpened(ExportPath)) return RequestOutcome::kCannotOpen;
+  const ExportNames names =
+      DeriveExportNames(ExportPath, App::Path(), std::filesystem::path::preferred_separator);
+  OutputPrefix = names.outputPrefix;
+  WorkBase = names.workBase;
+  m_sZipFile = ExportPath;
+  ExtractJad();
+  m_cZip.reset();
+  Module1::ConvertExport(option1Value_);
+  return RequestOutcome::kConverted;
+}
+
+void ConversionRequest::ExtractJad() {
+  // An export that is not a normal file (a hidden one, say) is not extracted.
+  if (!m_cZip && Dir(m_sZipFile).empty()) return;
+  ExtractionGuard guard(m_cZip);
+  if (!m_cZip) {
+    m_cZip = std::make_shared<ccZip>();
+    m_cZip->Init(m_sZipFile);
+  }
+  SetMousePointer(vbHourglass);
+  const long result = m_cZip->Decompress(App::Path(), "");
+  SetMousePointer(vbDefault);
+  guard.Disarm();
+
+  if (result == 1) {
+    MsgBox("Vous n'avez pas précisé de répertoire destination !", vbCritical);
+  } else if (result > 1) {
+    MsgBox("Une erreur s'est produite pendant la décompression", vbCritical);
+    MsgBox(m_cZip->GetZipInfo(), vbOKOnly);
+  }
+}
+
+void DeleteExtractedExport() {
+  if (WorkBase.empty()) return;
+  try {
+    Kill(WorkBase + ".xml");
+  } catch (const RuntimeError&) {
+    // Already gone or in use: the program ends all the same.
+  }
+}
+
+}  // namespace ferolan

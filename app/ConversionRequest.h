@@ -1,0 +1,57 @@
+// One conversion request: from the chosen export to the closing message, with the request's
+// error handler. The window drives it from its browse button; the command-line converter
+// drives it once per export named on its command line.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "engine/Module1.h"
+
+namespace ferolan {
+
+class ccZip;
+class cCommonDialog;
+
+// The window's hidden text box that carries the chosen path.
+class FileNameBox {
+ public:
+  virtual ~FileNameBox() = default;
+  virtual std::string Text() const = 0;
+  virtual void SetText(const std::string& text) = 0;
+};
+
+enum class RequestOutcome {
+  kCancelled,   // the open dialog was cancelled
+  kCannotOpen,  // the chosen export cannot be opened for reading
+  kConverted,   // the conversion ended with its closing message
+  kFailed,      // an error ended the request; its message has been shown
+};
+
+class ConversionRequest {
+ public:
+  // `option1Value` tells the conversion which output kind the window has selected.
+  explicit ConversionRequest(Module1::OutputKindQuery option1Value);
+  ~ConversionRequest();
+
+  // The browse button: lets the user choose an export in the open dialog, puts its path
+  // into `txtFileName`, then converts it.
+  RequestOutcome cmdOpen_Click(cCommonDialog& m_cHookDlg, FileNameBox& txtFileName);
+
+  // Converts the export at `exportPath` as a chosen export is converted.
+  RequestOutcome ConvertChosenExport(const std::string& exportPath);
+
+ private:
+  RequestOutcome Convert();
+  void ExtractJad();
+
+  Module1::OutputKindQuery option1Value_;
+  std::string m_sZipFile;
+  std::shared_ptr<ccZip> m_cZip;
+};
+
+// Deletes the XML extracted by the last request, ignoring every error; before any request it
+// deletes nothing.
+void DeleteExtractedExport();
+
+}  // namespace ferolan

@@ -1,0 +1,66 @@
+// ferolan-convert: converts J'ADE exports from the command line, for batch use and scripts.
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "app/ConsoleServices.h"
+#include "app/ConversionRequest.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage : ferolan-convert [--casimir | --txt] EXPORT.jad...\n"
+    "\n"
+    "Convertit chaque exportation J'ADE (.jad) en deux fichiers de résultats placés à côté\n"
+    "d'elle : un pour le français, un pour les mathématiques.\n"
+    "\n"
+    "  --casimir   fichiers de type 'casimir' pour GPI (1.c01 et 2.c01) ; c'est le choix\n"
+    "              par défaut\n"
+    "  --txt       fichiers texte avec ';' comme séparateur (FR.txt et MATHS.txt)\n"
+    "  --help      affiche cette aide\n"
+    "\n"
+    "Les messages s'affichent sur la sortie standard. Le code de sortie vaut 0 lorsque\n"
+    "chaque exportation a été traitée jusqu'au bout, 1 sinon, 2 pour un appel incorrect.\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool casimir = true;
+  std::vector<std::string> exports;
+  for (int i = 1; i < argc; ++i) {
+    const std::string argument = argv[i];
+    if (argument == "--help" || argument == "-h") {
+      std::cout << kUsage;
+      return 0;
+    }
+    if (argument == "--casimir" || argument == "--txt") {
+      casimir = argument == "--casimir";
+    } else if (argument.starts_with("--")) {
+      std::cerr << "ferolan-convert : option inconnue « " << argument << " »\n\n" << kUsage;
+      return 2;
+    } else {
+      exports.push_back(argument);
+    }
+  }
+  if (exports.empty()) {
+    std::cerr << "ferolan-convert : aucune exportation à convertir\n\n" << kUsage;
+    return 2;
+  }
+
+  ferolan::ConsoleServices console(std::cout);
+  ferolan::ServicesScope services(console);
+  ferolan::ConversionRequest request([casimir] { return casimir; });
+  bool allConverted = true;
+  for (const std::string& path : exports) {
+    std::error_code ec;
+    const std::string fullPath = std::filesystem::absolute(path, ec).string();
+    const ferolan::RequestOutcome outcome = request.ConvertChosenExport(ec ? path : fullPath);
+    if (outcome == ferolan::RequestOutcome::kCannotOpen) {
+      std::cout << "Error: impossible d'ouvrir le fichier " << path << "\n";
+    }
+    allConverted = allConverted && outcome == ferolan::RequestOutcome::kConverted;
+  }
+  ferolan::DeleteExtractedExport();
+  return allConverted ? 0 : 1;
+}

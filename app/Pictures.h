@@ -1,0 +1,17 @@
+// The window's pictures, drawn by the program: the window icon, the picture beside the
+// description and the help button's picture.
+#pragma once
+
+#include <QIcon>
+#include <QPixmap>
+
+namespace ferolan::Pictures {
+
+// A sheet of results turning into two: 32 x 32 for the window icon.
+QIcon WindowIcon();
+// The same drawing in 48 x 48, for the picture box.
+QPixmap ConversionPicture();
+// A question mark in a blue disc, 16 x 16, for the help button.
+QPixmap HelpPicture();
+
+}  // namespace ferolan::Pictures

@@ -1,0 +1,15 @@
+// ferolan: the window that converts a J'ADE export into result files for GPI or a spreadsheet.
+#include <QApplication>
+
+#include "app/frmDeb.h"
+#include "platform/qt/QtServices.h"
+#include "platform/qt/QtWin32Services.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);  // takes Qt's own options only
+  ferolan::qt::QtServices services;
+  ferolan::qt::QtWin32Services windowSystem;
+  ferolan::frmDeb window;
+  window.show();
+  return application.exec();
+}

@@ -1,0 +1,151 @@
+// The conversion request's roads, driven without a window through the scripted dialogs and
+// user-facing services.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/ConversionRequest.h"
+#include "commondialog/cCommonDialog.h"
+#include "engine/Module1.h"
+#include "platform/runtime/App.h"
+#include "platform/scripted/ScriptedServices.h"
+#include "platform/scripted/ScriptedWin32.h"
+#include "tests/app/RequestFixture.h"
+#include "tests/commondialog/DialogScript.h"
+
+namespace ferolan::testing {
+namespace {
+
+using Message = ScriptedServices::Message;
+using namespace std::string_literals;
+
+class ConversionRequestTest : public RequestFixture {
+ protected:
+  RequestOutcome Browse(const std::string& picked) {
+    platform.fileDialogAnswers.push_back(Pick(picked));
+    return request.cmdOpen_Click(dialog, txtFileName);
+  }
+
+  ScriptedServices services;
+  ScriptedWin32 platform;
+  cCommonDialogEvents window;
+  cCommonDialog dialog{window};
+  TextBox txtFileName;
+  bool casimir = false;
+  ConversionRequest request{[this] { return casimir; }};
+};
+
+TEST_F(ConversionRequestTest, AChosenExportIsExtractedAndConvertedBesideItself) {
+  const std::string base = Base();
+  const std::string path = MakeExport(base, SmallExportXml());
+  EXPECT_EQ(Browse(path), RequestOutcome::kConverted);
+
+  ASSERT_EQ(platform.openRequests.size(), 1u);
+  const auto& asked = platform.openRequests[0];
+  EXPECT_EQ(asked.title, "L'équipe Ferolan - Parcourir...");
+  EXPECT_EQ(asked.initialDir, App::Path());
+  EXPECT_EQ(asked.filter, "Exportation d'une évaluation J'ADE (*.jad)\0*.jad\0\0"s);
+  EXPECT_EQ(asked.record.Flags, win32::DWORD{0x1000 | 0x4 | 0x20 | 0x80000});
+
+  EXPECT_EQ(txtFileName.text, path);
+  EXPECT_EQ(ExportPath, path);
+  EXPECT_EQ(OutputPrefix, dir / base);
+  EXPECT_EQ(WorkBase, App::Path() + "/" + base);
+  EXPECT_EQ(ReadBytes(dir / (base + "FR.txt")), kSmallExportFrenchText);
+  EXPECT_TRUE(Exists(WorkFile(base))) << "the extracted XML stays until the program ends";
+  EXPECT_EQ(services.pointers, (std::vector<int>{vbHourglass, vbDefault}));
+  EXPECT_EQ(services.messages, (std::vector<Message>{{"Traitement terminé.", 0, "Ferolan"}}));
+}
+
+TEST_F(ConversionRequestTest, ACancelledDialogEndsSilentlyAndKeepsThePreviousPath) {
+  txtFileName.text = "/exports/avant.jad";
+  ExportPath = "/exports/avant.jad";
+  EXPECT_EQ(request.cmdOpen_Click(dialog, txtFileName), RequestOutcome::kCancelled);
+  EXPECT_EQ(txtFileName.text, "/exports/avant.jad");
+  EXPECT_EQ(ExportPath, "/exports/avant.jad");
+  EXPECT_TRUE(services.messages.empty());
+  EXPECT_TRUE(services.pointers.empty());
+}
+
+TEST_F(ConversionRequestTest, AFileThatCannotBeReadEndsSilently) {
+  const std::string folder = dir / (Base() + ".jad");
+  std::filesystem::create_directory(folder);
+  EXPECT_EQ(Browse(folder), RequestOutcome::kCannotOpen);
+  EXPECT_EQ(ExportPath, folder);
+  EXPECT_TRUE(WorkBase.empty());
+  EXPECT_TRUE(services.messages.empty());
+}
+
+TEST_F(ConversionRequestTest, AnEmptyArchiveWarnsAndTheConversionRunsAllTheSame) {
+  const std::string base = Base();
+  const std::string path = dir / (base + ".jad");
+  WriteBytes(path, std::string("PK\x05\x06") + std::string(18, '\0'));
+  WriteBytes(WorkFile(base), SmallExportXml());  // left by an earlier extraction
+  EXPECT_EQ(request.ConvertChosenExport(path), RequestOutcome::kConverted);
+  std::filesystem::remove(WorkFile(base));
+  EXPECT_EQ(
+      services.messages,
+      (std::vector<Message>{{"Vous n'avez pas précisé de répertoire destination !", 16, "Ferolan"},
+                            {"Traitement terminé.", 0, "Ferolan"}}));
+}
+
+TEST_F(ConversionRequestTest, AFailedExtractionShowsTheLibrarysTextThenTheConversionsError) {
+  const std::string path = dir / (Base() + ".jad");
+  WriteBytes(path, "not an archive at all");
+  EXPECT_EQ(request.ConvertChosenExport(path), RequestOutcome::kFailed);
+  ASSERT_EQ(services.messages.size(), 3u);
+  EXPECT_EQ(services.messages[0],
+            (Message{"Une erreur s'est produite pendant la décompression", 16, "Ferolan"}));
+  EXPECT_NE(services.messages[1].text.find(path), std::string::npos);
+  EXPECT_EQ(services.messages[1].style, 0);
+  EXPECT_EQ(services.messages[2], (Message{"Error: Fichier introuvable", 0, "Ferolan"}));
+}
+
+TEST_F(ConversionRequestTest, AnXmlMemberNotNamedAfterTheExportIsFileNotFound) {
+  const std::string base = Base();
+  const std::string path =
+      MakeExport(base, {{.name = base + "-autre.xml", .data = SmallExportXml()}});
+  EXPECT_EQ(request.ConvertChosenExport(path), RequestOutcome::kFailed);
+  std::filesystem::remove(WorkFile(base + "-autre"));
+  EXPECT_EQ(services.messages,
+            (std::vector<Message>{{"Error: Fichier introuvable", 0, "Ferolan"}}));
+}
+
+TEST_F(ConversionRequestTest, AHiddenExportIsNotExtracted) {
+  const std::string base = "." + Base();
+  const std::string path = MakeExport(base, SmallExportXml());
+  EXPECT_EQ(request.ConvertChosenExport(path), RequestOutcome::kFailed);
+  EXPECT_TRUE(services.pointers.empty());
+  EXPECT_FALSE(Exists(WorkFile(base)));
+  EXPECT_EQ(services.messages,
+            (std::vector<Message>{{"Error: Fichier introuvable", 0, "Ferolan"}}));
+}
+
+TEST_F(ConversionRequestTest, TheOutputKindIsAskedOfTheWindowAtEachRequest) {
+  const std::string base = Base();
+  const std::string path = MakeExport(base, SmallExportXml());
+  casimir = true;
+  EXPECT_EQ(request.ConvertChosenExport(path), RequestOutcome::kConverted);
+  EXPECT_TRUE(Exists(dir / (base + "1.c01")));
+  EXPECT_FALSE(Exists(dir / (base + "FR.txt")));
+  casimir = false;
+  EXPECT_EQ(request.ConvertChosenExport(path), RequestOutcome::kConverted);
+  EXPECT_EQ(ReadBytes(dir / (base + "FR.txt")), kSmallExportFrenchText);
+}
+
+TEST_F(ConversionRequestTest, OnlyTheLastRequestsXmlIsDeletedAtTheEnd) {
+  DeleteExtractedExport();  // before any request: nothing to aim at
+  const std::string first = Base("-1");
+  const std::string second = Base("-2");
+  request.ConvertChosenExport(MakeExport(first, SmallExportXml()));
+  request.ConvertChosenExport(MakeExport(second, SmallExportXml()));
+  ASSERT_TRUE(Exists(WorkFile(first)));
+  ASSERT_TRUE(Exists(WorkFile(second)));
+  DeleteExtractedExport();
+  EXPECT_TRUE(Exists(WorkFile(first)));
+  EXPECT_FALSE(Exists(WorkFile(second)));
+  DeleteExtractedExport();  // already gone: nothing happens
+}
+
+}  // namespace
+}  // namespace ferolan::testing

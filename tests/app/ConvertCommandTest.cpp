@@ -1,0 +1,95 @@
+// ferolan-convert run as a script would run it: its output, its exit status and its files.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <sstream>
+
+#include "app/ConsoleServices.h"
+#include "tests/app/RequestFixture.h"
+
+namespace ferolan::testing {
+namespace {
+
+struct CommandRun {
+  int status;
+  std::string output;
+};
+
+CommandRun Convert(const std::string& arguments) {
+  const std::string command = std::string(FEROLAN_CONVERT) + " " + arguments + " 2>/dev/null";
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (pipe == nullptr) return {-1, {}};
+  std::string output;
+  char buffer[4096];
+  while (const std::size_t got = std::fread(buffer, 1, sizeof buffer, pipe))
+    output.append(buffer, got);
+  const int status = ::pclose(pipe);
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+class ConvertCommandTest : public RequestFixture {};
+
+TEST_F(ConvertCommandTest, ConvertsEachExportAndDeletesTheLastExtractedXml) {
+  const std::string first = Base("-1");
+  const std::string second = Base("-2");
+  const CommandRun run =
+      Convert(MakeExport(first, SmallExportXml()) + " " + MakeExport(second, SmallExportXml()));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.output, "Traitement terminé.\nTraitement terminé.\n");
+  for (const std::string& base : {first, second}) {
+    EXPECT_TRUE(Exists(dir / (base + "1.c01")));  // casimir unless asked otherwise
+    EXPECT_TRUE(Exists(dir / (base + "2.c01")));
+  }
+  EXPECT_TRUE(Exists(WorkFile(first)));
+  EXPECT_FALSE(Exists(WorkFile(second)));
+}
+
+TEST_F(ConvertCommandTest, TextOutputOnRequest) {
+  const std::string base = Base();
+  const CommandRun run = Convert("--txt " + MakeExport(base, SmallExportXml()));
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(ReadBytes(dir / (base + "FR.txt")), kSmallExportFrenchText);
+}
+
+TEST_F(ConvertCommandTest, AnExportThatCannotBeOpenedIsNamedAndFailsTheRun) {
+  const std::string base = Base();
+  const CommandRun run =
+      Convert(dir / "absente.jad" + " --txt " + MakeExport(base, SmallExportXml()));
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.output, "Error: impossible d'ouvrir le fichier " + dir / "absente.jad" +
+                            "\nTraitement terminé.\n");
+  EXPECT_TRUE(Exists(dir / (base + "MATHS.txt")));
+}
+
+TEST_F(ConvertCommandTest, ABrokenExportPrintsEveryMessageOnALineOfItsOwn) {
+  const std::string path = dir / (Base() + ".jad");
+  WriteBytes(path, "pas une archive");
+  const CommandRun run = Convert(path);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.output.rfind("Une erreur s'est produite pendant la décompression\n", 0), 0u)
+      << run.output;
+  EXPECT_NE(run.output.find(path), std::string::npos);
+  EXPECT_TRUE(run.output.ends_with("\nError: Fichier introuvable\n")) << run.output;
+}
+
+TEST_F(ConvertCommandTest, HelpAndWrongCalls) {
+  const CommandRun help = Convert("--help");
+  EXPECT_EQ(help.status, 0);
+  EXPECT_NE(help.output.find("Usage : ferolan-convert [--casimir | --txt] EXPORT.jad"),
+            std::string::npos);
+  EXPECT_EQ(Convert("--rapide x.jad").status, 2);
+  EXPECT_EQ(Convert("").status, 2);
+}
+
+TEST(ConsoleServicesTest, MessagesArePrintedWithTheirLineBreaks) {
+  std::ostringstream out;
+  ConsoleServices console(out);
+  EXPECT_EQ(console.ShowMessage("Ligne 1\rLigne 2", vbOKOnly, "Ferolan"), vbOK);
+  EXPECT_EQ(console.ShowMessage("Remplacer ?", vbYesNoCancel | vbExclamation, "Ferolan"), vbNo);
+  EXPECT_EQ(console.AskText("Mot de passe", "Ferolan", ""), "");
+  EXPECT_EQ(out.str(), "Ligne 1\nLigne 2\nRemplacer ?\n");
+}
+
+}  // namespace
+}  // namespace ferolan::testing

@@ -1,0 +1,54 @@
+#include "tests/app/RequestFixture.h"
+
+#include <filesystem>
+
+#include "engine/Module1.h"
+#include "platform/runtime/App.h"
+
+namespace ferolan::testing {
+
+RequestFixture::RequestFixture() {
+  // Each test starts as the program does, before any request.
+  ExportPath.clear();
+  WorkBase.clear();
+  OutputPrefix.clear();
+}
+
+RequestFixture::~RequestFixture() {
+  std::error_code ec;
+  for (const std::string& base : bases_) {
+    for (const char* ending : {".xml", ".txt"}) std::filesystem::remove(WorkFile(base, ending), ec);
+  }
+}
+
+std::string RequestFixture::Base(const std::string& suffix) const {
+  const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  return std::string(test->test_suite_name()) + "-" + test->name() + suffix;
+}
+
+std::string RequestFixture::MakeExport(const std::string& base, const std::string& xml) {
+  return MakeExport(base, std::vector<ArchiveEntry>{{.name = base + ".xml", .data = xml}});
+}
+
+std::string RequestFixture::MakeExport(const std::string& base,
+                                       const std::vector<ArchiveEntry>& entries) {
+  bases_.push_back(base);
+  const std::string path = dir / (base + ".jad");
+  MakeArchive(path, entries);
+  return path;
+}
+
+std::string RequestFixture::WorkFile(const std::string& base, const std::string& ending) const {
+  return App::Path() + "/" + base + ending;
+}
+
+std::string SmallExportXml() {
+  return "<?xml version=\"1.0\"?>\r\n<JADE_EXPORTATION>\r\n"
+         "  <MELEVE_MID>MARTIN--Paul (1)</MELEVE_MID>\r\n"
+         "  <MPROTOCOLE_MNOM>FRACE2-2005</MPROTOCOLE_MNOM>\r\n  <MCODES>1190</MCODES>\r\n"
+         "  <MELEVE_MID>MARTIN--Paul (1)</MELEVE_MID>\r\n"
+         "  <MPROTOCOLE_MNOM>MATCE2-2005</MPROTOCOLE_MNOM>\r\n  <MCODES>901</MCODES>\r\n"
+         "</JADE_EXPORTATION>\r\n";
+}
+
+}  // namespace ferolan::testing
