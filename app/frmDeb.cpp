@@ -154,9 +154,8 @@ void frmDeb::Form_Load() {
   Label3->setText(
       qt::ToQt("Version " + std::to_string(App::Major) + "." + std::to_string(App::Minor)));
   Label4->setText(qt::ToQt(kAuthorCredit));
-  for (QWidget* control : {static_cast<QWidget*>(Label1), static_cast<QWidget*>(Option1),
-                           static_cast<QWidget*>(Option2), static_cast<QWidget*>(Label3),
-                           static_cast<QWidget*>(Label4)}) {
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{Label1, Option1, Option2, Label3, Label4}) {
     ShrinkToFit(control);
   }
 }

@@ -8,11 +8,13 @@
 #include "platform/runtime/App.h"
 #include "platform/runtime/RuntimeError.h"
 #include "tests/commondialog/DialogScript.h"
+#include "tests/support/ErrorNumber.h"
 
 namespace ferolan {
 namespace {
 
 using namespace std::string_literals;
+using testing::ErrorNumberOf;
 using namespace win32;
 using testing::kJadFilter;
 using testing::Pick;
@@ -262,13 +264,7 @@ TEST_P(ArgumentTest, PresetsLongerThanTheirBuffersFailBeforeAnyDialog) {
   dialog.Filename(std::string(c.filenameLength, 'f'));
   dialog.FileTitle(std::string(c.fileTitleLength, 't'));
   dialog.Filter(std::string(c.filterLength, 'x'));
-  long error = 0;
-  try {
-    dialog.ShowOpen();
-  } catch (const RuntimeError& e) {
-    error = e.Number();
-  }
-  EXPECT_EQ(error, c.error);
+  EXPECT_EQ(ErrorNumberOf([&] { dialog.ShowOpen(); }), c.error);
   EXPECT_EQ(platform.openRequests.size(), c.error == 0 ? 1u : 0u);
   EXPECT_EQ(mDialogHook::GetHookTarget(), nullptr);
   if (c.error != 0) {

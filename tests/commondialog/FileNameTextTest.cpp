@@ -5,11 +5,13 @@
 #include "commondialog/GCommonDialog.h"
 #include "commondialog/cCommonDialog.h"
 #include "platform/runtime/RuntimeError.h"
+#include "tests/support/ErrorNumber.h"
 
 namespace ferolan {
 namespace {
 
 using namespace std::string_literals;
+using testing::ErrorNumberOf;
 
 TEST(FileNameTextTest, FilterEntryGivesDescriptionNulPatternAtAnIndex) {
   const std::string filter = "A (*.a)\0*.a\0B\0*.b;*.c\0\0"s;
@@ -93,12 +95,8 @@ TEST(FileNameTextTest, ANegativeCountIsRefusedInsteadOfIndexingBeforeTheArray) {
   std::string sDir;
   std::vector<std::string> sFiles;
   int32_t iFileCount = -1;
-  try {
-    dialog.ParseMultiFileName(sDir, sFiles, iFileCount);
-    FAIL() << "no error raised";
-  } catch (const RuntimeError& error) {
-    EXPECT_EQ(error.Number(), kErrInvalidArgument);
-  }
+  EXPECT_EQ(ErrorNumberOf([&] { dialog.ParseMultiFileName(sDir, sFiles, iFileCount); }),
+            kErrInvalidArgument);
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "engine/Module1.h"
 #include "platform/runtime/RuntimeError.h"
+#include "tests/support/ErrorNumber.h"
 #include "tests/support/TempDir.h"
 
 namespace ferolan::Module1 {
@@ -42,12 +43,7 @@ TEST(SplitTextTest, CutsAsTheEngineNeeds) {
 
 long SplitError(std::size_t position, bool beforeLast) {
   const std::string text = std::string(position - 1, 'x') + "|" + "tail";
-  try {
-    SplitText(text, "|", beforeLast);
-  } catch (const RuntimeError& error) {
-    return error.Number();
-  }
-  return 0;
+  return ferolan::testing::ErrorNumberOf([&] { SplitText(text, "|", beforeLast); });
 }
 
 TEST(SplitTextTest, PositionsOverflowAtTheSixteenBitBounds) {

@@ -4,6 +4,7 @@
 
 #include "platform/runtime/App.h"
 #include "platform/runtime/RuntimeError.h"
+#include "tests/support/ErrorNumber.h"
 
 namespace ferolan {
 namespace {
@@ -46,11 +47,10 @@ TEST(RuntimeErrorTest, FileErrorsMapToTheRuntimeNumbers) {
       {EISDIR, FileAccess::kWrite, kErrPathFileAccess},
   };
   for (const auto& row : table) {
-    try {
-      RaiseFileError(row.errnoValue, row.access, "/tmp/whatever");
-    } catch (const RuntimeError& error) {
-      EXPECT_EQ(error.Number(), row.expected) << row.errnoValue;
-    }
+    EXPECT_EQ(testing::ErrorNumberOf(
+                  [&] { RaiseFileError(row.errnoValue, row.access, "/tmp/whatever"); }),
+              row.expected)
+        << row.errnoValue;
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/SharedLibrary.h"
+#include "tests/support/ErrorNumber.h"
 
 namespace ferolan {
 namespace {
@@ -28,12 +29,8 @@ TEST(SharedLibraryTest, ALibraryInTheProgramsFolderIsFoundWithItsEntryPoints) {
 
 TEST(SharedLibraryTest, AMissingLibraryIsFileNotFound) {
   EXPECT_EQ(SharedLibrary::TryLoad("no-such-library-here"), nullptr);
-  try {
-    SharedLibrary::Load("no-such-library-here");
-    FAIL() << "no error raised";
-  } catch (const RuntimeError& error) {
-    EXPECT_EQ(error.Number(), kErrFileNotFound);
-  }
+  EXPECT_EQ(testing::ErrorNumberOf([] { SharedLibrary::Load("no-such-library-here"); }),
+            kErrFileNotFound);
 }
 
 }  // namespace
