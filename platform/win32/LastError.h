@@ -1,0 +1,21 @@
+// The calling thread's last system error code, as the platform's functions leave it.
+#pragma once
+
+#include "platform/win32/Types.h"
+
+namespace ferolan::win32 {
+
+inline constexpr DWORD ERROR_SUCCESS = 0;
+inline constexpr DWORD NO_ERROR = 0;
+inline constexpr DWORD ERROR_FILE_NOT_FOUND = 2;
+inline constexpr DWORD ERROR_PATH_NOT_FOUND = 3;
+inline constexpr DWORD ERROR_ACCESS_DENIED = 5;
+inline constexpr DWORD ERROR_INVALID_HANDLE = 6;
+inline constexpr DWORD ERROR_NOT_ENOUGH_MEMORY = 8;
+inline constexpr DWORD ERROR_INVALID_PARAMETER = 87;
+inline constexpr DWORD ERROR_NOT_LOCKED = 158;
+
+DWORD GetLastError();
+void SetLastError(DWORD dwErrCode);
+
+}  // namespace ferolan::win32
