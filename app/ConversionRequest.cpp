@@ -48,6 +48,14 @@ class ExtractionGuard {
   bool armed_ = true;
 };
 
+// An extracted XML of no bytes holds no export; converting it would write empty result files
+// over the earlier ones and call that done.
+bool ExtractedExportIsEmpty() {
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(WorkBase + ".xml", ec);
+  return !ec && size == 0;
+}
+
 }  // namespace
 
 ConversionRequest::ConversionRequest(Module1::OutputKindQuery option1Value)
@@ -86,8 +94,16 @@ RequestOutcome ConversionRequest::Convert() {
   OutputPrefix = names.outputPrefix;
   WorkBase = names.workBase;
   m_sZipFile = ExportPath;
+  // A work file left by an earlier request must not stand in for an export that fails to
+  // extract: without it, the conversion reports the missing file.
+  DeleteExtractedExport();
   ExtractJad();
   m_cZip.reset();
+  if (ExtractedExportIsEmpty()) {
+    MsgBox("L'exportation " + ExportPath + " est vide : aucun fichier de résultats n'a été écrit.",
+           vbCritical);
+    return RequestOutcome::kFailed;
+  }
   Module1::ConvertExport(option1Value_);
   return RequestOutcome::kConverted;
 }

@@ -80,13 +80,13 @@ TEST_F(ConversionRequestTest, AnEmptyArchiveWarnsAndTheConversionRunsAllTheSame)
   const std::string base = Base();
   const std::string path = dir / (base + ".jad");
   WriteBytes(path, std::string("PK\x05\x06") + std::string(18, '\0'));
-  WriteBytes(WorkFile(base), SmallExportXml());  // left by an earlier extraction
-  EXPECT_EQ(request.ConvertChosenExport(path), RequestOutcome::kConverted);
-  std::filesystem::remove(WorkFile(base));
+  WriteBytes(WorkFile(base), SmallExportXml());  // left by an earlier extraction, and ignored
+  EXPECT_EQ(request.ConvertChosenExport(path), RequestOutcome::kFailed);
+  EXPECT_FALSE(Exists(WorkFile(base)));
   EXPECT_EQ(
       services.messages,
       (std::vector<Message>{{"Vous n'avez pas précisé de répertoire destination !", 16, "Ferolan"},
-                            {"Traitement terminé.", 0, "Ferolan"}}));
+                            {"Error: Fichier introuvable", 0, "Ferolan"}}));
 }
 
 TEST_F(ConversionRequestTest, AFailedExtractionShowsTheLibrarysTextThenTheConversionsError) {
@@ -99,6 +99,33 @@ TEST_F(ConversionRequestTest, AFailedExtractionShowsTheLibrarysTextThenTheConver
   EXPECT_NE(services.messages[1].text.find(path), std::string::npos);
   EXPECT_EQ(services.messages[1].style, 0);
   EXPECT_EQ(services.messages[2], (Message{"Error: Fichier introuvable", 0, "Ferolan"}));
+}
+
+TEST_F(ConversionRequestTest, AnEarlierWorkFileDoesNotStandInForAnExportThatFailsToExtract) {
+  const std::string base = Base();
+  const std::string path = MakeExport(base, SmallExportXml());
+  ASSERT_EQ(request.ConvertChosenExport(path), RequestOutcome::kConverted);
+  WriteBytes(dir / (base + "FR.txt"), "earlier");
+  WriteBytes(path, "no longer an archive");
+  services.messages.clear();
+
+  EXPECT_EQ(request.ConvertChosenExport(path), RequestOutcome::kFailed);
+  ASSERT_FALSE(services.messages.empty());
+  EXPECT_EQ(services.messages.back(), (Message{"Error: Fichier introuvable", 0, "Ferolan"}));
+  EXPECT_EQ(ReadBytes(dir / (base + "FR.txt")), "earlier");
+}
+
+TEST_F(ConversionRequestTest, AnEmptyXmlIsRefusedAndTheEarlierResultsKept) {
+  const std::string base = Base();
+  const std::string path = MakeExport(base, "");
+  WriteBytes(dir / (base + "FR.txt"), "earlier");
+  EXPECT_EQ(request.ConvertChosenExport(path), RequestOutcome::kFailed);
+  EXPECT_EQ(services.messages,
+            (std::vector<Message>{
+                {"L'exportation " + path + " est vide : aucun fichier de résultats n'a été écrit.",
+                 16, "Ferolan"}}));
+  EXPECT_EQ(ReadBytes(dir / (base + "FR.txt")), "earlier");
+  EXPECT_FALSE(Exists(dir / (base + "MATHS.txt")));
 }
 
 TEST_F(ConversionRequestTest, AnXmlMemberNotNamedAfterTheExportIsFileNotFound) {
