@@ -10,6 +10,9 @@ namespace unzip32 {
 namespace {
 
 constexpr std::size_t kCopyBufferSize = 1 << 20;
+// No file the program reads is larger: its files are counted in 32-bit signed numbers. An entry
+// declaring more is refused before anything is written, so that no archive fills the disk.
+constexpr zip_uint64_t kLargestEntry = 0x7FFFFFFF;
 
 class Extractor {
  public:
@@ -101,9 +104,19 @@ bool Extractor::ExtractFile(zip_uint64_t index, const EntryInfo& info, const Ent
       break;
   }
 
+  std::string cause;
+  if (info.stat.size > kLargestEntry) {
+    report_.Problem(UNZIP32_ERR_ENTRY, shown,
+                    std::to_string(info.stat.size) + " bytes, more than the " +
+                        std::to_string(kLargestEntry) + " an entry may hold; not extracted");
+    return true;
+  }
+  if (!TargetTree::HasRoomFor(folder, info.stat.size, cause)) {
+    report_.Problem(UNZIP32_ERR_WRITE, shown, cause);
+    return true;
+  }
   const std::unique_ptr<EntryReader> reader = OpenData(index, info, shown);
   if (!reader) return true;
-  std::string cause;
   const std::unique_ptr<PartFile> part = PartFile::Create(folder, cause);
   if (!part) {
     report_.Problem(UNZIP32_ERR_WRITE, shown, cause);
@@ -184,6 +197,7 @@ std::unique_ptr<EntryReader> Extractor::OpenData(zip_uint64_t index, const Entry
 
 bool Extractor::CopyData(EntryReader& reader, PartFile& part, const EntryInfo& info,
                          const std::string& shown) {
+  zip_uint64_t copied = 0;
   for (;;) {
     const zip_int64_t read = reader.Read(buffer_.data(), buffer_.size());
     if (read == 0) return true;
@@ -191,6 +205,14 @@ bool Extractor::CopyData(EntryReader& reader, PartFile& part, const EntryInfo& i
       std::string cause = reader.Error();
       if (info.encrypted) cause += " (wrong password?)";
       report_.Problem(UNZIP32_ERR_ENTRY, shown, cause);
+      return false;
+    }
+    // Data that inflates beyond its declared size is a forgery: stop before it fills the disk.
+    copied += static_cast<zip_uint64_t>(read);
+    if (copied > info.stat.size) {
+      report_.Problem(
+          UNZIP32_ERR_ENTRY, shown,
+          "more data than the " + std::to_string(info.stat.size) + " bytes its entry declares");
       return false;
     }
     std::string cause;

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -68,6 +69,16 @@ TargetTree::Existing TargetTree::Find(int folder, const std::string& name) {
   struct stat info {};
   if (::fstatat(folder, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) != 0) return Existing::kNothing;
   return S_ISDIR(info.st_mode) ? Existing::kFolder : Existing::kFile;
+}
+
+bool TargetTree::HasRoomFor(int folder, std::uint64_t size, std::string& cause) {
+  struct statvfs disk {};
+  if (::fstatvfs(folder, &disk) != 0) return true;  // unknown: the writes will tell
+  const std::uint64_t free = static_cast<std::uint64_t>(disk.f_bavail) * disk.f_frsize;
+  if (size <= free) return true;
+  cause = std::to_string(size) + " bytes needed, " + std::to_string(free) +
+          " free on the disk; not extracted";
+  return false;
 }
 
 int TargetTree::Folder(const std::vector<std::string>& parts, std::size_t count, Outcome& outcome,

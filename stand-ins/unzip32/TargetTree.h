@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <utility>
@@ -48,6 +49,9 @@ class TargetTree {
              std::string& cause);
 
   static Existing Find(int folder, const std::string& name);
+
+  // False, with the cause, when the disk of `folder` has fewer than `size` bytes free for us.
+  static bool HasRoomFor(int folder, std::uint64_t size, std::string& cause);
 
  private:
   explicit TargetTree(Fd root) : root_(std::move(root)) {}
