@@ -1,0 +1,333 @@
+// Hostile exports given to ferolan-convert and to the conversion request. Each must end with a
+// clear message and a failing status, crash nothing, write nothing outside the export's folder
+// and the program's folder, and leave the earlier result files as they were.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <zip.h>
+
+#include <array>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <set>
+
+#include "app/ConversionRequest.h"
+#include "platform/runtime/App.h"
+#include "platform/scripted/ScriptedServices.h"
+#include "tests/hostile/TmpfsMount.h"
+#include "tests/hostile/ZipBomb.h"
+#include "tests/support/TempDir.h"
+#include "tests/zip/ArchiveMaker.h"
+
+namespace ferolan::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::uint64_t kGiB = 1024 * kMiB;
+constexpr const char* kEarlierResult = "résultats précédents\r\n";
+
+struct CommandRun {
+  bool exited = false;  // false when a signal ended it
+  int status = -1;
+  std::string output;  // standard output and error together
+};
+
+CommandRun RunConvert(const std::string& exportPath) {
+  std::array<int, 2> pipeEnds{};
+  if (::pipe(pipeEnds.data()) != 0) return {};
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::dup2(pipeEnds[1], 1);
+    ::dup2(pipeEnds[1], 2);
+    ::close(pipeEnds[0]);
+    ::close(pipeEnds[1]);
+    ::execl(FEROLAN_CONVERT, FEROLAN_CONVERT, exportPath.c_str(), static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  ::close(pipeEnds[1]);
+  CommandRun run;
+  char buffer[4096];
+  for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;) {
+    run.output.append(buffer, static_cast<std::size_t>(got));
+  }
+  ::close(pipeEnds[0]);
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  run.exited = WIFEXITED(status);
+  run.status = run.exited ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+std::string Record(int pupil, const char* protocol) {
+  return "  <MELEVE>\r\n    <MELEVE_MID>ELEVE" + std::to_string(pupil) + "--Prenom (" +
+         std::to_string(pupil) + ")</MELEVE_MID>\r\n    <MPROTOCOLE_MNOM>" + protocol +
+         "</MPROTOCOLE_MNOM>\r\n    <MCODES>1190921</MCODES>\r\n  </MELEVE>\r\n";
+}
+
+// An export of `pupils` pupils in both protocols, and between its halves `filler` bytes of
+// other elements, written to `path`.
+void WriteExportXml(const std::string& path, int pupils, std::uint64_t filler = 0) {
+  std::ofstream out(path, std::ios::binary);
+  out << "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<JADE_EXPORTATION>\r\n";
+  const auto half = [&](int from, int to) {
+    for (int pupil = from; pupil < to; ++pupil) {
+      out << Record(pupil, "FRACE2-2005") << Record(pupil, "MATCE2-2005");
+    }
+  };
+  half(1, pupils / 2 + 1);
+  const std::string item =
+      "  <MITEM><MITEM_LIBELLE>Lire une consigne simple</MITEM_LIBELLE>"
+      "<MITEM_SCORE>2</MITEM_SCORE></MITEM>\r\n";
+  for (std::uint64_t written = 0; written < filler; written += item.size()) out << item;
+  half(pupils / 2 + 1, pupils + 1);
+  out << "</JADE_EXPORTATION>\r\n";
+}
+
+std::string ExportXml(int pupils) {
+  TempDir scratch;
+  WriteExportXml(scratch / "export.xml", pupils);
+  return ReadBytes(scratch / "export.xml");
+}
+
+// An archive holding the file at `source` as `name`, stored, without reading it into memory.
+void MakeStoredArchive(const std::string& path, const std::string& name,
+                       const std::string& source) {
+  int error = 0;
+  zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+  ASSERT_NE(archive, nullptr);
+  zip_source_t* data = zip_source_file(archive, source.c_str(), 0, -1);
+  ASSERT_NE(data, nullptr);
+  const zip_int64_t index = zip_file_add(archive, name.c_str(), data, ZIP_FL_ENC_UTF_8);
+  ASSERT_GE(index, 0);
+  zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0);
+  ASSERT_EQ(zip_close(archive), 0);
+}
+
+std::set<std::string> NamesIn(const std::string& folder) {
+  std::set<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.insert(entry.path().filename());
+  return names;
+}
+
+// One export's folder with the results of an earlier conversion in it.
+class ExportFolder {
+ public:
+  ExportFolder(std::string folder, std::string base)
+      : folder_(std::move(folder)), base_(std::move(base)) {}
+  ~ExportFolder() {
+    std::error_code ec;
+    for (const char* ending : {".xml", ".txt"}) fs::remove(App::Path() + "/" + base_ + ending, ec);
+  }
+
+  std::string Jad() const { return folder_ + "/" + base_ + ".jad"; }
+  std::string Result(const char* ending) const { return folder_ + "/" + base_ + ending; }
+
+  void PlaceEarlierResults() {
+    for (const char* ending : kResults) {
+      if (!fs::is_directory(Result(ending))) WriteBytes(Result(ending), kEarlierResult);
+    }
+    names_ = NamesIn(folder_);
+  }
+
+  // Nothing added, removed or changed in the folder, nor the work file left in the program's.
+  void ExpectUntouched() const {
+    EXPECT_EQ(NamesIn(folder_), names_);
+    for (const char* ending : kResults) {
+      if (fs::is_regular_file(Result(ending))) {
+        EXPECT_EQ(ReadBytes(Result(ending)), kEarlierResult) << ending;
+      }
+    }
+    EXPECT_FALSE(Exists(App::Path() + "/" + base_ + ".xml"));
+  }
+
+  static constexpr std::array<const char*, 2> kResults = {"1.c01", "2.c01"};
+
+ private:
+  std::string folder_;
+  std::string base_;
+  std::set<std::string> names_;
+};
+
+std::string AllMessages(const ScriptedServices& services) {
+  std::string text;
+  for (const auto& message : services.messages) text += message.text + "\n";
+  return text;
+}
+
+// The command on the export, then the request in this process: both must fail, say `said`,
+// and leave the folder as it was.
+void ExpectRefused(ExportFolder& folder, const std::string& said) {
+  const CommandRun run = RunConvert(folder.Jad());
+  EXPECT_TRUE(run.exited) << "ended by a signal:\n" << run.output;
+  EXPECT_EQ(run.status, 1) << run.output;
+  EXPECT_NE(run.output.find(said), std::string::npos) << run.output;
+  folder.ExpectUntouched();
+
+  ScriptedServices services;
+  ConversionRequest request{[] { return true; }};
+  EXPECT_NE(request.ConvertChosenExport(folder.Jad()), RequestOutcome::kConverted);
+  EXPECT_NE(AllMessages(services).find(said), std::string::npos) << AllMessages(services);
+  DeleteExtractedExport();
+  folder.ExpectUntouched();
+}
+
+struct HostileCase {
+  std::string name;
+  std::function<void(const std::string& jad, const std::string& base)> make;
+  std::string said;  // part of what the user is told
+  // Where the export's entry aims, outside the export's folder and the program's folder.
+  std::function<std::vector<std::string>(const std::string& base)> aimedAt = {};
+};
+
+class HostileInputTest : public ::testing::TestWithParam<HostileCase> {
+ protected:
+  TempDir dir;
+};
+
+TEST_P(HostileInputTest, EndsWithAClearMessageAndDamagesNothing) {
+  const HostileCase& hostile = GetParam();
+  const std::string base = "hostile-" + hostile.name;
+  ExportFolder folder(dir.Path().string(), base);
+  hostile.make(folder.Jad(), base);
+  folder.PlaceEarlierResults();
+  ExpectRefused(folder, hostile.said);
+  if (hostile.aimedAt) {
+    for (const std::string& path : hostile.aimedAt(base)) EXPECT_FALSE(Exists(path)) << path;
+  }
+}
+
+void MakeXmlEntry(const std::string& jad, const std::string& entryName, const std::string& xml) {
+  MakeArchive(jad, {{.name = entryName, .data = xml}});
+}
+
+std::vector<HostileCase> HostileCases() {
+  const std::string decompression = "Une erreur s'est produite pendant la décompression";
+  const std::string refusedName = "not extracted";
+  const auto outsideProgramFolder = [](const std::string& base) {
+    return std::vector<std::string>{App::Path() + "/../" + base + ".xml", "/tmp/" + base + ".xml",
+                                    App::Path() + "/..\\" + base + ".xml"};
+  };
+  std::vector<HostileCase> cases = {
+      {"NotAZip", [](auto& jad, auto&) { WriteBytes(jad, "Ceci n'est pas une archive.\r\n"); },
+       "Not a zip archive"},
+      {"Empty", [](auto& jad, auto&) { WriteBytes(jad, ""); }, "empty file"},
+      {"DeclaresGigabytes",
+       [](auto& jad, auto& base) { MakeZipBomb(jad, base + ".xml", 3 * kGiB, kMiB); },
+       "more than the 2147483647 an entry may hold"},
+      {"InflatesToGigabytes",
+       [](auto& jad, auto& base) { MakeZipBomb(jad, base + ".xml", 3 * kGiB, 3 * kGiB); },
+       "more than the 2147483647 an entry may hold"},
+      {"InflatesFarBeyondItsDeclaredSize",
+       [](auto& jad, auto& base) { MakeZipBomb(jad, base + ".xml", kMiB, 3 * kGiB); },
+       "more data than the 1048576 bytes its entry declares"},
+      {"DotDotName",
+       [](auto& jad, auto& base) { MakeXmlEntry(jad, "../" + base + ".xml", ExportXml(2)); },
+       refusedName, outsideProgramFolder},
+      {"AbsoluteName",
+       [](auto& jad, auto& base) { MakeXmlEntry(jad, "/tmp/" + base + ".xml", ExportXml(2)); },
+       refusedName, outsideProgramFolder},
+      {"BackslashName",
+       [](auto& jad, auto& base) { MakeXmlEntry(jad, "..\\" + base + ".xml", ExportXml(2)); },
+       refusedName, outsideProgramFolder},
+      {"DriveLetterName",
+       [](auto& jad, auto& base) { MakeXmlEntry(jad, "C:\\" + base + ".xml", ExportXml(2)); },
+       refusedName},
+      {"VeryLongName",
+       [](auto& jad, auto&) { MakeXmlEntry(jad, std::string(300, 'n') + ".xml", ExportXml(2)); },
+       "File name too long"},
+      {"EncryptedWithoutItsPassword",
+       [](auto& jad, auto& base) {
+         MakeArchive(jad, {{.name = base + ".xml",
+                            .data = ExportXml(2),
+                            .encryption = ZIP_EM_AES_256,
+                            .password = "secret"}});
+       },
+       "no password given"},
+      {"EmptyXml", [](auto& jad, auto& base) { MakeXmlEntry(jad, base + ".xml", ""); }, "est vide"},
+  };
+  for (int tenth = 1; tenth <= 9; ++tenth) {
+    cases.push_back({"TruncatedAtTenth" + std::to_string(tenth),
+                     [tenth](auto& jad, auto& base) {
+                       MakeXmlEntry(jad, base + ".xml", ExportXml(200));
+                       const std::string whole = ReadBytes(jad);
+                       WriteBytes(jad, whole.substr(0, whole.size() * tenth / 10));
+                     },
+                     decompression});
+  }
+  return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Exports, HostileInputTest, ::testing::ValuesIn(HostileCases()),
+                         [](const auto& info) { return info.param.name; });
+
+// The folders the results go to: taken by a folder, read-only, full.
+class HostileOutputTest : public ::testing::Test {
+ protected:
+  std::string MountedFolder(std::size_t bytes) {
+    const std::string folder = dir / "mounted";
+    fs::create_directory(folder);
+    mount_ = std::make_unique<TmpfsMount>(folder, bytes);
+    return folder;
+  }
+  bool Mounted() const { return mount_ && mount_->Mounted(); }
+
+  TempDir dir;
+  std::unique_ptr<TmpfsMount> mount_;
+};
+
+TEST_F(HostileOutputTest, AResultNameTakenByAFolder) {
+  ExportFolder folder(dir.Path().string(), "hostile-ResultNameTaken");
+  MakeXmlEntry(folder.Jad(), "hostile-ResultNameTaken.xml", ExportXml(4));
+  fs::create_directory(folder.Result("1.c01"));
+  folder.PlaceEarlierResults();  // beside the folder, the earlier maths results
+  ExpectRefused(folder, "Error: ");
+  EXPECT_TRUE(fs::is_directory(folder.Result("1.c01")));
+  EXPECT_TRUE(fs::is_empty(folder.Result("1.c01")));
+}
+
+TEST_F(HostileOutputTest, AnOutputFolderThatCannotBeWritten) {
+  const std::string mounted = MountedFolder(1 << 20);
+  if (!Mounted()) GTEST_SKIP() << "skipped: this machine lets the tests mount no tmpfs";
+  ExportFolder folder(mounted, "hostile-ReadOnly");
+  MakeXmlEntry(folder.Jad(), "hostile-ReadOnly.xml", ExportXml(4));
+  folder.PlaceEarlierResults();
+  ASSERT_TRUE(mount_->MakeReadOnly());
+  ExpectRefused(folder, "Error: ");
+}
+
+TEST_F(HostileOutputTest, AFullOutputFolder) {
+  const std::string mounted = MountedFolder(1 << 20);
+  if (!Mounted()) GTEST_SKIP() << "skipped: this machine lets the tests mount no tmpfs";
+  ExportFolder folder(mounted, "hostile-Full");
+  MakeXmlEntry(folder.Jad(), "hostile-Full.xml", ExportXml(4000));
+  folder.PlaceEarlierResults();
+  ASSERT_TRUE(mount_->Fill(16 * 1024));
+  folder.PlaceEarlierResults();  // the filler is part of what must stay
+  ExpectRefused(folder, "Error: Disque plein");
+}
+
+// Not hostile in itself, but large: the export streams through extraction and conversion.
+TEST(LargeExportTest, AGigabyteOfFillerIsConverted) {
+  TempDir dir;
+  const std::string base = "hostile-GigabyteOfFiller";
+  ExportFolder folder(dir.Path().string(), base);
+  const std::string xml = dir / "source.xml";
+  WriteExportXml(xml, 10, kGiB);
+  MakeStoredArchive(folder.Jad(), base + ".xml", xml);
+  fs::remove(xml);
+
+  const CommandRun run = RunConvert(folder.Jad());
+  EXPECT_TRUE(run.exited);
+  EXPECT_EQ(run.status, 0) << run.output;
+  EXPECT_EQ(run.output, "Traitement terminé.\n");
+  for (const char* ending : ExportFolder::kResults) {
+    const std::string results = ReadBytes(folder.Result(ending));
+    EXPECT_EQ(std::count(results.begin(), results.end(), '\n'), 10) << ending;
+  }
+  EXPECT_FALSE(Exists(App::Path() + "/" + base + ".xml"));
+}
+
+}  // namespace
+}  // namespace ferolan::testing
