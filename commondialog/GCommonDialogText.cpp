@@ -7,6 +7,7 @@ namespace ferolan {
 using namespace win32;
 
 std::string GCommonDialog::FilterEntry(const std::string& sFilter, int32_t lIndex) {
+  if (lIndex < 1) return {};  // names no entry; counting down from it could overflow
   std::size_t position = 0;
   while (position < sFilter.size()) {
     const std::size_t first = sFilter.find('\0', position);

@@ -2,6 +2,8 @@
 // splitting of a multi-select result.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "commondialog/GCommonDialog.h"
 #include "commondialog/cCommonDialog.h"
 #include "platform/runtime/RuntimeError.h"
@@ -25,6 +27,7 @@ TEST(FileNameTextTest, FilterEntryGivesDescriptionNulPatternAtAnIndex) {
       {filter, 3, ""},
       {filter, 0, ""},
       {filter, -1, ""},
+      {filter, INT32_MIN, ""},  // counting down from it would overflow
       {"", 1, ""},
       {"A\0*.a"s, 1, ""},  // no NUL closes the pattern
   };
