@@ -11,6 +11,7 @@
 #include <fstream>
 #include <functional>
 #include <set>
+#include <sstream>
 
 #include "app/ConversionRequest.h"
 #include "platform/runtime/App.h"
@@ -66,10 +67,9 @@ std::string Record(int pupil, const char* protocol) {
          "</MPROTOCOLE_MNOM>\r\n    <MCODES>1190921</MCODES>\r\n  </MELEVE>\r\n";
 }
 
-// An export of `pupils` pupils in both protocols, and between its halves `filler` bytes of
-// other elements, written to `path`.
-void WriteExportXml(const std::string& path, int pupils, std::uint64_t filler = 0) {
-  std::ofstream out(path, std::ios::binary);
+// An export of `pupils` pupils in both protocols, with `filler` bytes of other elements
+// between its halves.
+void WriteExportXml(std::ostream& out, int pupils, std::uint64_t filler = 0) {
   out << "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<JADE_EXPORTATION>\r\n";
   const auto half = [&](int from, int to) {
     for (int pupil = from; pupil < to; ++pupil) {
@@ -86,9 +86,9 @@ void WriteExportXml(const std::string& path, int pupils, std::uint64_t filler = 
 }
 
 std::string ExportXml(int pupils) {
-  TempDir scratch;
-  WriteExportXml(scratch / "export.xml", pupils);
-  return ReadBytes(scratch / "export.xml");
+  std::ostringstream out;
+  WriteExportXml(out, pupils);
+  return out.str();
 }
 
 // An archive holding the file at `source` as `name`, stored, without reading it into memory.
@@ -314,7 +314,10 @@ TEST(LargeExportTest, AGigabyteOfFillerIsConverted) {
   const std::string base = "hostile-GigabyteOfFiller";
   ExportFolder folder(dir.Path().string(), base);
   const std::string xml = dir / "source.xml";
-  WriteExportXml(xml, 10, kGiB);
+  {
+    std::ofstream out(xml, std::ios::binary);
+    WriteExportXml(out, 10, kGiB);
+  }
   MakeStoredArchive(folder.Jad(), base + ".xml", xml);
   fs::remove(xml);
 
