@@ -1,5 +1,5 @@
 // Writes the seed corpora of the fuzz targets into FOLDER/<target>/: exports of the shapes the
-// conversion meets, the intermediate files pass 1 makes of them, archives of every kind the
+// conversion meets and the intermediate files pass 1 makes of them, archives of every kind the
 // unzip library reads, and file-dialog texts.
 //   fuzz_seeds FOLDER
 #include <cstdint>
@@ -47,7 +47,11 @@ std::vector<std::string> Exports() {
           tail,
       head + many + tail,
       head + "  <MELEVE_MID>SANS-FIN--Paul (1",  // cut in a value
-      head + Pupil("LIGNE\r\nCOUP\xC9" "E--Paul (5)", "FRACE2-2005", "12\r\n90") + tail,
+      head +
+          Pupil("LIGNE\r\nCOUP\xC9"
+                "E--Paul (5)",
+                "FRACE2-2005", "12\r\n90") +
+          tail,
   };
 }
 
@@ -55,17 +59,15 @@ void WriteSeed(const fs::path& folder, int number, const std::string& bytes) {
   testing::WriteBytes((folder / ("seed-" + std::to_string(number))).string(), bytes);
 }
 
+// Each export for pass 1, and the intermediate file pass 1 makes of it for pass 2 alone.
 void WriteConversionSeeds(const fs::path& root) {
   const fs::path conversion = root / "conversion";
-  const fs::path resultWriter = root / "result-writer";
   fs::create_directories(conversion);
-  fs::create_directories(resultWriter);
   const testing::TempDir scratch;
   int number = 0;
   for (const std::string& xml : Exports()) {
     for (const char kind : {'\0', '\1'}) {
-      ++number;
-      WriteSeed(conversion, number, kind + xml);
+      WriteSeed(conversion, ++number, kind + xml);
       testing::WriteBytes(scratch / "export.xml", xml);
       const Module1::OutputKindQuery option1Value = [kind] { return kind != 0; };
       try {
@@ -73,7 +75,8 @@ void WriteConversionSeeds(const fs::path& root) {
       } catch (const RuntimeError&) {
         // A cut export leaves the lines written before the cut: a seed all the same.
       }
-      WriteSeed(resultWriter, number, kind + testing::ReadBytes(scratch / "work.txt"));
+      WriteSeed(conversion, ++number,
+                static_cast<char>(kind | 2) + testing::ReadBytes(scratch / "work.txt"));
     }
   }
 }

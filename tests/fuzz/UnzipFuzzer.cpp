@@ -4,8 +4,11 @@
 #include <cstdint>
 #include <cstring>
 
+#include <filesystem>
+#include <string>
 #include "stand-ins/unzip32/unzip32.h"
-#include "tests/fuzz/Scratch.h"
+
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -31,9 +34,12 @@ void Entry(uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t,
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const ferolan::fuzzing::Scratch scratch;
-  const std::string archive = scratch.Write("input.jad", data, size);
-  const std::string target = scratch.EmptyFolder("target");
+  static const ferolan::testing::TempDir scratch;
+  const std::string archive = scratch / "input.jad";
+  ferolan::testing::WriteBytes(archive, std::string(reinterpret_cast<const char*>(data), size));
+  const std::string target = scratch / "target";
+  std::filesystem::remove_all(target);
+  std::filesystem::create_directory(target);
   const UnzipCallbacks callbacks{Print, nullptr, nullptr, Password, Entry, nullptr, {}};
 
   UnzipOptions listing{};
