@@ -181,6 +181,8 @@ struct HostileCase {
   std::function<std::vector<std::string>(const std::string& base)> aimedAt = {};
 };
 
+void PrintTo(const HostileCase& hostile, std::ostream* out) { *out << hostile.name; }
+
 class HostileInputTest : public ::testing::TestWithParam<HostileCase> {
  protected:
   TempDir dir;
