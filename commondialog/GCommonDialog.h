@@ -3,11 +3,14 @@
 // into the same settings; and the dispatch of a hooked dialog's messages to the event sink.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <string>
 
 #include "commondialog/DialogEventSink.h"
+#include "commondialog/StdFont.h"
 #include "platform/win32/Types.h"
 
 namespace ferolan {
@@ -47,6 +50,23 @@ class GCommonDialog {
   // The name part of a path; empty when the path names no file.
   std::string VBGetFileTitle(const std::string& sFIle) const;
 
+  // The colour dialog, started at `Color`, with the custom colours. True when a colour was
+  // chosen, which is then in `Color`; otherwise `Color` is -1.
+  bool VBChooseColor(int32_t& Color, bool AnyColor, bool FullOpen, bool DisableFullOpen,
+                     int32_t Owner, bool Hook, DialogEventSink* EventSink);
+  // The 16 colours of the colour dialog's custom boxes, kept from one dialog to the next; at
+  // first the system colours 0 to 15. An index outside 0 … 15 reads -1 and writes nothing.
+  int32_t CustomColor(int16_t i);
+  void CustomColor(int16_t i, int32_t iValue);
+  // The font dialog, started at CurFont. `flags` gets the bits the worker adds in any case
+  // (CF_SCREENFONTS without printer fonts, CF_EFFECTS with a colour, CF_LIMITSIZE with a size
+  // range, CF_INITTOLOGFONTSTRUCT) and loses the hook, template and apply bits. When a font
+  // was chosen: true, and the returned flags, the chosen colour and the font written back. A
+  // PrinterDC of -1 means no device, and becomes 0; any other adds CF_PRINTERFONTS.
+  bool VBChooseFont(StdFont& CurFont, int32_t& PrinterDC, int32_t Owner, int32_t& Color,
+                    int32_t MinSize, int32_t MaxSize, int32_t& flags, bool Hook,
+                    DialogEventSink* EventSink);
+
   // The last platform dialog function's return value and extended error; 0 when a worker starts.
   int32_t APIReturn() const { return m_lApiReturn; }
   int32_t ExtendedError() const { return m_lExtendedError; }
@@ -75,11 +95,17 @@ class GCommonDialog {
                          win32::LPARAM lParam);
   // Raises again the error that the event sink raised during the last dialog, if any.
   void RaiseHookError();
+  // Calls a platform dialog function with the hook installed when asked, into APIReturn; the
+  // extended error when it neither chose nor was cancelled; then the sink's error, if any.
+  void RunDialog(bool Hook, DialogEventSink* EventSink, const std::function<win32::BOOL()>& dialog);
+  void InitCustomColors();
 
   int32_t m_lApiReturn = 0;
   int32_t m_lExtendedError = 0;
   DialogEventSink* m_oEventSink = nullptr;
   std::exception_ptr m_oHookError;
+  std::array<win32::DWORD, 16> m_lCustomColors{};
+  bool m_bCustomColorsSet = false;
 };
 
 }  // namespace ferolan

@@ -2,7 +2,6 @@
 
 #include "commondialog/FlagBits.h"
 #include "commondialog/GCommonDialog.h"
-#include "commondialog/HookInstallation.h"
 #include "commondialog/mDialogHook.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/win32/CommonDialogs.h"
@@ -132,11 +131,8 @@ bool GCommonDialog::FileDialog(const FileDialogKind& kind, std::string& Filename
     ofn.lpTemplateName = MAKEINTRESOURCEA(TemplateName);
   }
 
-  {
-    const HookInstallation installation(*this, Hook, EventSink);
-    m_lApiReturn = kind.save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn);
-  }
-  RaiseHookError();
+  RunDialog(Hook, EventSink,
+            [&] { return kind.save ? GetSaveFileNameA(&ofn) : GetOpenFileNameA(&ofn); });
 
   if (m_lApiReturn == 1) {
     if (!kind.save && HasFlag(ofn.Flags, OFN_ALLOWMULTISELECT)) {
@@ -151,8 +147,6 @@ bool GCommonDialog::FileDialog(const FileDialogKind& kind, std::string& Filename
     if (ReadOnly != nullptr && HasFlag(ofn.Flags, OFN_READONLY)) *ReadOnly = true;
     return true;
   }
-  // A zero return is a cancel, whatever the platform may have to say about it.
-  if (m_lApiReturn != 0) m_lExtendedError = static_cast<int32_t>(CommDlgExtendedError());
   Filename.clear();
   FileTitle.clear();
   flags = 0;

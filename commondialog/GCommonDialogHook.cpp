@@ -1,6 +1,7 @@
 #include <utility>
 
 #include "commondialog/GCommonDialog.h"
+#include "commondialog/HookInstallation.h"
 #include "platform/win32/CommonDialogs.h"
 #include "platform/win32/Kernel.h"
 #include "platform/win32/WindowFunctions.h"
@@ -59,6 +60,19 @@ int32_t GCommonDialog::DispatchToSink(HWND hDlg, UINT msg, WPARAM wParam, LPARAM
     default:
       return 0;
   }
+}
+
+void GCommonDialog::RunDialog(bool Hook, DialogEventSink* EventSink,
+                              const std::function<BOOL()>& dialog) {
+  {
+    const HookInstallation installation(*this, Hook, EventSink);
+    m_lApiReturn = dialog();
+  }
+  // A zero return is a cancel, whatever the platform may have to say about it.
+  if (m_lApiReturn != 0 && m_lApiReturn != 1) {
+    m_lExtendedError = static_cast<int32_t>(CommDlgExtendedError());
+  }
+  RaiseHookError();
 }
 
 void GCommonDialog::RaiseHookError() {

@@ -1,5 +1,6 @@
 // The common-dialog object the program sees: its properties, the open and save dialogs, the
-// events its hook raises to the owner, and the placing of a live dialog window.
+// colour and font dialogs, the events its hook raises to the owner, and the placing of a live
+// dialog window.
 #pragma once
 
 #include <cstdint>
@@ -9,6 +10,7 @@
 
 #include "commondialog/DialogEventSink.h"
 #include "commondialog/DialogOwner.h"
+#include "commondialog/StdFont.h"
 
 namespace ferolan {
 
@@ -93,6 +95,33 @@ class cCommonDialog : public DialogEventSink {
   void ParseMultiFileName(std::string& sDir, std::vector<std::string>& sFiles,
                           int32_t& iFileCount) const;
 
+  // The colour dialog, started at Color (a system-colour value as the colour it stands for),
+  // with AnyColor, FullOpen and DisableFullOpen from flags; the chosen colour goes to Color.
+  void ShowColor();
+  // The colour of a custom box of the colour dialogs, index 0 to 15; -1 for others.
+  int32_t CustomColor(int16_t i);
+  void CustomColor(int16_t i, int32_t iValue);
+
+  // The font dialog, started at Font (created if there is none) and FontColor, with sizes
+  // from Min to Max when either is set; the choice goes to Font, FontColor and flags.
+  void ShowFont();
+  // The font the font dialog starts at and writes: none until first used.
+  std::shared_ptr<StdFont> Font() const { return m_oFont; }
+  void Font(std::shared_ptr<StdFont> value) { m_oFont = std::move(value); }
+  // Read and write the Font object, creating one when there is none; sizes in whole points.
+  std::string FontName();
+  void FontName(std::string value);
+  int32_t FontSize();
+  void FontSize(int32_t value);
+  bool FontBold();
+  void FontBold(bool value);
+  bool FontItalic();
+  void FontItalic(bool value);
+  bool FontUnderline();
+  void FontUnderline(bool value);
+  bool FontStrikethru();
+  void FontStrikethru(bool value);
+
   // Loads a library into hInstance (0 when it cannot be loaded); frees it, keeping hInstance.
   void cdLoadLibrary(const std::string& DllName);
   void cdFreeLibrary();
@@ -119,6 +148,7 @@ class cCommonDialog : public DialogEventSink {
   // The window a geometry method works on: the parent of hDlg after a file dialog.
   int32_t DialogWindow(int32_t hDlg) const;
   void CentreOn(int32_t hDlg, const WindowHandleOwner* oCentreTo);
+  const std::shared_ptr<StdFont>& FontObject();
 
   cCommonDialogEvents* m_oOwner;
   std::unique_ptr<GCommonDialog> m_cDlg;
@@ -150,6 +180,7 @@ class cCommonDialog : public DialogEventSink {
   std::string m_sHelpContext;
   std::string m_sHelpFile;
   std::string m_sHelpKey;
+  std::shared_ptr<StdFont> m_oFont;
 };
 
 }  // namespace ferolan

@@ -5,8 +5,12 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "platform/qt/ColorDialog.h"
 #include "platform/qt/FileDialog.h"
+#include "platform/qt/FontDialog.h"
+#include "platform/qt/SystemColors.h"
 #include "platform/qt/WindowTable.h"
+#include "platform/win32/DeviceCaps.h"
 
 namespace ferolan::qt {
 
@@ -104,6 +108,37 @@ int QtWin32Services::GetSystemMetrics(int nIndex) {
       return screen->geometry().width();
     case SM_CYSCREEN:
       return screen->geometry().height();
+    default:
+      return 0;
+  }
+}
+
+BOOL QtWin32Services::ChooseColorA(CHOOSECOLORA* lpcc) {
+  if (lpcc == nullptr) {
+    extendedError_ = CDERR_INITIALIZATION;
+    return 0;
+  }
+  return ShowColorDialog(*lpcc, extendedError_);
+}
+
+BOOL QtWin32Services::ChooseFontA(CHOOSEFONTA* lpcf) {
+  if (lpcf == nullptr) {
+    extendedError_ = CDERR_INITIALIZATION;
+    return 0;
+  }
+  return ShowFontDialog(*lpcf, extendedError_);
+}
+
+DWORD QtWin32Services::GetSysColor(int nIndex) { return SystemColor(nIndex); }
+
+int QtWin32Services::GetDeviceCaps(HDC hdc, int index) {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (hdc != kScreenDC || screen == nullptr) return 0;
+  switch (index) {
+    case LOGPIXELSX:
+      return qRound(screen->logicalDotsPerInchX());
+    case LOGPIXELSY:
+      return qRound(screen->logicalDotsPerInchY());
     default:
       return 0;
   }

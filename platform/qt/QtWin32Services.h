@@ -25,6 +25,12 @@ class QtWin32Services : public win32::Win32Services {
   win32::BOOL SystemParametersInfoA(win32::UINT uiAction, win32::UINT uiParam,
                                     win32::LPVOID pvParam, win32::UINT fWinIni) override;
   int GetSystemMetrics(int nIndex) override;
+  // A non-native QColorDialog and QFontDialog; the system colours from the application's
+  // palette; the primary screen's logical dots per inch.
+  win32::BOOL ChooseColorA(win32::CHOOSECOLORA* lpcc) override;
+  win32::BOOL ChooseFontA(win32::CHOOSEFONTA* lpcf) override;
+  win32::DWORD GetSysColor(int nIndex) override;
+  int GetDeviceCaps(win32::HDC hdc, int index) override;
 
  private:
   win32::BOOL FileDialog(win32::OPENFILENAMEA* lpofn, bool save);

@@ -1,6 +1,10 @@
 #include "platform/scripted/ScriptedWin32.h"
 
+#include <algorithm>
 #include <cstring>
+
+#include "platform/win32/DeviceCaps.h"
+#include "platform/win32/SystemColors.h"
 
 namespace ferolan {
 
@@ -24,6 +28,15 @@ std::string BufferOf(LPCSTR buffer, DWORD size) {
   return buffer == nullptr ? std::string() : std::string(buffer, size);
 }
 
+// The next answer of a script, given the live record; a cancel once the script is used up.
+template <class Record>
+BOOL Answer(std::deque<std::function<BOOL(Record&)>>& answers, Record& record) {
+  if (answers.empty()) return 0;
+  const auto answer = std::move(answers.front());
+  answers.pop_front();
+  return answer(record);
+}
+
 }  // namespace
 
 ScriptedWin32::ScriptedWin32() : scope_(*this) {}
@@ -33,10 +46,7 @@ BOOL ScriptedWin32::FileDialog(OPENFILENAMEA* lpofn, std::vector<FileNameRequest
       {*lpofn, FilterOf(lpofn->lpstrFilter), BufferOf(lpofn->lpstrFile, lpofn->nMaxFile),
        BufferOf(lpofn->lpstrFileTitle, lpofn->nMaxFileTitle), TextOf(lpofn->lpstrInitialDir),
        TextOf(lpofn->lpstrTitle), TextOf(lpofn->lpstrDefExt)});
-  if (fileDialogAnswers.empty()) return 0;
-  const FileDialogAnswer answer = std::move(fileDialogAnswers.front());
-  fileDialogAnswers.pop_front();
-  return answer(*lpofn);
+  return Answer(fileDialogAnswers, *lpofn);
 }
 
 BOOL ScriptedWin32::GetOpenFileNameA(OPENFILENAMEA* lpofn) {
@@ -99,6 +109,32 @@ int ScriptedWin32::GetSystemMetrics(int nIndex) {
     default:
       return 0;
   }
+}
+
+BOOL ScriptedWin32::ChooseColorA(CHOOSECOLORA* lpcc) {
+  ColorRequest request{*lpcc, {}};
+  if (lpcc->lpCustColors != nullptr) {
+    std::copy_n(lpcc->lpCustColors, request.customColors.size(), request.customColors.begin());
+  }
+  colorRequests.push_back(request);
+  return Answer(colorDialogAnswers, *lpcc);
+}
+
+BOOL ScriptedWin32::ChooseFontA(CHOOSEFONTA* lpcf) {
+  fontRequests.push_back({*lpcf, lpcf->lpLogFont == nullptr ? LOGFONTA{} : *lpcf->lpLogFont});
+  return Answer(fontDialogAnswers, *lpcf);
+}
+
+COLORREF ScriptedWin32::SystemColor(int nIndex) {
+  if (nIndex < 0 || nIndex > COLOR_MENUBAR) return 0;
+  const auto k = static_cast<COLORREF>(nIndex);
+  return k | (2 * k) << 8 | (3 * k) << 16;
+}
+
+DWORD ScriptedWin32::GetSysColor(int nIndex) { return SystemColor(nIndex); }
+
+int ScriptedWin32::GetDeviceCaps(HDC hdc, int index) {
+  return hdc == kScreenDC && (index == LOGPIXELSX || index == LOGPIXELSY) ? screenDpi : 0;
 }
 
 }  // namespace ferolan

@@ -2,6 +2,7 @@
 // is copied out; windows are rectangles that the calls read and move, and every move is kept.
 #pragma once
 
+#include <array>
 #include <deque>
 #include <functional>
 #include <map>
@@ -38,6 +39,18 @@ class ScriptedWin32 : public win32::Win32Services {
     bool operator==(const Move&) const = default;
   };
   using FileDialogAnswer = std::function<win32::BOOL(win32::OPENFILENAMEA&)>;
+  // A colour dialog's record as it arrived, with the custom colours it pointed to.
+  struct ColorRequest {
+    win32::CHOOSECOLORA record;
+    std::array<win32::COLORREF, win32::kCustomColorCount> customColors;
+  };
+  // A font dialog's record as it arrived, with the LOGFONTA it pointed to.
+  struct FontRequest {
+    win32::CHOOSEFONTA record;
+    win32::LOGFONTA logFont;
+  };
+  using ColorDialogAnswer = std::function<win32::BOOL(win32::CHOOSECOLORA&)>;
+  using FontDialogAnswer = std::function<win32::BOOL(win32::CHOOSEFONTA&)>;
 
   // Installs itself for the process while it lives.
   ScriptedWin32();
@@ -53,6 +66,14 @@ class ScriptedWin32 : public win32::Win32Services {
   win32::BOOL SystemParametersInfoA(win32::UINT uiAction, win32::UINT uiParam,
                                     win32::LPVOID pvParam, win32::UINT fWinIni) override;
   int GetSystemMetrics(int nIndex) override;
+  win32::BOOL ChooseColorA(win32::CHOOSECOLORA* lpcc) override;
+  win32::BOOL ChooseFontA(win32::CHOOSEFONTA* lpcf) override;
+  win32::DWORD GetSysColor(int nIndex) override;
+  // LOGPIXELSX and LOGPIXELSY of the screen: screenDpi.
+  int GetDeviceCaps(win32::HDC hdc, int index) override;
+
+  // System colour k (0 to 30) is RGB(k, 2k, 3k), that is 0x00(3k)(2k)(k); others are 0.
+  static win32::COLORREF SystemColor(int nIndex);
 
   // The coming file dialogs, in order: each gets the live record, may fill it and call its
   // hook as the platform's dialog would, and returns the dialog's result. Once the script is
@@ -68,6 +89,13 @@ class ScriptedWin32 : public win32::Win32Services {
   int screenHeight = 1024;
   std::vector<Move> moves;
   std::map<win32::HWND, win32::LONG> messageResults;  // DWL_MSGRESULT by window
+
+  // The coming colour and font dialogs, scripted as the file dialogs are.
+  std::deque<ColorDialogAnswer> colorDialogAnswers;
+  std::deque<FontDialogAnswer> fontDialogAnswers;
+  std::vector<ColorRequest> colorRequests;
+  std::vector<FontRequest> fontRequests;
+  int screenDpi = 96;  // 15 twips per pixel
 
  private:
   win32::BOOL FileDialog(win32::OPENFILENAMEA* lpofn, std::vector<FileNameRequest>& requests);

@@ -1,5 +1,8 @@
 #include "platform/win32/Win32Services.h"
 
+#include "platform/win32/DeviceCaps.h"
+#include "platform/win32/SystemColors.h"
+
 namespace ferolan::win32 {
 
 namespace {
@@ -31,5 +34,13 @@ BOOL SystemParametersInfoA(UINT uiAction, UINT uiParam, LPVOID pvParam, UINT fWi
 }
 
 int GetSystemMetrics(int nIndex) { return Installed().GetSystemMetrics(nIndex); }
+
+BOOL ChooseColorA(CHOOSECOLORA* lpcc) { return Installed().ChooseColorA(lpcc); }
+
+BOOL ChooseFontA(CHOOSEFONTA* lpcf) { return Installed().ChooseFontA(lpcf); }
+
+DWORD GetSysColor(int nIndex) { return Installed().GetSysColor(nIndex); }
+
+int GetDeviceCaps(HDC hdc, int index) { return Installed().GetDeviceCaps(hdc, index); }
 
 }  // namespace ferolan::win32

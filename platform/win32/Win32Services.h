@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/runtime/Installation.h"
+#include "platform/win32/ChooseDialogs.h"
 #include "platform/win32/CommonDialogs.h"
 #include "platform/win32/WindowFunctions.h"
 
@@ -23,6 +24,12 @@ class Win32Services {
                             UINT uFlags) = 0;
   virtual BOOL SystemParametersInfoA(UINT uiAction, UINT uiParam, LPVOID pvParam, UINT fWinIni) = 0;
   virtual int GetSystemMetrics(int nIndex) = 0;
+
+  // The colour and font dialogs, the system colours and the screen's resolution.
+  virtual BOOL ChooseColorA(CHOOSECOLORA* lpcc) = 0;
+  virtual BOOL ChooseFontA(CHOOSEFONTA* lpcf) = 0;
+  virtual DWORD GetSysColor(int nIndex) = 0;
+  virtual int GetDeviceCaps(HDC hdc, int index) = 0;
 };
 
 // Installs window functions for the process while the scope lives, and restores the previous.

@@ -30,11 +30,8 @@ ScriptedWin32::FileDialogAnswer Fill(const std::string& bytes) {
   };
 }
 
-ScriptedWin32::FileDialogAnswer SendToHook(UINT msg, WPARAM wParam, LPARAM lParam, BOOL result) {
-  return [=](OPENFILENAMEA& ofn) {
-    ofn.lpfnHook(kHookWindow, msg, wParam, lParam);
-    return result;
-  };
+HookMessage SendToHook(UINT msg, WPARAM wParam, LPARAM lParam, BOOL result) {
+  return {msg, wParam, lParam, result};
 }
 
 OFNOTIFYA Notification(UINT code) {

@@ -24,9 +24,20 @@ inline const std::string kJadFilter = "Exportation d'une évaluation J'ADE (*.ja
 ScriptedWin32::FileDialogAnswer Pick(const std::string& path);
 // Puts `bytes` at the start of the file buffer and answers 1.
 ScriptedWin32::FileDialogAnswer Fill(const std::string& bytes);
-// Sends one message to the record's hook with kHookWindow and answers `result`.
-ScriptedWin32::FileDialogAnswer SendToHook(win32::UINT msg, win32::WPARAM wParam,
-                                           win32::LPARAM lParam, win32::BOOL result = 0);
+// Sends one message to the hook of any dialog's record with kHookWindow and answers `result`.
+struct HookMessage {
+  template <class Record>
+  win32::BOOL operator()(Record& record) const {
+    record.lpfnHook(kHookWindow, msg, wParam, lParam);
+    return result;
+  }
+  win32::UINT msg;
+  win32::WPARAM wParam;
+  win32::LPARAM lParam;
+  win32::BOOL result;
+};
+HookMessage SendToHook(win32::UINT msg, win32::WPARAM wParam, win32::LPARAM lParam,
+                       win32::BOOL result = 0);
 // A WM_NOTIFY record for a file-dialog notification code.
 win32::OFNOTIFYA Notification(win32::UINT code);
 

@@ -1,0 +1,16 @@
+#include "commondialog/StdFont.h"
+
+#include "platform/win32/ChooseDialogs.h"
+
+namespace ferolan {
+
+using namespace win32;
+
+// The face the window system's font configuration gives for its sans-serif family.
+StdFont::StdFont() : m_sName("Sans Serif"), m_dSize(8), m_lWeight(FW_NORMAL) {}
+
+bool StdFont::Bold() const { return m_lWeight >= FW_SEMIBOLD; }
+
+void StdFont::Bold(bool value) { m_lWeight = value ? FW_BOLD : FW_NORMAL; }
+
+}  // namespace ferolan

@@ -1,0 +1,15 @@
+// The colour list of the font dialog's effects: the sixteen standard colours by their French
+// names, and a colour given outside them as one more entry.
+#pragma once
+
+class QComboBox;
+
+#include "platform/win32/ChooseDialogs.h"
+
+namespace ferolan::qt {
+
+// Fills the list and selects `color`.
+void FillFontColors(QComboBox& box, win32::COLORREF color);
+win32::COLORREF ChosenFontColor(const QComboBox& box);
+
+}  // namespace ferolan::qt

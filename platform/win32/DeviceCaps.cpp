@@ -1,0 +1,12 @@
+#include "platform/win32/DeviceCaps.h"
+
+namespace ferolan::win32 {
+
+double TwipsPerPixelY() {
+  constexpr double kTwipsPerInch = 1440;
+  constexpr int kUsualDpi = 96;  // for a screen that tells nothing
+  const int dpi = GetDeviceCaps(kScreenDC, LOGPIXELSY);
+  return kTwipsPerInch / (dpi > 0 ? dpi : kUsualDpi);
+}
+
+}  // namespace ferolan::win32

@@ -1,0 +1,105 @@
+// The platform's colour dialog over a real QColorDialog, offscreen, reached through ShowColor:
+// the colour and the custom boxes in and out, the hook, and the system colours it starts with.
+#include <gtest/gtest.h>
+
+#include <QColorDialog>
+#include <QGuiApplication>
+#include <QPalette>
+#include <QWidget>
+#include <cstdlib>
+
+#include "commondialog/cCommonDialog.h"
+#include "platform/qt/QtWin32Services.h"
+#include "platform/qt/WindowTable.h"
+#include "platform/win32/SystemColors.h"
+#include "tests/platform/qt/QtTestSupport.h"
+#include "tests/support/ErrorNumber.h"
+
+namespace ferolan {
+namespace {
+
+using namespace win32;
+using testing::ErrorNumberOf;
+using testing::WhenShowing;
+
+// A window that centres every hooked dialog over itself.
+class Owner : public QWidget, public cCommonDialogEvents, public WindowHandleOwner {
+ public:
+  Owner() : dialog(*this) {
+    setGeometry(60, 40, 900, 700);
+    show();
+  }
+  int32_t hwnd() const override { return qt::HandleOf(const_cast<Owner*>(this)); }
+  void InitDialog(int32_t hDlg) override {
+    initDialogs.push_back(hDlg);
+    dialog.CentreDialog(hDlg, *this);
+  }
+  void DialogClose() override { ++closes; }
+
+  cCommonDialog dialog;
+  std::vector<int32_t> initDialogs;
+  int closes = 0;
+};
+
+TEST(ColorDialogTest, APickedColourComesBackInColorAndTheCustomBoxesStay) {
+  qt::QtWin32Services platform;
+  Owner owner;
+  owner.dialog.Color(0x00203040);
+  owner.dialog.HookDialog(true);
+  QColor shown;
+  HWND shownDialog = 0;
+  QPoint centreOffset;
+  int frameMargin = 0;
+  WhenShowing<QColorDialog>([&](QColorDialog& dialog) {
+    shown = dialog.currentColor();
+    shownDialog = qt::HandleOf(&dialog);
+    centreOffset = dialog.frameGeometry().center() - owner.frameGeometry().center();
+    frameMargin = (dialog.frameGeometry().width() - dialog.width() + 1) / 2;
+    QColorDialog::setCustomColor(2, QColor(1, 2, 3));
+    dialog.setCurrentColor(QColor(0x11, 0x22, 0x33));
+    dialog.accept();
+  });
+  owner.dialog.ShowColor();
+
+  EXPECT_EQ(shown, QColor(0x40, 0x30, 0x20));
+  EXPECT_EQ(owner.dialog.Color(), 0x00332211);
+  EXPECT_EQ(owner.dialog.CustomColor(2), 0x00030201);
+  // The hook's window is the dialog itself, which the handler centred.
+  ASSERT_EQ(owner.initDialogs.size(), 1u);
+  EXPECT_EQ(owner.initDialogs[0], shownDialog);
+  // The frame is only known once the dialog shows, after the handler centred it.
+  EXPECT_LE(std::abs(centreOffset.x()), frameMargin + 1);
+  EXPECT_LE(std::abs(centreOffset.y()), frameMargin + 1);
+  EXPECT_EQ(owner.closes, 1);
+}
+
+TEST(ColorDialogTest, PreventFullOpenHidesWhereColoursAreMadeAndACancelRaises) {
+  qt::QtWin32Services platform;
+  cCommonDialog dialog;
+  dialog.flags(static_cast<int32_t>(CC_PREVENTFULLOPEN));
+  dialog.CancelError(true);
+  dialog.Color(0x00445566);
+  bool pickerShown = true;
+  WhenShowing<QColorDialog>([&](QColorDialog& shown) {
+    for (QWidget* child : shown.findChildren<QWidget*>()) {
+      if (child->inherits("QColorPicker")) pickerShown = child->isVisible();
+    }
+    shown.reject();
+  });
+  EXPECT_EQ(ErrorNumberOf([&] { dialog.ShowColor(); }), kErrCancel);
+  EXPECT_FALSE(pickerShown);
+  EXPECT_EQ(dialog.Color(), 0x00445566);
+}
+
+TEST(ColorDialogTest, SystemColoursComeFromTheApplicationsPalette) {
+  qt::QtWin32Services platform;
+  const QColor base = QGuiApplication::palette().color(QPalette::Active, QPalette::Base);
+  const COLORREF expected = static_cast<COLORREF>(base.red()) |
+                            static_cast<COLORREF>(base.green()) << 8 |
+                            static_cast<COLORREF>(base.blue()) << 16;
+  EXPECT_EQ(GetSysColor(COLOR_WINDOW), expected);
+  for (const int none : {-1, 25, 31}) EXPECT_EQ(GetSysColor(none), 0u) << none;
+}
+
+}  // namespace
+}  // namespace ferolan
