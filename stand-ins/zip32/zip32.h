@@ -62,7 +62,8 @@ typedef struct ZipOptions {
                              listed folder as a folder entry only */
   int32_t reserved4;      /* [120] must be 0 */
   char level;             /* [124] '0' stores the files uncompressed, '1' (fastest) to '9'
-                             (smallest) deflate them; any other byte: the default level */
+                             (smallest) deflate them; any other byte deflates at the
+                             default level, which is '9' */
   char reserved5[3];      /* [125] not read */
 } ZipOptions;
 
