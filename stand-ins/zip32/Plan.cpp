@@ -33,12 +33,18 @@ void Plan::Add(const std::string& listed) {
   struct stat info {};
   if (::stat(listed.c_str(), &info) != 0) {
     report_.Problem(ZIP32_ERR_MISSING, listed, unzip32::ErrorText(errno));
-  } else if (S_ISDIR(info.st_mode)) {
-    AddFolder(listed, info);
-  } else if (S_ISREG(info.st_mode)) {
-    AddFile(listed, info);
   } else {
-    report_.Warning(listed, "not a file or a folder, left out");
+    AddFound(listed, info);
+  }
+}
+
+void Plan::AddFound(const std::string& path, const struct stat& info) {
+  if (S_ISDIR(info.st_mode)) {
+    AddFolder(path, info);
+  } else if (S_ISREG(info.st_mode)) {
+    AddFile(path, info);
+  } else {
+    report_.Warning(path, "not a file or a folder, left out");
   }
 }
 
@@ -105,12 +111,8 @@ void Plan::AddChild(const std::string& path) {
   } else if (S_ISDIR(info.st_mode) && S_ISLNK(link.st_mode)) {
     // Followed, it could lead out of the folder or back into it for ever.
     report_.Warning(path, "symbolic link to a folder, not followed");
-  } else if (S_ISDIR(info.st_mode)) {
-    AddFolder(path, info);
-  } else if (S_ISREG(info.st_mode)) {
-    AddFile(path, info);
   } else {
-    report_.Warning(path, "not a file or a folder, left out");
+    AddFound(path, info);
   }
 }
 

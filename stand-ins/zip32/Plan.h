@@ -42,6 +42,8 @@ class Plan {
     std::string path;
   };
 
+  // A file or a folder, as `info` (followed through links) says.
+  void AddFound(const std::string& path, const struct stat& info);
   void AddFile(const std::string& path, const struct stat& info);
   void AddFolder(const std::string& path, const struct stat& info);
   void AddContents(const std::string& folder);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "stand-ins/unzip32/NameList.h"
 #include "stand-ins/zip32/ArchiveWriter.h"
 #include "stand-ins/zip32/Plan.h"
 #include "stand-ins/zip32/Registration.h"
@@ -33,15 +34,6 @@ bool Supported(const Registration& registered) {
   return !registered.dateLimit && !registered.rootFolder && !registered.tempFolder &&
          AllZero(options.reserved1) && AllZero(options.reserved2) && AllZero(options.reserved3) &&
          options.reserved4 == 0;
-}
-
-bool ReadNames(int32_t count, const char* const* names, std::vector<std::string>& out) {
-  if (count < 0 || count > ZIP32_NAME_LIST_SIZE || (count > 0 && names == nullptr)) return false;
-  for (int32_t i = 0; i < count; ++i) {
-    if (names[i] == nullptr) return false;
-    out.emplace_back(names[i]);
-  }
-  return true;
 }
 
 // The password for this call; empty when the callback gives none.
@@ -98,7 +90,8 @@ int32_t Run(int32_t count, const char* archivePath, const char* const* names) {
   const Registration& registered = Registered();
   unzip32::Report report(registered.callbacks.print, 0);
   std::vector<std::string> listed;
-  if (!Supported(registered) || archivePath == nullptr || !ReadNames(count, names, listed)) {
+  if (!Supported(registered) || archivePath == nullptr ||
+      !unzip32::ReadNames(count, names, ZIP32_NAME_LIST_SIZE, listed)) {
     report.Problem(ZIP32_ERR_ARGUMENTS, "", "unsupported option, or invalid name list or path");
     return report.Result();
   }
