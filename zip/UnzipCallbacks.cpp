@@ -1,10 +1,11 @@
-// The callbacks of the unzip library. They run inside the library's call, so nothing may
-// escape them: a step that fails is skipped and the callback gives its usual answer.
+// The callbacks of the unzip library, with the bounds of what they read and write.
 #include <algorithm>
 #include <string>
 
 #include "platform/runtime/UserServices.h"
 #include "zip/LibraryText.h"
+#include "zip/PasswordPrompt.h"
+#include "zip/SkipOnFailure.h"
 #include "zip/ccZip.h"
 #include "zip/mZipDLLProc.h"
 
@@ -15,16 +16,6 @@ namespace {
 constexpr std::size_t kTextLimit = 32801;
 constexpr std::size_t kNameLimit = 256;
 constexpr std::size_t kPasswordLimit = 256;
-
-// Runs one step of a callback; whatever it throws (a failing message box, a failure raised
-// while pending events are processed) is dropped here rather than unwound into the library.
-template <class Step>
-void SkipOnFailure(Step step) noexcept {
-  try {
-    step();
-  } catch (...) {
-  }
-}
 
 }  // namespace
 
@@ -58,10 +49,7 @@ int32_t OnUnzipOverwrite(const char* name) {
 }
 
 int32_t OnUnzipPassword(char* buffer, uint32_t size, const char*, const char*) {
-  std::string answer;
-  SkipOnFailure([&] { answer = InputBox("Please Enter The Password!"); });
-  if (answer.empty()) return 1;
-  return WritePassword(buffer, size, answer, kPasswordLimit) ? 0 : 1;
+  return AskPassword(buffer, size, kPasswordLimit);
 }
 
 void OnUnzipEntry(uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t,

@@ -1,5 +1,7 @@
 #include "zip/ccZip.h"
 
+#include <string>
+
 #include "platform/runtime/FileSystem.h"
 
 namespace ferolan {
@@ -43,6 +45,27 @@ std::string ccZip::GetFile(int32_t lIndex) const {
 int32_t ccZip::Decompress(const std::string& sTargetRoot, const std::string& iName) {
   if (sTargetRoot.empty()) return 1;
   return RunUnzipPass(kExtraction, iName, sTargetRoot);
+}
+
+int32_t ccZip::AddFile(const std::string& sPath, bool bRecurse, bool bJunkDir) {
+  using namespace mZipDLLProc;
+  zipOptions.dateLimit = nullptr;
+  zipOptions.recurse = bRecurse ? 1 : 0;
+  // The first character of the level in decimal: '1' for 10, '-' for any negative level.
+  zipOptions.level = std::to_string(level_).front();
+  zipOptions.junkFolders = bJunkDir ? 1 : 0;
+  // Once on, it stays on: with an empty Comm the comment callback keeps the archive's comment.
+  if (!comment_.empty()) zipOptions.comment = 1;
+  zipOptions.addToExisting = 1;
+  zipFileCount = 1;
+  zipArchivePath = name_;
+  zipFileList[0] = sPath;
+  zipFileList[1] = std::string();
+  m_bCollect = true;
+  BindArchive(shared_from_this());
+  const int32_t result = CallZipLibrary();
+  m_bCollect = false;
+  return result;
 }
 
 void ccZip::ReleaseEntryList() {

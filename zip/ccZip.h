@@ -41,6 +41,10 @@ class ccZip : public std::enable_shared_from_this<ccZip> {
   // `sTargetRoot`, replacing existing files, and returns the library's result; 1 without
   // doing anything when `sTargetRoot` is empty. Raises the library's loading errors.
   int32_t Decompress(const std::string& sTargetRoot, const std::string& iName);
+  // Adds the file or folder at `sPath` to the archive, creating it when missing, with Level and,
+  // once a Comm has been given, the comment; the names the library reports join Col (once
+  // each) and the log. Returns the library's result, 0 when the library cannot be called.
+  int32_t AddFile(const std::string& sPath, bool bRecurse, bool bJunkDir);
   // The text that the library printed during the last unzip pass.
   std::string GetZipInfo() const { return mZipDLLProc::m_sZipLog; }
 

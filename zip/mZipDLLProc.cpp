@@ -1,9 +1,9 @@
 #include "zip/mZipDLLProc.h"
 
 #include <utility>
-#include <vector>
 
 #include "platform/runtime/SharedLibrary.h"
+#include "zip/LibraryNameList.h"
 #include "zip/ccZip.h"
 
 namespace ferolan::mZipDLLProc {
@@ -20,6 +20,11 @@ int32_t includeCount = 0;
 NameList includeList;
 int32_t excludeCount = 0;
 NameList excludeList;
+
+ZipOptions zipOptions{};
+int16_t zipFileCount = 0;
+std::string zipArchivePath;
+NameList zipFileList;
 
 namespace {
 
@@ -48,22 +53,6 @@ UnzipOptions ToOptions(const UnzipSettings& settings) {
                       nullptr,
                       nullptr};
 }
-
-// A copy of a name list as the library reads it. The callbacks may let the user interface run,
-// and nothing it does to the process-wide lists meanwhile can reach the library's pointers.
-class LibraryNameList {
- public:
-  explicit LibraryNameList(const NameList& names) : copies_(names.begin(), names.end()) {
-    for (std::size_t i = 0; i < copies_.size(); ++i) {
-      pointers_[i] = copies_[i] ? copies_[i]->c_str() : nullptr;
-    }
-  }
-  const char* const* Pointers() const { return pointers_.data(); }
-
- private:
-  std::vector<std::optional<std::string>> copies_;
-  std::array<const char*, UNZIP32_NAME_LIST_SIZE> pointers_{};
-};
 
 }  // namespace
 

@@ -1,5 +1,5 @@
-// The binding between the archive objects and the unzip library: the process-wide state that
-// every ccZip shares, the one library call, and the callbacks the library reports through.
+// The binding between the archive objects and the zip libraries: the process-wide state that
+// every ccZip shares, the library calls, and the callbacks the libraries report through.
 #pragma once
 
 #include <array>
@@ -9,6 +9,7 @@
 #include <string>
 
 #include "stand-ins/unzip32/unzip32.h"
+#include "stand-ins/zip32/zip32.h"
 
 namespace ferolan {
 
@@ -36,8 +37,9 @@ struct UnzipSettings {
   int16_t restoreSecurity = 0;
 };
 
-// Names handed to the library; a position never set stays null, unlike an empty name.
+// Names handed to a library; a position never set stays null, unlike an empty name.
 using NameList = std::array<std::optional<std::string>, UNZIP32_NAME_LIST_SIZE>;
+static_assert(int{UNZIP32_NAME_LIST_SIZE} == int{ZIP32_NAME_LIST_SIZE});
 
 // Text the library printed and the names it reported; emptied by each unzip pass of ccZip.
 extern std::string m_sZipLog;
@@ -72,6 +74,25 @@ int32_t OnUnzipPassword(char* buffer, uint32_t size, const char* prompt, const c
 void OnUnzipEntry(uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t,
                   uint32_t, const char* name, uint32_t, uint32_t, uint32_t);
 int32_t OnUnzipProgress(const char* name, uint32_t size);
+
+// What the next CallZipLibrary hands to the zip library. The program leaves the text fields of
+// the options null.
+extern ZipOptions zipOptions;
+extern int16_t zipFileCount;
+extern std::string zipArchivePath;
+extern NameList zipFileList;
+
+// Calls the zip library's ZpInit, ZpSetOptions and ZpArchive with the state above, each call
+// skipped when it cannot be made: the library is loaded by name at the first call, and a
+// missing library or entry point raises nothing. Returns the result of the last call made, 0
+// when none could be.
+int32_t CallZipLibrary();
+
+// The zip library's callbacks; they never let a failure reach the library either.
+int32_t OnZipText(const char* buffer, uint32_t length);
+int32_t OnZipComment(char* buffer);
+int32_t OnZipPassword(char* buffer, uint32_t size, const char* prompt, const char* name);
+int32_t OnZipEntry(const char* name, uint32_t size);
 
 }  // namespace mZipDLLProc
 }  // namespace ferolan

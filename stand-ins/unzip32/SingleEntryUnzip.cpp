@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "stand-ins/unzip32/NameList.h"
 #include "stand-ins/unzip32/Passes.h"
 
 namespace unzip32 {
@@ -26,16 +27,6 @@ constexpr Setting kUnsupported[] = {
     {&UnzipOptions::restoreSecurity, "restore security information"},
 };
 
-// The names of a list, or false when the list does not hold `count` names.
-bool ReadNames(int32_t count, const char* const* names, std::vector<std::string>& out) {
-  if (count < 0 || count > UNZIP32_NAME_LIST_SIZE || (count > 0 && names == nullptr)) return false;
-  for (int32_t i = 0; i < count; ++i) {
-    if (names[i] == nullptr) return false;
-    out.emplace_back(names[i]);
-  }
-  return true;
-}
-
 int32_t Run(int32_t includeCount, const char* const* includeNames, int32_t excludeCount,
             const char* const* excludeNames, const UnzipOptions& options,
             const UnzipCallbacks& callbacks) {
@@ -48,8 +39,9 @@ int32_t Run(int32_t includeCount, const char* const* includeNames, int32_t exclu
   }
   std::vector<std::string> includes;
   std::vector<std::string> excludes;
-  if (!ReadNames(includeCount, includeNames, includes) ||
-      !ReadNames(excludeCount, excludeNames, excludes) || options.archivePath == nullptr) {
+  if (!ReadNames(includeCount, includeNames, UNZIP32_NAME_LIST_SIZE, includes) ||
+      !ReadNames(excludeCount, excludeNames, UNZIP32_NAME_LIST_SIZE, excludes) ||
+      options.archivePath == nullptr) {
     report.Problem(UNZIP32_ERR_ARGUMENTS, "", "invalid name list or archive path");
     return report.Result();
   }

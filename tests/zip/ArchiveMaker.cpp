@@ -65,4 +65,22 @@ void MakeArchive(const std::string& path, const std::vector<ArchiveEntry>& entri
   }
 }
 
+StoredArchive ReadArchive(const std::string& path) {
+  int error = 0;
+  zip_t* archive = zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &error);
+  if (archive == nullptr) throw std::runtime_error("cannot read " + path);
+  StoredArchive stored;
+  for (zip_int64_t i = 0; i < zip_get_num_entries(archive, 0); ++i) {
+    zip_stat_t stat;
+    zip_stat_index(archive, static_cast<zip_uint64_t>(i), 0, &stat);
+    stored.entries.push_back({stat.name, stat.comp_method, stat.encryption_method, stat.comp_size});
+  }
+  int length = 0;
+  if (const char* comment = zip_get_archive_comment(archive, &length, 0)) {
+    stored.comment.assign(comment, static_cast<std::size_t>(length));
+  }
+  zip_discard(archive);
+  return stored;
+}
+
 }  // namespace ferolan::testing

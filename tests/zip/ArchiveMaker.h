@@ -1,5 +1,5 @@
 // Zip archives made for the tests with libzip, including the kinds that an extractor must
-// refuse or survive.
+// refuse or survive, and a direct look into the archives that the program writes.
 #pragma once
 
 #include <zip.h>
@@ -22,5 +22,19 @@ struct ArchiveEntry {
 
 void MakeArchive(const std::string& path, const std::vector<ArchiveEntry>& entries,
                  const std::string& comment = {});
+
+struct StoredEntry {
+  std::string name;
+  zip_uint16_t method;
+  zip_uint16_t encryption;
+  zip_uint64_t compressedSize;
+};
+
+struct StoredArchive {
+  std::vector<StoredEntry> entries;
+  std::string comment;
+};
+
+StoredArchive ReadArchive(const std::string& path);
 
 }  // namespace ferolan::testing

@@ -17,6 +17,10 @@ void ResetBinding() {
   excludeCount = 0;
   includeList = {};
   excludeList = {};
+  zipOptions = {};
+  zipFileCount = 0;
+  zipArchivePath.clear();
+  zipFileList = {};
 }
 
 }  // namespace
@@ -39,6 +43,13 @@ int32_t ZipTest::Unzip(const std::string& archive, const mZipDLLProc::UnzipSetti
   mZipDLLProc::archivePath = archive;
   mZipDLLProc::targetFolder = target;
   return mZipDLLProc::CallUnzipLibrary();
+}
+
+int32_t ZipTest::Zip(const std::string& archive, const std::vector<std::string>& paths) {
+  mZipDLLProc::zipArchivePath = archive;
+  mZipDLLProc::zipFileCount = static_cast<int16_t>(paths.size());
+  for (std::size_t i = 0; i < paths.size(); ++i) mZipDLLProc::zipFileList[i] = paths[i];
+  return mZipDLLProc::CallZipLibrary();
 }
 
 std::set<std::string> ZipTest::Listing(const std::string& folder) {

@@ -26,6 +26,8 @@ class ZipTest : public ::testing::Test {
   // One library call on `archive` into the target folder with the given settings, as ccZip's
   // passes make it.
   int32_t Unzip(const std::string& archive, const mZipDLLProc::UnzipSettings& settings);
+  // One call of the zip library adding `paths` to `archive`, with the options in zipOptions.
+  static int32_t Zip(const std::string& archive, const std::vector<std::string>& paths);
   // The names in a folder, hidden ones included.
   static std::set<std::string> Listing(const std::string& folder);
 

@@ -1,5 +1,6 @@
-// Built twice, as LOADING_TEST: beside no unzip library at all, and beside one that lacks the
-// entry point; EXPECTED_LOADING_ERROR is the error that each must raise.
+// Built twice, as LOADING_TEST: beside no zip library at all, and beside libraries that lack
+// entry points; EXPECTED_LOADING_ERROR is the error that each must raise on the unzip side, and
+// EXPECTED_ADD_FILE_RESULT the result of the last zip call that could be made.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -29,6 +30,18 @@ TEST(LOADING_TEST, InitAndDecompressRaiseTheLoadingError) {
 
   EXPECT_EQ(ErrorNumberOf([&] { zip->Decompress(dir.Path().string(), ""); }),
             EXPECTED_LOADING_ERROR);
+}
+
+TEST(LOADING_TEST, AddFileRaisesNothingAndReturnsTheLastResultItGot) {
+  ScriptedServices services;
+  TempDir dir;
+  WriteBytes(dir / "eleves.txt", "a file to add");
+  auto zip = std::make_shared<ccZip>();
+  zip->Init(dir / "classe.zip");
+
+  EXPECT_EQ(zip->AddFile(dir / "eleves.txt", false, false), EXPECTED_ADD_FILE_RESULT);
+  EXPECT_FALSE(mZipDLLProc::m_bCollect);
+  EXPECT_FALSE(Exists(dir / "classe.zip"));
 }
 
 }  // namespace

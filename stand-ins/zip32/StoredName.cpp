@@ -1,0 +1,38 @@
+#include "stand-ins/zip32/StoredName.h"
+
+#include <utility>
+#include <vector>
+
+#include "stand-ins/unzip32/EntryName.h"
+#include "stand-ins/zip32/Utf8.h"
+
+namespace zip32 {
+
+namespace {
+
+StoredName Refused(std::string refusal) { return StoredName{{}, std::move(refusal)}; }
+
+}  // namespace
+
+StoredName NameOf(std::string_view path, bool lastPartOnly) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  while (start <= path.size()) {
+    const std::size_t slash = path.find('/', start);
+    const std::size_t end = slash == std::string_view::npos ? path.size() : slash;
+    const std::string_view part = path.substr(start, end - start);
+    if (part == "..") return Refused("a \"..\" part cannot be stored");
+    if (!part.empty() && part != ".") parts.emplace_back(part);
+    start = end + 1;
+  }
+  if (lastPartOnly && parts.size() > 1) parts.erase(parts.begin(), parts.end() - 1);
+  StoredName stored{unzip32::JoinParts(parts), {}};
+  if (stored.name.empty()) return stored;
+  if (!IsUtf8(stored.name)) return Refused("the name is not UTF-8 text");
+  const unzip32::EntryPath back = unzip32::SplitEntryName(stored.name);
+  if (!back.refusal.empty()) return Refused("would be refused when read back: " + back.refusal);
+  if (back.parts != parts) return Refused("a \"\\\" would be read back as a folder separator");
+  return stored;
+}
+
+}  // namespace zip32
