@@ -1,13 +1,14 @@
 #include "platform/qt/FileDialog.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QGridLayout>
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/qt/DialogSupport.h"
 #include "platform/qt/FileResult.h"
 #include "platform/qt/RecordFilters.h"
 #include "platform/qt/WindowTable.h"
@@ -18,8 +19,6 @@ namespace ferolan::qt {
 using namespace win32;
 
 namespace {
-
-bool Has(DWORD flags, DWORD bit) { return (flags & bit) == bit; }
 
 QString Text(LPCSTR text) { return text == nullptr ? QString() : QString::fromUtf8(text); }
 
@@ -33,9 +32,7 @@ DWORD RecordError(const OPENFILENAMEA& ofn) {
   if (Has(ofn.Flags, OFN_ENABLEHOOK) && ofn.lpfnHook == nullptr) return CDERR_NOHOOK;
   // Templates are dialog resources of the platform's modules, which ours do not carry.
   if (Has(ofn.Flags, OFN_ENABLETEMPLATE)) return CDERR_FINDRESFAILURE;
-  if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
-    return CDERR_DIALOGFAILURE;
-  }
+  if (!CanShowDialogs()) return CDERR_DIALOGFAILURE;
   return 0;
 }
 
@@ -58,12 +55,11 @@ class RecordDialog final : public QFileDialog {
   DWORD ChosenFilterIndex() const;
   bool HookKeepsOpen();
   UINT_PTR Notify(UINT code);
-  UINT_PTR SendToHook(UINT msg, WPARAM wParam, LPARAM lParam);
 
   OPENFILENAMEA& ofn_;
   QStringList filters_;
   QCheckBox* readOnlyBox_ = nullptr;
-  QWidget* hookWindow_ = nullptr;  // the child window the hook receives as its dialog
+  std::optional<DialogHookCaller> hook_;  // with a child window as the hook's dialog
   bool shown_ = false;
   DWORD error_ = 0;
 };
@@ -144,8 +140,9 @@ void RecordDialog::AddReadOnlyBox() {
 }
 
 void RecordDialog::InstallHook() {
-  hookWindow_ = new QWidget(this);
-  hookWindow_->hide();
+  auto* hookWindow = new QWidget(this);
+  hookWindow->hide();
+  hook_.emplace(*hookWindow, ofn_.lpfnHook);
   connect(this, &QFileDialog::currentChanged, this, [this] { Notify(CDN_SELCHANGE); });
   connect(this, &QFileDialog::directoryEntered, this, [this] { Notify(CDN_FOLDERCHANGE); });
   connect(this, &QFileDialog::filterSelected, this, [this] {
@@ -155,20 +152,15 @@ void RecordDialog::InstallHook() {
 }
 
 BOOL RecordDialog::Run(DWORD& extendedError) {
-  if (hookWindow_ != nullptr) {
-    // The hook may place the dialog, so it gets it at the size it will show with.
-    adjustSize();
-    SendToHook(WM_INITDIALOG, 0, reinterpret_cast<LPARAM>(&ofn_));
-  }
-  const int result = exec();
-  if (hookWindow_ != nullptr) SendToHook(WM_DESTROY, 0, 0);
+  const int result =
+      ExecWithHook(*this, hook_ ? &*hook_ : nullptr, reinterpret_cast<LPARAM>(&ofn_));
   extendedError = error_;
   return result == Accepted && error_ == 0 ? 1 : 0;
 }
 
 void RecordDialog::showEvent(QShowEvent* event) {
   QFileDialog::showEvent(event);
-  if (shown_ || hookWindow_ == nullptr) return;
+  if (shown_ || !hook_) return;
   shown_ = true;
   Notify(CDN_INITDONE);
   Notify(CDN_FOLDERCHANGE);
@@ -185,7 +177,7 @@ void RecordDialog::done(int result) {
     for (const QString& file : selectedFiles())
       paths.push_back(QFile::encodeName(file).toStdString());
     error_ = WriteFileResult(ofn_, paths);
-    if (error_ == 0 && hookWindow_ != nullptr && HookKeepsOpen()) return;
+    if (error_ == 0 && hook_ && HookKeepsOpen()) return;
   }
   QFileDialog::done(result);
 }
@@ -197,7 +189,7 @@ DWORD RecordDialog::ChosenFilterIndex() const {
 
 // The hook keeps the dialog open by answering non-zero with a non-zero DWL_MSGRESULT.
 bool RecordDialog::HookKeepsOpen() {
-  const HWND hDlg = HandleOf(hookWindow_);
+  const HWND hDlg = hook_->Window();
   SetMessageResult(hDlg, 0);
   return Notify(CDN_FILEOK) != 0 && MessageResult(hDlg) != 0;
 }
@@ -207,11 +199,7 @@ UINT_PTR RecordDialog::Notify(UINT code) {
   notify.hdr.hwndFrom = HandleOf(this);
   notify.hdr.code = code;
   notify.lpOFN = &ofn_;
-  return SendToHook(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notify));
-}
-
-UINT_PTR RecordDialog::SendToHook(UINT msg, WPARAM wParam, LPARAM lParam) {
-  return ofn_.lpfnHook(HandleOf(hookWindow_), msg, wParam, lParam);
+  return hook_->Send(WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&notify));
 }
 
 }  // namespace

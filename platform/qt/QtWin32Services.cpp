@@ -5,7 +5,10 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "platform/qt/DeviceContexts.h"
 #include "platform/qt/FileDialog.h"
+#include "platform/qt/PageSetupDialog.h"
+#include "platform/qt/PrintDialog.h"
 #include "platform/qt/WindowTable.h"
 
 namespace ferolan::qt {
@@ -108,5 +111,23 @@ int QtWin32Services::GetSystemMetrics(int nIndex) {
       return 0;
   }
 }
+
+BOOL QtWin32Services::PrintDlgA(PRINTDLGA* pPD) {
+  if (pPD == nullptr) {
+    extendedError_ = CDERR_INITIALIZATION;
+    return 0;
+  }
+  return ShowPrintDialog(*pPD, extendedError_);
+}
+
+BOOL QtWin32Services::PageSetupDlgA(PAGESETUPDLGA* pPSD) {
+  if (pPSD == nullptr) {
+    extendedError_ = CDERR_INITIALIZATION;
+    return 0;
+  }
+  return ShowPageSetupDialog(*pPSD, extendedError_);
+}
+
+BOOL QtWin32Services::DeleteDC(HDC hdc) { return DeletePrinterContext(hdc); }
 
 }  // namespace ferolan::qt

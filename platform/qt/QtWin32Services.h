@@ -26,6 +26,11 @@ class QtWin32Services : public win32::Win32Services {
                                     win32::LPVOID pvParam, win32::UINT fWinIni) override;
   int GetSystemMetrics(int nIndex) override;
 
+  // QPrintDialog and QPageSetupDialog over the default printer, or a PDF file without one.
+  win32::BOOL PrintDlgA(win32::PRINTDLGA* pPD) override;
+  win32::BOOL PageSetupDlgA(win32::PAGESETUPDLGA* pPSD) override;
+  win32::BOOL DeleteDC(win32::HDC hdc) override;
+
  private:
   win32::BOOL FileDialog(win32::OPENFILENAMEA* lpofn, bool save);
 

@@ -24,6 +24,15 @@ std::string BufferOf(LPCSTR buffer, DWORD size) {
   return buffer == nullptr ? std::string() : std::string(buffer, size);
 }
 
+// The script's next answer for the record; a cancel once the script is used up.
+template <class Record>
+BOOL Answer(std::deque<std::function<BOOL(Record&)>>& answers, Record& record) {
+  if (answers.empty()) return 0;
+  const std::function<BOOL(Record&)> answer = std::move(answers.front());
+  answers.pop_front();
+  return answer(record);
+}
+
 }  // namespace
 
 ScriptedWin32::ScriptedWin32() : scope_(*this) {}
@@ -33,10 +42,7 @@ BOOL ScriptedWin32::FileDialog(OPENFILENAMEA* lpofn, std::vector<FileNameRequest
       {*lpofn, FilterOf(lpofn->lpstrFilter), BufferOf(lpofn->lpstrFile, lpofn->nMaxFile),
        BufferOf(lpofn->lpstrFileTitle, lpofn->nMaxFileTitle), TextOf(lpofn->lpstrInitialDir),
        TextOf(lpofn->lpstrTitle), TextOf(lpofn->lpstrDefExt)});
-  if (fileDialogAnswers.empty()) return 0;
-  const FileDialogAnswer answer = std::move(fileDialogAnswers.front());
-  fileDialogAnswers.pop_front();
-  return answer(*lpofn);
+  return Answer(fileDialogAnswers, *lpofn);
 }
 
 BOOL ScriptedWin32::GetOpenFileNameA(OPENFILENAMEA* lpofn) {
@@ -99,6 +105,21 @@ int ScriptedWin32::GetSystemMetrics(int nIndex) {
     default:
       return 0;
   }
+}
+
+BOOL ScriptedWin32::PrintDlgA(PRINTDLGA* pPD) {
+  printRequests.push_back(*pPD);
+  return Answer(printDialogAnswers, *pPD);
+}
+
+BOOL ScriptedWin32::PageSetupDlgA(PAGESETUPDLGA* pPSD) {
+  pageSetupRequests.push_back(*pPSD);
+  return Answer(pageSetupAnswers, *pPSD);
+}
+
+BOOL ScriptedWin32::DeleteDC(HDC hdc) {
+  deletedDCs.push_back(hdc);
+  return hdc != 0;
 }
 
 }  // namespace ferolan

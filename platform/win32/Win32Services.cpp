@@ -32,4 +32,10 @@ BOOL SystemParametersInfoA(UINT uiAction, UINT uiParam, LPVOID pvParam, UINT fWi
 
 int GetSystemMetrics(int nIndex) { return Installed().GetSystemMetrics(nIndex); }
 
+BOOL PrintDlgA(PRINTDLGA* pPD) { return Installed().PrintDlgA(pPD); }
+
+BOOL PageSetupDlgA(PAGESETUPDLGA* pPSD) { return Installed().PageSetupDlgA(pPSD); }
+
+BOOL DeleteDC(HDC hdc) { return Installed().DeleteDC(hdc); }
+
 }  // namespace ferolan::win32

@@ -5,6 +5,7 @@
 
 #include "platform/runtime/Installation.h"
 #include "platform/win32/CommonDialogs.h"
+#include "platform/win32/PrintDialogs.h"
 #include "platform/win32/WindowFunctions.h"
 
 namespace ferolan::win32 {
@@ -23,6 +24,10 @@ class Win32Services {
                             UINT uFlags) = 0;
   virtual BOOL SystemParametersInfoA(UINT uiAction, UINT uiParam, LPVOID pvParam, UINT fWinIni) = 0;
   virtual int GetSystemMetrics(int nIndex) = 0;
+
+  virtual BOOL PrintDlgA(PRINTDLGA* pPD) = 0;
+  virtual BOOL PageSetupDlgA(PAGESETUPDLGA* pPSD) = 0;
+  virtual BOOL DeleteDC(HDC hdc) = 0;
 };
 
 // Installs window functions for the process while the scope lives, and restores the previous.
