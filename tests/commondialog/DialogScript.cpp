@@ -30,12 +30,13 @@ ScriptedWin32::FileDialogAnswer Fill(const std::string& bytes) {
   };
 }
 
-ScriptedWin32::FileDialogAnswer SendToHook(UINT msg, WPARAM wParam, LPARAM lParam, BOOL result) {
-  return [=](OPENFILENAMEA& ofn) {
-    ofn.lpfnHook(kHookWindow, msg, wParam, lParam);
-    return result;
-  };
+LPOFNHOOKPROC HookOf(const OPENFILENAMEA& ofn) { return ofn.lpfnHook; }
+
+LPPRINTHOOKPROC HookOf(const PRINTDLGA& pd) {
+  return (pd.Flags & PD_PRINTSETUP) != 0 ? pd.lpfnSetupHook : pd.lpfnPrintHook;
 }
+
+LPPAGESETUPHOOK HookOf(const PAGESETUPDLGA& psd) { return psd.lpfnPageSetupHook; }
 
 OFNOTIFYA Notification(UINT code) {
   OFNOTIFYA notify{};
