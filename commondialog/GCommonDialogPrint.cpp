@@ -83,8 +83,8 @@ void CopySettings(PrinterObject* Printer, int32_t copies, const DEVMODEA& devMod
 bool GCommonDialog::VBPrintDlg(int32_t& hdc, int32_t& PrintRange, bool DisablePageNumbers,
                                int32_t& FromPage, int32_t& ToPage, bool DisableSelection,
                                int16_t& Copies, bool ShowPrintToFile, bool DisablePrintToFile,
-                               bool& PrintToFile, bool& Collate, bool PreventWarning,
-                               int32_t Owner, PrinterObject* Printer, int32_t flags, bool Hook,
+                               bool& PrintToFile, bool& Collate, bool PreventWarning, int32_t Owner,
+                               PrinterObject* Printer, int32_t flags, bool Hook,
                                DialogEventSink* EventSink) {
   m_lApiReturn = 0;
   m_lExtendedError = 0;
@@ -102,8 +102,8 @@ bool GCommonDialog::VBPrintDlg(int32_t& hdc, int32_t& PrintRange, bool DisablePa
   } else if (PrintRange == 2) {
     Flags |= PD_SELECTION;
   }
-  Flags &= ~(PD_ENABLEPRINTHOOK | PD_ENABLEPRINTTEMPLATE | PD_ENABLESETUPHOOK |
-             PD_ENABLESETUPTEMPLATE);
+  Flags &=
+      ~(PD_ENABLEPRINTHOOK | PD_ENABLEPRINTTEMPLATE | PD_ENABLESETUPHOOK | PD_ENABLESETUPTEMPLATE);
 
   PRINTDLGA pd{};
   pd.lStructSize = PRINTDLG_SIZE;
@@ -154,12 +154,11 @@ bool GCommonDialog::VBPrintDlg(int32_t& hdc, int32_t& PrintRange, bool DisablePa
 
 bool GCommonDialog::VBPageSetupDlg2(int32_t Owner, bool DisableMargins, bool DisableOrientation,
                                     bool DisablePaper, bool DisablePrinter, float& LeftMargin,
-                                    float& MinLeftMargin, float& RightMargin,
-                                    float& MinRightMargin, float& TopMargin, float& MinTopMargin,
-                                    float& BottomMargin, float& MinBottomMargin,
-                                    int32_t& PaperSize, int32_t& Orientation,
-                                    int32_t& PrintQuality, int32_t Units, PrinterObject* Printer,
-                                    bool Hook, DialogEventSink* EventSink) {
+                                    float& MinLeftMargin, float& RightMargin, float& MinRightMargin,
+                                    float& TopMargin, float& MinTopMargin, float& BottomMargin,
+                                    float& MinBottomMargin, int32_t& PaperSize,
+                                    int32_t& Orientation, int32_t& PrintQuality, int32_t Units,
+                                    PrinterObject* Printer, bool Hook, DialogEventSink* EventSink) {
   m_lApiReturn = 0;
   m_lExtendedError = 0;
   PAGESETUPDLGA psd{};
@@ -172,8 +171,7 @@ bool GCommonDialog::VBPageSetupDlg2(int32_t Owner, bool DisableMargins, bool Dis
   psd.Flags |= Units == 0 ? PSD_INTHOUSANDTHSOFINCHES : PSD_INHUNDREDTHSOFMILLIMETERS;
   const float factor = Units == 0 ? 1000.0F : 100.0F;
   const auto scaled = [factor](float margin) { return RoundedLong(double{margin} * factor); };
-  psd.rtMargin = {scaled(LeftMargin), scaled(TopMargin), scaled(RightMargin),
-                  scaled(BottomMargin)};
+  psd.rtMargin = {scaled(LeftMargin), scaled(TopMargin), scaled(RightMargin), scaled(BottomMargin)};
   psd.rtMinMargin = {scaled(MinLeftMargin), scaled(MinTopMargin), scaled(MinRightMargin),
                      scaled(MinBottomMargin)};
   if (Hook) {
@@ -218,12 +216,12 @@ bool GCommonDialog::VBPageSetupDlg(int32_t Owner, bool DisableMargins, bool Disa
   float margins[8] = {};
   const bool confirmed = VBPageSetupDlg2(
       Owner, DisableMargins, DisableOrientation, DisablePaper, DisablePrinter, margins[0],
-      margins[1], margins[2], margins[3], margins[4], margins[5], margins[6], margins[7],
-      PaperSize, Orientation, PrintQuality, Units, Printer, Hook, EventSink);
+      margins[1], margins[2], margins[3], margins[4], margins[5], margins[6], margins[7], PaperSize,
+      Orientation, PrintQuality, Units, Printer, Hook, EventSink);
   // A cancel keeps the caller's margins, as it does for the single-precision ones.
   if (!confirmed) return false;
-  int32_t* const wholes[8] = {&LeftMargin,   &MinLeftMargin, &RightMargin,  &MinRightMargin,
-                              &TopMargin,    &MinTopMargin,  &BottomMargin, &MinBottomMargin};
+  int32_t* const wholes[8] = {&LeftMargin, &MinLeftMargin, &RightMargin,  &MinRightMargin,
+                              &TopMargin,  &MinTopMargin,  &BottomMargin, &MinBottomMargin};
   for (std::size_t i = 0; i < 8; ++i) *wholes[i] = RoundedLong(margins[i]);
   return true;
 }

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "commondialog/DialogEventSink.h"
 #include "commondialog/DeviceContext.h"
+#include "commondialog/DialogEventSink.h"
 #include "commondialog/DialogOwner.h"
 #include "commondialog/PrinterObject.h"
 

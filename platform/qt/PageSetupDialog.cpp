@@ -41,17 +41,16 @@ struct Units {
 };
 
 Units UnitsOf(DWORD flags) {
-  const bool inches =
-      Has(flags, PSD_INTHOUSANDTHSOFINCHES) ||
-      (!Has(flags, PSD_INHUNDREDTHSOFMILLIMETERS) &&
-       QLocale().measurementSystem() != QLocale::MetricSystem);
+  const bool inches = Has(flags, PSD_INTHOUSANDTHSOFINCHES) ||
+                      (!Has(flags, PSD_INHUNDREDTHSOFMILLIMETERS) &&
+                       QLocale().measurementSystem() != QLocale::MetricSystem);
   if (inches) return {QPageLayout::Inch, 1000, PSD_INTHOUSANDTHSOFINCHES};
   return {QPageLayout::Millimeter, 100, PSD_INHUNDREDTHSOFMILLIMETERS};
 }
 
 QMarginsF MarginsOf(const RECT& rect, const Units& units) {
-  return QMarginsF(rect.left / units.perUnit, rect.top / units.perUnit,
-                   rect.right / units.perUnit, rect.bottom / units.perUnit);
+  return QMarginsF(rect.left / units.perUnit, rect.top / units.perUnit, rect.right / units.perUnit,
+                   rect.bottom / units.perUnit);
 }
 
 LONG InUnits(qreal value, const Units& units) {
@@ -89,8 +88,8 @@ void SetMargins(QPrinter& printer, const PAGESETUPDLGA& psd, const Units& units)
 
 void WriteResult(PAGESETUPDLGA& psd, const QPrinter& printer, const Units& units) {
   const QPageLayout layout = printer.pageLayout();
-  psd.Flags = (psd.Flags & ~(PSD_INTHOUSANDTHSOFINCHES | PSD_INHUNDREDTHSOFMILLIMETERS)) |
-              units.flag;
+  psd.Flags =
+      (psd.Flags & ~(PSD_INTHOUSANDTHSOFINCHES | PSD_INHUNDREDTHSOFMILLIMETERS)) | units.flag;
   const QSizeF paper = layout.fullRect(units.unit).size();
   psd.ptPaperSize = {InUnits(paper.width(), units), InUnits(paper.height(), units)};
   psd.rtMargin = RectOf(layout.margins(units.unit), units);
@@ -116,8 +115,7 @@ BOOL ShowPageSetupDialog(PAGESETUPDLGA& psd, DWORD& extendedError) {
   DisableParts(dialog, psd.Flags);
   std::optional<DialogHookCaller> hook;
   if (Has(psd.Flags, PSD_ENABLEPAGESETUPHOOK)) hook.emplace(dialog, psd.lpfnPageSetupHook);
-  const int result =
-      ExecWithHook(dialog, hook ? &*hook : nullptr, reinterpret_cast<LPARAM>(&psd));
+  const int result = ExecWithHook(dialog, hook ? &*hook : nullptr, reinterpret_cast<LPARAM>(&psd));
   if (result != QDialog::Accepted) return 0;
   WriteResult(psd, printer, units);
   return 1;

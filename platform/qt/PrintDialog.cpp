@@ -57,8 +57,8 @@ void SetRange(QPrintDialog& dialog, const PRINTDLGA& pd) {
   if (pd.nMinPage <= pd.nMaxPage && pd.nMinPage > 0) dialog.setMinMax(pd.nMinPage, pd.nMaxPage);
   if (Has(pd.Flags, PD_PAGENUMS)) {
     dialog.setPrintRange(QAbstractPrintDialog::PageRange);
-    const bool inRange = pd.nMinPage <= pd.nFromPage && pd.nFromPage <= pd.nToPage &&
-                         pd.nToPage <= pd.nMaxPage;
+    const bool inRange =
+        pd.nMinPage <= pd.nFromPage && pd.nFromPage <= pd.nToPage && pd.nToPage <= pd.nMaxPage;
     if (inRange) dialog.setFromTo(pd.nFromPage, pd.nToPage);
   } else if (Has(pd.Flags, PD_SELECTION)) {
     dialog.setPrintRange(QAbstractPrintDialog::Selection);

@@ -53,8 +53,7 @@ DEVMODEA DevModeOf(const QPrinter& printer, bool copiesInDevMode) {
   devMode.dmPaperLength = static_cast<short>(qRound(millimetres.height() * 10));
   devMode.dmScale = 100;
   devMode.dmCopies = copiesInDevMode ? static_cast<short>(printer.copyCount()) : 1;
-  devMode.dmCollate =
-      copiesInDevMode && printer.collateCopies() ? DMCOLLATE_TRUE : DMCOLLATE_FALSE;
+  devMode.dmCollate = copiesInDevMode && printer.collateCopies() ? DMCOLLATE_TRUE : DMCOLLATE_FALSE;
   devMode.dmPrintQuality = static_cast<short>(printer.resolution());
   devMode.dmYResolution = devMode.dmPrintQuality;
   devMode.dmColor = printer.colorMode() == QPrinter::Color ? DMCOLOR_COLOR : DMCOLOR_MONOCHROME;
@@ -74,9 +73,7 @@ HGLOBAL NewBlock(const void* bytes, std::size_t size) {
 
 }  // namespace
 
-bool PrintsToFile(const QPrinter& printer) {
-  return printer.outputFormat() == QPrinter::PdfFormat;
-}
+bool PrintsToFile(const QPrinter& printer) { return printer.outputFormat() == QPrinter::PdfFormat; }
 
 void UseDefaultPrinter(QPrinter& printer, bool toFile) {
   const QPrinterInfo installed = QPrinterInfo::defaultPrinter();
@@ -106,9 +103,9 @@ HGLOBAL NewDevNames(const QPrinter& printer) {
   names.wDriverOffset = sizeof names;
   names.wDeviceOffset = static_cast<WORD>(names.wDriverOffset + driver.size() + 1);
   names.wOutputOffset = static_cast<WORD>(names.wDeviceOffset + device.size() + 1);
-  const bool isDefault = PrintsToFile(printer) ? QPrinterInfo::availablePrinterNames().isEmpty()
-                                               : printer.printerName() ==
-                                                     QPrinterInfo::defaultPrinterName();
+  const bool isDefault = PrintsToFile(printer)
+                             ? QPrinterInfo::availablePrinterNames().isEmpty()
+                             : printer.printerName() == QPrinterInfo::defaultPrinterName();
   names.wDefault = isDefault ? DN_DEFAULTPRN : 0;
   std::string bytes(reinterpret_cast<const char*>(&names), sizeof names);
   for (const std::string* text : {&driver, &device, &output}) bytes.append(*text).push_back('\0');
