@@ -11,6 +11,7 @@
 
 #include "commondialog/DialogEventSink.h"
 #include "commondialog/StdFont.h"
+#include "commondialog/PrinterObject.h"
 #include "platform/win32/Types.h"
 
 namespace ferolan {
@@ -81,6 +82,35 @@ class GCommonDialog {
   static std::string FilterEntry(const std::string& sFilter, int32_t lIndex);
   // The text up to its first NUL.
   static std::string CutAtNul(const std::string& sText);
+
+  // The print dialog. True when the user confirmed it: then hdc (the chosen printer's device
+  // context, now the caller's), PrintRange (0 all pages, 1 page numbers, 2 selection), the
+  // pages, PrintToFile, Collate and Copies hold the choice, and Printer, when given, receives
+  // the copies, orientation, paper size and print quality. Pages beyond 16 bits raise 6 before
+  // the dialog.
+  bool VBPrintDlg(int32_t& hdc, int32_t& PrintRange, bool DisablePageNumbers, int32_t& FromPage,
+                  int32_t& ToPage, bool DisableSelection, int16_t& Copies, bool ShowPrintToFile,
+                  bool DisablePrintToFile, bool& PrintToFile, bool& Collate, bool PreventWarning,
+                  int32_t Owner, PrinterObject* Printer, int32_t flags, bool Hook,
+                  DialogEventSink* EventSink);
+  // The page-setup dialog, margins in inches (Units 0) or millimetres (any other Units). True
+  // when the user confirmed it: then the margins, PaperSize, Orientation and PrintQuality hold
+  // the choice, and Printer, when given, receives the settings.
+  bool VBPageSetupDlg2(int32_t Owner, bool DisableMargins, bool DisableOrientation,
+                       bool DisablePaper, bool DisablePrinter, float& LeftMargin,
+                       float& MinLeftMargin, float& RightMargin, float& MinRightMargin,
+                       float& TopMargin, float& MinTopMargin, float& BottomMargin,
+                       float& MinBottomMargin, int32_t& PaperSize, int32_t& Orientation,
+                       int32_t& PrintQuality, int32_t Units, PrinterObject* Printer, bool Hook,
+                       DialogEventSink* EventSink);
+  // The same with whole margins, rounded halves to even; they are left alone on a cancel.
+  bool VBPageSetupDlg(int32_t Owner, bool DisableMargins, bool DisableOrientation,
+                      bool DisablePaper, bool DisablePrinter, int32_t& LeftMargin,
+                      int32_t& MinLeftMargin, int32_t& RightMargin, int32_t& MinRightMargin,
+                      int32_t& TopMargin, int32_t& MinTopMargin, int32_t& BottomMargin,
+                      int32_t& MinBottomMargin, int32_t& PaperSize, int32_t& Orientation,
+                      int32_t& PrintQuality, int32_t Units, PrinterObject* Printer, bool Hook,
+                      DialogEventSink* EventSink);
 
  private:
   class HookInstallation;

@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "commondialog/DeviceContext.h"
 #include "commondialog/DialogEventSink.h"
 #include "commondialog/DialogOwner.h"
 #include "commondialog/StdFont.h"
+#include "commondialog/PrinterObject.h"
 
 namespace ferolan {
 
@@ -142,6 +144,14 @@ class cCommonDialog : public DialogEventSink {
   void DialogClose() override;
   void WMCommand(int32_t hDlg, int32_t& wParam, int32_t& lParam) override;
 
+  // The print dialog: FromPage, ToPage and Copies in and out, the chosen settings onto Object,
+  // and the printer's device context kept until the next print dialog replaces it. A cancel
+  // raises nothing; Copies, FromPage or ToPage beyond 32,767 raise 6 before the dialog.
+  void ShowPrinter();
+  // The printer object that receives the print dialog's settings; not owned, none when null.
+  PrinterObject* Object() const { return m_oObject; }
+  void Object(PrinterObject* value) { m_oObject = value; }
+
  private:
   GCommonDialog& Worker();
   void RaiseDialogError() const;
@@ -181,6 +191,9 @@ class cCommonDialog : public DialogEventSink {
   std::string m_sHelpFile;
   std::string m_sHelpKey;
   std::shared_ptr<StdFont> m_oFont;
+
+  PrinterObject* m_oObject = nullptr;
+  DeviceContext m_oPrinterDC;
 };
 
 }  // namespace ferolan

@@ -14,8 +14,6 @@ using namespace win32;
 
 namespace {
 
-bool Has(DWORD flags, DWORD bit) { return (flags & bit) == bit; }
-
 DWORD RecordError(const CHOOSECOLORA& cc) {
   const DWORD error = CommonRecordError(cc.lStructSize, CHOOSECOLOR_SIZE, sizeof(CHOOSECOLORA),
                                         Has(cc.Flags, CC_ENABLEHOOK) && cc.lpfnHook == nullptr,

@@ -11,6 +11,10 @@ namespace ferolan::qt {
 
 using namespace win32;
 
+bool CanShowDialogs() {
+  return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
 DialogHook::DialogHook(Procedure procedure, QWidget& window)
     : procedure_(procedure), window_(HandleOf(&window)) {}
 

@@ -20,8 +20,6 @@ using namespace win32;
 
 namespace {
 
-bool Has(DWORD flags, DWORD bit) { return (flags & bit) == bit; }
-
 QString Text(LPCSTR text) { return text == nullptr ? QString() : QString::fromUtf8(text); }
 
 // Why the record cannot be shown; 0 when it can.

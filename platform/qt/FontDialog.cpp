@@ -25,8 +25,6 @@ namespace {
 
 constexpr double kTwipsPerPoint = 20;
 
-bool Has(DWORD flags, DWORD bit) { return (flags & bit) == bit; }
-
 DWORD RecordError(const CHOOSEFONTA& cf) {
   const DWORD error = CommonRecordError(cf.lStructSize, CHOOSEFONT_SIZE, sizeof(CHOOSEFONTA),
                                         Has(cf.Flags, CF_ENABLEHOOK) && cf.lpfnHook == nullptr,

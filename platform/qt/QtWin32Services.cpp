@@ -6,8 +6,11 @@
 #include <algorithm>
 
 #include "platform/qt/ColorDialog.h"
+#include "platform/qt/DeviceContexts.h"
 #include "platform/qt/FileDialog.h"
 #include "platform/qt/FontDialog.h"
+#include "platform/qt/PageSetupDialog.h"
+#include "platform/qt/PrintDialog.h"
 #include "platform/qt/SystemColors.h"
 #include "platform/qt/WindowTable.h"
 #include "platform/win32/DeviceCaps.h"
@@ -143,5 +146,22 @@ int QtWin32Services::GetDeviceCaps(HDC hdc, int index) {
       return 0;
   }
 }
+BOOL QtWin32Services::PrintDlgA(PRINTDLGA* pPD) {
+  if (pPD == nullptr) {
+    extendedError_ = CDERR_INITIALIZATION;
+    return 0;
+  }
+  return ShowPrintDialog(*pPD, extendedError_);
+}
+
+BOOL QtWin32Services::PageSetupDlgA(PAGESETUPDLGA* pPSD) {
+  if (pPSD == nullptr) {
+    extendedError_ = CDERR_INITIALIZATION;
+    return 0;
+  }
+  return ShowPageSetupDialog(*pPSD, extendedError_);
+}
+
+BOOL QtWin32Services::DeleteDC(HDC hdc) { return DeletePrinterContext(hdc); }
 
 }  // namespace ferolan::qt

@@ -32,6 +32,11 @@ class QtWin32Services : public win32::Win32Services {
   win32::DWORD GetSysColor(int nIndex) override;
   int GetDeviceCaps(win32::HDC hdc, int index) override;
 
+  // QPrintDialog and QPageSetupDialog over the default printer, or a PDF file without one.
+  win32::BOOL PrintDlgA(win32::PRINTDLGA* pPD) override;
+  win32::BOOL PageSetupDlgA(win32::PAGESETUPDLGA* pPSD) override;
+  win32::BOOL DeleteDC(win32::HDC hdc) override;
+
  private:
   win32::BOOL FileDialog(win32::OPENFILENAMEA* lpofn, bool save);
 

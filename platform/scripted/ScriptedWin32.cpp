@@ -137,4 +137,19 @@ int ScriptedWin32::GetDeviceCaps(HDC hdc, int index) {
   return hdc == kScreenDC && (index == LOGPIXELSX || index == LOGPIXELSY) ? screenDpi : 0;
 }
 
+BOOL ScriptedWin32::PrintDlgA(PRINTDLGA* pPD) {
+  printRequests.push_back(*pPD);
+  return Answer(printDialogAnswers, *pPD);
+}
+
+BOOL ScriptedWin32::PageSetupDlgA(PAGESETUPDLGA* pPSD) {
+  pageSetupRequests.push_back(*pPSD);
+  return Answer(pageSetupAnswers, *pPSD);
+}
+
+BOOL ScriptedWin32::DeleteDC(HDC hdc) {
+  deletedDCs.push_back(hdc);
+  return hdc != 0;
+}
+
 }  // namespace ferolan

@@ -96,6 +96,19 @@ class ScriptedWin32 : public win32::Win32Services {
   std::vector<ColorRequest> colorRequests;
   std::vector<FontRequest> fontRequests;
   int screenDpi = 96;  // 15 twips per pixel
+  // The print and page-setup dialogs, scripted as the file dialogs are: an answer may put
+  // blocks of its own and a device context into the record. Every record is copied as it
+  // arrived, and every device context deleted is kept.
+  using PrintDialogAnswer = std::function<win32::BOOL(win32::PRINTDLGA&)>;
+  using PageSetupAnswer = std::function<win32::BOOL(win32::PAGESETUPDLGA&)>;
+  win32::BOOL PrintDlgA(win32::PRINTDLGA* pPD) override;
+  win32::BOOL PageSetupDlgA(win32::PAGESETUPDLGA* pPSD) override;
+  win32::BOOL DeleteDC(win32::HDC hdc) override;
+  std::deque<PrintDialogAnswer> printDialogAnswers;
+  std::deque<PageSetupAnswer> pageSetupAnswers;
+  std::vector<win32::PRINTDLGA> printRequests;
+  std::vector<win32::PAGESETUPDLGA> pageSetupRequests;
+  std::vector<win32::HDC> deletedDCs;
 
  private:
   win32::BOOL FileDialog(win32::OPENFILENAMEA* lpofn, std::vector<FileNameRequest>& requests);

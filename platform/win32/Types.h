@@ -40,4 +40,12 @@ struct NMHDR {
 
 static_assert(sizeof(void*) != 4 || sizeof(NMHDR) == 12, "the 32-bit layout");
 
+// A point, and a device context: like windows, device contexts are 32-bit handle numbers.
+struct POINT {
+  LONG x;
+  LONG y;
+  bool operator==(const POINT&) const = default;
+};
+using HDC = int32_t;
+
 }  // namespace ferolan::win32

@@ -42,5 +42,10 @@ BOOL ChooseFontA(CHOOSEFONTA* lpcf) { return Installed().ChooseFontA(lpcf); }
 DWORD GetSysColor(int nIndex) { return Installed().GetSysColor(nIndex); }
 
 int GetDeviceCaps(HDC hdc, int index) { return Installed().GetDeviceCaps(hdc, index); }
+BOOL PrintDlgA(PRINTDLGA* pPD) { return Installed().PrintDlgA(pPD); }
+
+BOOL PageSetupDlgA(PAGESETUPDLGA* pPSD) { return Installed().PageSetupDlgA(pPSD); }
+
+BOOL DeleteDC(HDC hdc) { return Installed().DeleteDC(hdc); }
 
 }  // namespace ferolan::win32

@@ -6,6 +6,7 @@
 #include "platform/runtime/Installation.h"
 #include "platform/win32/ChooseDialogs.h"
 #include "platform/win32/CommonDialogs.h"
+#include "platform/win32/PrintDialogs.h"
 #include "platform/win32/WindowFunctions.h"
 
 namespace ferolan::win32 {
@@ -30,6 +31,9 @@ class Win32Services {
   virtual BOOL ChooseFontA(CHOOSEFONTA* lpcf) = 0;
   virtual DWORD GetSysColor(int nIndex) = 0;
   virtual int GetDeviceCaps(HDC hdc, int index) = 0;
+  virtual BOOL PrintDlgA(PRINTDLGA* pPD) = 0;
+  virtual BOOL PageSetupDlgA(PAGESETUPDLGA* pPSD) = 0;
+  virtual BOOL DeleteDC(HDC hdc) = 0;
 };
 
 // Installs window functions for the process while the scope lives, and restores the previous.

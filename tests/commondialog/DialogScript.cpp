@@ -30,9 +30,11 @@ ScriptedWin32::FileDialogAnswer Fill(const std::string& bytes) {
   };
 }
 
-HookMessage SendToHook(UINT msg, WPARAM wParam, LPARAM lParam, BOOL result) {
-  return {msg, wParam, lParam, result};
+LPPRINTHOOKPROC HookOf(const PRINTDLGA& pd) {
+  return (pd.Flags & PD_PRINTSETUP) != 0 ? pd.lpfnSetupHook : pd.lpfnPrintHook;
 }
+
+LPPAGESETUPHOOK HookOf(const PAGESETUPDLGA& psd) { return psd.lpfnPageSetupHook; }
 
 OFNOTIFYA Notification(UINT code) {
   OFNOTIFYA notify{};

@@ -2,6 +2,7 @@
 // writes down the events it receives.
 #pragma once
 
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -24,20 +25,30 @@ inline const std::string kJadFilter = "Exportation d'une évaluation J'ADE (*.ja
 ScriptedWin32::FileDialogAnswer Pick(const std::string& path);
 // Puts `bytes` at the start of the file buffer and answers 1.
 ScriptedWin32::FileDialogAnswer Fill(const std::string& bytes);
-// Sends one message to the hook of any dialog's record with kHookWindow and answers `result`.
-struct HookMessage {
-  template <class Record>
-  win32::BOOL operator()(Record& record) const {
-    record.lpfnHook(kHookWindow, msg, wParam, lParam);
+// The hook a record carries: for the print dialog, the setup hook with PD_PRINTSETUP.
+template <class Record>
+auto HookOf(const Record& record) {
+  return record.lpfnHook;
+}
+win32::LPPRINTHOOKPROC HookOf(const win32::PRINTDLGA& pd);
+win32::LPPAGESETUPHOOK HookOf(const win32::PAGESETUPDLGA& psd);
+// Sends one message to the record's hook with kHookWindow and answers `result`; an answer for
+// any of the scripted dialogs.
+inline auto SendToHook(win32::UINT msg, win32::WPARAM wParam, win32::LPARAM lParam,
+                       win32::BOOL result = 0) {
+  return [=](auto& record) -> win32::BOOL {
+    HookOf(record)(kHookWindow, msg, wParam, lParam);
     return result;
-  }
-  win32::UINT msg;
-  win32::WPARAM wParam;
-  win32::LPARAM lParam;
-  win32::BOOL result;
-};
-HookMessage SendToHook(win32::UINT msg, win32::WPARAM wParam, win32::LPARAM lParam,
-                       win32::BOOL result = 0);
+  };
+}
+// A global-memory block holding a copy of `value`, as the platform's dialogs return them.
+template <class Value>
+win32::HGLOBAL BlockOf(const Value& value) {
+  const win32::HGLOBAL block = win32::GlobalAlloc(win32::GHND, sizeof value);
+  std::memcpy(win32::GlobalLock(block), &value, sizeof value);
+  win32::GlobalUnlock(block);
+  return block;
+}
 // A WM_NOTIFY record for a file-dialog notification code.
 win32::OFNOTIFYA Notification(win32::UINT code);
 

@@ -1,0 +1,31 @@
+#include "platform/qt/DeviceContexts.h"
+
+#include <QPrinter>
+
+#include "platform/qt/PrinterRecords.h"
+#include "platform/win32/HandleTable.h"
+
+namespace ferolan::qt {
+
+using namespace win32;
+
+namespace {
+
+HandleTable<PrinterContext>& Contexts() {
+  static HandleTable<PrinterContext> contexts;
+  return contexts;
+}
+
+}  // namespace
+
+HDC CreatePrinterContext(const QPrinter& printer) {
+  return Contexts().Add({DeviceName(printer), PrintsToFile(printer)
+                                                  ? printer.outputFileName().toStdString()
+                                                  : std::string()});
+}
+
+const PrinterContext* PrinterContextOf(HDC hdc) { return Contexts().Find(hdc); }
+
+BOOL DeletePrinterContext(HDC hdc) { return Contexts().Remove(hdc) ? 1 : 0; }
+
+}  // namespace ferolan::qt

@@ -1,0 +1,13 @@
+// The platform's print dialog over QPrintDialog, honouring the PRINTDLGA record's flags and
+// calling its print or setup hook with the dialog window itself.
+#pragma once
+
+#include "platform/win32/PrintDialogs.h"
+
+namespace ferolan::qt {
+
+// Runs the dialog modally: 1 when the user confirmed it, 0 for a cancel or a failure, with
+// the extended error (0 for a cancel) in `extendedError`.
+win32::BOOL ShowPrintDialog(win32::PRINTDLGA& pd, win32::DWORD& extendedError);
+
+}  // namespace ferolan::qt
