@@ -113,12 +113,23 @@ class cCommonDialog : public DialogEventSink {
   void DialogClose() override;
   void WMCommand(int32_t hDlg, int32_t& wParam, int32_t& lParam) override;
 
+  // Hands HelpCommand for HelpFile to the help viewer owned by hwnd, with no data: HelpContext
+  // and HelpKey do not reach it. HELP_MULTIKEY and HELP_SETWINPOS raise 13705; a failing
+  // viewer raises its system error code with the system's text.
+  void ShowHelp();
+  // Places and sizes the help window of HelpFile (eWindowType: a show-window code). A viewer
+  // that fails is not reported.
+  void SetHelpPosition(int32_t X, int32_t y, int32_t dx, int32_t dy, int32_t eWindowType);
+
  private:
   GCommonDialog& Worker();
   void RaiseDialogError() const;
   // The window a geometry method works on: the parent of hDlg after a file dialog.
   int32_t DialogWindow(int32_t hDlg) const;
   void CentreOn(int32_t hDlg, const WindowHandleOwner* oCentreTo);
+  void CallHelp();
+  // The system's text for its error code; empty when it has none.
+  static std::string SystemErrorText(uint32_t code);
 
   cCommonDialogEvents* m_oOwner;
   std::unique_ptr<GCommonDialog> m_cDlg;

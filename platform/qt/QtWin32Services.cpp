@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "platform/qt/FileDialog.h"
+#include "platform/qt/WinHelp.h"
 #include "platform/qt/WindowTable.h"
 
 namespace ferolan::qt {
@@ -107,6 +108,10 @@ int QtWin32Services::GetSystemMetrics(int nIndex) {
     default:
       return 0;
   }
+}
+
+BOOL QtWin32Services::WinHelpA(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData) {
+  return WinHelp(hWndMain, lpszHelp, uCommand, dwData);
 }
 
 }  // namespace ferolan::qt

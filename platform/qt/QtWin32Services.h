@@ -26,6 +26,10 @@ class QtWin32Services : public win32::Win32Services {
                                     win32::LPVOID pvParam, win32::UINT fWinIni) override;
   int GetSystemMetrics(int nIndex) override;
 
+  // A help window of our own (WinHelp.h).
+  win32::BOOL WinHelpA(win32::HWND hWndMain, win32::LPCSTR lpszHelp, win32::UINT uCommand,
+                       win32::ULONG_PTR dwData) override;
+
  private:
   win32::BOOL FileDialog(win32::OPENFILENAMEA* lpofn, bool save);
 

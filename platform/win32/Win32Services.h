@@ -5,6 +5,7 @@
 
 #include "platform/runtime/Installation.h"
 #include "platform/win32/CommonDialogs.h"
+#include "platform/win32/Help.h"
 #include "platform/win32/WindowFunctions.h"
 
 namespace ferolan::win32 {
@@ -23,6 +24,8 @@ class Win32Services {
                             UINT uFlags) = 0;
   virtual BOOL SystemParametersInfoA(UINT uiAction, UINT uiParam, LPVOID pvParam, UINT fWinIni) = 0;
   virtual int GetSystemMetrics(int nIndex) = 0;
+
+  virtual BOOL WinHelpA(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData) = 0;
 };
 
 // Installs window functions for the process while the scope lives, and restores the previous.
