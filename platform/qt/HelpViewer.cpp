@@ -60,23 +60,31 @@ void HelpViewer::GoToText(const QString& text) {
 }
 
 void HelpViewer::Place(const HELPWININFOA& position) {
-  const bool sized = position.dx > 0 && position.dy > 0;
-  SetWindowPos(HandleOf(this), 0, position.x, position.y, position.dx, position.dy,
-               SWP_NOZORDER | SWP_NOACTIVATE | (sized ? 0 : SWP_NOSIZE));
+  const auto moveAndSize = [this, &position] {
+    const bool sized = position.dx > 0 && position.dy > 0;
+    SetWindowPos(HandleOf(this), 0, position.x, position.y, position.dx, position.dy,
+                 SWP_NOZORDER | SWP_NOACTIVATE | (sized ? 0 : SWP_NOSIZE));
+  };
+  // A window gets its frame when it shows, so a shown one is sized after; the others keep the
+  // place as the one they come back to.
   switch (position.wMax) {
     case SW_HIDE:
+      moveAndSize();
       hide();
       break;
     case SW_SHOWMINIMIZED:
     case SW_MINIMIZE:
     case SW_SHOWMINNOACTIVE:
+      moveAndSize();
       showMinimized();
       break;
     case SW_SHOWMAXIMIZED:
+      moveAndSize();
       showMaximized();
       break;
     default:
       showNormal();
+      moveAndSize();
       break;
   }
 }
