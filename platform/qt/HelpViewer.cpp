@@ -1,5 +1,6 @@
 #include "platform/qt/HelpViewer.h"
 
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QStringDecoder>
 #include <QTextBrowser>
@@ -42,6 +43,11 @@ HelpViewer::HelpViewer(QWidget* owner, QString file, const HelpFile& content)
   const QString title = browser_->documentTitle();
   setWindowTitle(title.isEmpty() ? QFileInfo(file_).fileName() : title);
   resize(640, 480);
+}
+
+void HelpViewer::closeEvent(QCloseEvent* event) {
+  closed_ = true;
+  QWidget::closeEvent(event);
 }
 
 void HelpViewer::Present() {

@@ -18,6 +18,8 @@ class HelpViewer : public QWidget {
   HelpViewer(QWidget* owner, QString file, const win32::HelpFile& content);
 
   const QString& File() const { return file_; }
+  // Closed and waiting to be deleted: no longer the viewer of its file.
+  bool Closed() const { return closed_; }
   const QTextBrowser& Browser() const { return *browser_; }
 
   // Shows the window normally if it is hidden or minimized, in front and active.
@@ -31,7 +33,11 @@ class HelpViewer : public QWidget {
   // it as the show-window code says.
   void Place(const win32::HELPWININFOA& position);
 
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
  private:
+  bool closed_ = false;
   QString file_;
   QTextBrowser* browser_;
 };

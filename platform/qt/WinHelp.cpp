@@ -22,12 +22,12 @@ BOOL Fail(DWORD code) {
   return 0;
 }
 
-// The open viewers of `owner`; of one file only when a file is given.
+// The open viewers of `owner`, closed ones left out; of one file only when a file is given.
 std::vector<HelpViewer*> ViewersOf(const QWidget* owner, const QString& file) {
   std::vector<HelpViewer*> viewers;
   for (QWidget* window : QApplication::topLevelWidgets()) {
     auto* viewer = dynamic_cast<HelpViewer*>(window);
-    if (viewer != nullptr && viewer->parentWidget() == owner &&
+    if (viewer != nullptr && !viewer->Closed() && viewer->parentWidget() == owner &&
         (file.isEmpty() || viewer->File() == file)) {
       viewers.push_back(viewer);
     }

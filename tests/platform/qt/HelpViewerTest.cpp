@@ -76,6 +76,16 @@ TEST_F(HelpViewerTest, OpensARealFileOwnedByTheWindowAndClosesIt) {
   EXPECT_EQ(WinHelpA(hWnd, help.c_str(), HELP_QUIT, 0), 1);  // nothing left to close
 }
 
+TEST_F(HelpViewerTest, AClosedViewerWaitingForDeletionIsNotShownAgain) {
+  const HWND hWnd = HandleOf(&window);
+  ASSERT_EQ(WinHelpA(hWnd, help.c_str(), HELP_CONTENTS, 0), 1);
+  ASSERT_EQ(WinHelpA(hWnd, help.c_str(), HELP_QUIT, 0), 1);
+  ASSERT_EQ(WinHelpA(hWnd, help.c_str(), HELP_CONTENTS, 0), 1);
+  DeleteClosed();
+  ASSERT_EQ(Viewers().size(), 1u);
+  EXPECT_TRUE(Viewers()[0]->isVisible());
+}
+
 TEST_F(HelpViewerTest, OneViewerPerOwnerAndTextFilesShowAsText) {
   const std::string text = folder / "lisez-moi.txt";
   WriteBytes(text, "<b>pas du HTML</b>\n");
