@@ -151,6 +151,13 @@ class cCommonDialog : public DialogEventSink {
   // The printer object that receives the print dialog's settings; not owned, none when null.
   PrinterObject* Object() const { return m_oObject; }
   void Object(PrinterObject* value) { m_oObject = value; }
+  // Hands HelpCommand for HelpFile to the help viewer owned by hwnd, with no data: HelpContext
+  // and HelpKey do not reach it. HELP_MULTIKEY and HELP_SETWINPOS raise 13705; a failing
+  // viewer raises its system error code with the system's text.
+  void ShowHelp();
+  // Places and sizes the help window of HelpFile (eWindowType: a show-window code). A viewer
+  // that fails is not reported.
+  void SetHelpPosition(int32_t X, int32_t y, int32_t dx, int32_t dy, int32_t eWindowType);
 
  private:
   GCommonDialog& Worker();
@@ -159,6 +166,9 @@ class cCommonDialog : public DialogEventSink {
   int32_t DialogWindow(int32_t hDlg) const;
   void CentreOn(int32_t hDlg, const WindowHandleOwner* oCentreTo);
   const std::shared_ptr<StdFont>& FontObject();
+  void CallHelp();
+  // The system's text for its error code; empty when it has none.
+  static std::string SystemErrorText(uint32_t code);
 
   cCommonDialogEvents* m_oOwner;
   std::unique_ptr<GCommonDialog> m_cDlg;

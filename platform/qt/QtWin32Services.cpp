@@ -12,6 +12,7 @@
 #include "platform/qt/PageSetupDialog.h"
 #include "platform/qt/PrintDialog.h"
 #include "platform/qt/SystemColors.h"
+#include "platform/qt/WinHelp.h"
 #include "platform/qt/WindowTable.h"
 #include "platform/win32/DeviceCaps.h"
 
@@ -163,5 +164,9 @@ BOOL QtWin32Services::PageSetupDlgA(PAGESETUPDLGA* pPSD) {
 }
 
 BOOL QtWin32Services::DeleteDC(HDC hdc) { return DeletePrinterContext(hdc); }
+
+BOOL QtWin32Services::WinHelpA(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData) {
+  return WinHelp(hWndMain, lpszHelp, uCommand, dwData);
+}
 
 }  // namespace ferolan::qt

@@ -37,6 +37,10 @@ class QtWin32Services : public win32::Win32Services {
   win32::BOOL PageSetupDlgA(win32::PAGESETUPDLGA* pPSD) override;
   win32::BOOL DeleteDC(win32::HDC hdc) override;
 
+  // A help window of our own (WinHelp.h).
+  win32::BOOL WinHelpA(win32::HWND hWndMain, win32::LPCSTR lpszHelp, win32::UINT uCommand,
+                       win32::ULONG_PTR dwData) override;
+
  private:
   win32::BOOL FileDialog(win32::OPENFILENAMEA* lpofn, bool save);
 

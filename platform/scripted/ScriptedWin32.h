@@ -109,6 +109,25 @@ class ScriptedWin32 : public win32::Win32Services {
   std::vector<win32::PRINTDLGA> printRequests;
   std::vector<win32::PAGESETUPDLGA> pageSetupRequests;
   std::vector<win32::HDC> deletedDCs;
+  // A help call as it arrived; for HELP_SETWINPOS, the record at its address copied out.
+  struct HelpCall {
+    win32::HWND hWnd;
+    std::optional<std::string> file;
+    win32::UINT command;
+    win32::ULONG_PTR data;
+    std::optional<win32::HELPWININFOA> position;
+  };
+  // What a help call answers, and the last error it leaves.
+  struct HelpAnswer {
+    win32::BOOL result;
+    win32::DWORD lastError;
+  };
+  win32::BOOL WinHelpA(win32::HWND hWndMain, win32::LPCSTR lpszHelp, win32::UINT uCommand,
+                       win32::ULONG_PTR dwData) override;
+  // The coming help calls' answers, in order; once it is used up, calls answer 1 and leave the
+  // last error alone.
+  std::deque<HelpAnswer> helpAnswers;
+  std::vector<HelpCall> helpCalls;
 
  private:
   win32::BOOL FileDialog(win32::OPENFILENAMEA* lpofn, std::vector<FileNameRequest>& requests);

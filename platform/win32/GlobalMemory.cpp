@@ -1,6 +1,7 @@
 #include "platform/win32/GlobalMemory.h"
 
 #include <cstdlib>
+#include <map>
 #include <memory>
 #include <mutex>
 
@@ -27,6 +28,7 @@ struct Block {
 struct Blocks {
   std::mutex mutex;
   HandleTable<Block> table;
+  std::map<const void*, HGLOBAL> byAddress;
 };
 
 Blocks& AllBlocks() {
@@ -44,7 +46,7 @@ auto WithBlock(HGLOBAL hMem, auto failed, Action action) {
     SetLastError(ERROR_INVALID_HANDLE);
     return failed;
   }
-  return action(*block, blocks.table);
+  return action(*block, blocks);
 }
 
 }  // namespace
@@ -65,7 +67,9 @@ HGLOBAL GlobalAlloc(UINT uFlags, SIZE_T dwBytes) {
   Block block{std::unique_ptr<void, FreeBytes>(bytes), dwBytes, (uFlags & GMEM_MOVEABLE) != 0, 0};
   Blocks& blocks = AllBlocks();
   const std::scoped_lock lock(blocks.mutex);
-  return blocks.table.Add(std::move(block));
+  const HGLOBAL hMem = blocks.table.Add(std::move(block));
+  blocks.byAddress.emplace(bytes, hMem);
+  return hMem;
 }
 
 LPVOID GlobalLock(HGLOBAL hMem) {
@@ -88,14 +92,26 @@ BOOL GlobalUnlock(HGLOBAL hMem) {
 }
 
 HGLOBAL GlobalFree(HGLOBAL hMem) {
-  return WithBlock(hMem, hMem, [hMem](Block&, auto& table) {
-    table.Remove(hMem);
+  return WithBlock(hMem, hMem, [hMem](Block& block, Blocks& blocks) {
+    blocks.byAddress.erase(block.bytes.get());
+    blocks.table.Remove(hMem);
     return HGLOBAL{0};
   });
 }
 
 SIZE_T GlobalSize(HGLOBAL hMem) {
   return WithBlock(hMem, SIZE_T{0}, [](Block& block, auto&) { return block.size; });
+}
+
+HGLOBAL GlobalHandle(const void* pMem) {
+  Blocks& blocks = AllBlocks();
+  const std::scoped_lock lock(blocks.mutex);
+  const auto found = blocks.byAddress.find(pMem);
+  if (found == blocks.byAddress.end()) {
+    SetLastError(ERROR_INVALID_HANDLE);
+    return 0;
+  }
+  return found->second;
 }
 
 }  // namespace ferolan::win32

@@ -30,5 +30,8 @@ BOOL GlobalUnlock(HGLOBAL hMem);
 HGLOBAL GlobalFree(HGLOBAL hMem);
 // The block's size in bytes; 0 when the handle names no block.
 SIZE_T GlobalSize(HGLOBAL hMem);
+// The handle of the block at the address GlobalLock gave; 0 (ERROR_INVALID_HANDLE) for an
+// address that starts no live block.
+HGLOBAL GlobalHandle(const void* pMem);
 
 }  // namespace ferolan::win32

@@ -7,6 +7,7 @@
 #include "platform/win32/ChooseDialogs.h"
 #include "platform/win32/CommonDialogs.h"
 #include "platform/win32/PrintDialogs.h"
+#include "platform/win32/Help.h"
 #include "platform/win32/WindowFunctions.h"
 
 namespace ferolan::win32 {
@@ -34,6 +35,7 @@ class Win32Services {
   virtual BOOL PrintDlgA(PRINTDLGA* pPD) = 0;
   virtual BOOL PageSetupDlgA(PAGESETUPDLGA* pPSD) = 0;
   virtual BOOL DeleteDC(HDC hdc) = 0;
+  virtual BOOL WinHelpA(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData) = 0;
 };
 
 // Installs window functions for the process while the scope lives, and restores the previous.

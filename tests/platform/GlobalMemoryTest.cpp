@@ -73,5 +73,16 @@ TEST(GlobalMemoryTest, EmptyAndImpossibleBlocks) {
   EXPECT_EQ(GetLastError(), ERROR_NOT_ENOUGH_MEMORY);
 }
 
+TEST(GlobalMemoryTest, GlobalHandleFindsALiveBlockByItsAddressOnly) {
+  const HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, 8);
+  auto* bytes = static_cast<char*>(GlobalLock(block));
+  EXPECT_EQ(GlobalHandle(bytes), block);
+  SetLastError(NO_ERROR);
+  EXPECT_EQ(GlobalHandle(bytes + 1), 0);
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_HANDLE);
+  EXPECT_EQ(GlobalFree(block), 0);
+  EXPECT_EQ(GlobalHandle(bytes), 0);
+}
+
 }  // namespace
 }  // namespace ferolan
