@@ -11,9 +11,14 @@ namespace ferolan::qt {
 
 using namespace win32;
 
+namespace {
+
+// Dialogs need a QApplication, not only a core application.
 bool CanShowDialogs() {
   return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
 }
+
+}  // namespace
 
 DialogHook::DialogHook(Procedure procedure, QWidget& window)
     : procedure_(procedure), window_(HandleOf(&window)) {}
@@ -38,10 +43,7 @@ DWORD CommonRecordError(DWORD lStructSize, DWORD size32, std::size_t size,
   if (hookWithoutProcedure) return CDERR_NOHOOK;
   // Templates are dialog resources of the platform's modules, which ours do not carry.
   if (templateAsked) return CDERR_FINDRESFAILURE;
-  if (qobject_cast<QApplication*>(QCoreApplication::instance()) == nullptr) {
-    return CDERR_DIALOGFAILURE;
-  }
-  return 0;
+  return CanShowDialogs() ? 0 : CDERR_DIALOGFAILURE;
 }
 
 }  // namespace ferolan::qt

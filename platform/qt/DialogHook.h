@@ -15,9 +15,6 @@ namespace ferolan::qt {
 // A flag counts as set when all of its bits are.
 inline bool Has(win32::DWORD flags, win32::DWORD bit) { return (flags & bit) == bit; }
 
-// Dialogs need a QApplication, not only a core application.
-bool CanShowDialogs();
-
 class DialogHook {
  public:
   using Procedure = win32::UINT_PTR (*)(win32::HWND, win32::UINT, win32::WPARAM, win32::LPARAM);

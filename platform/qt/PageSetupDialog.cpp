@@ -18,18 +18,11 @@ using namespace win32;
 namespace {
 
 DWORD RecordError(const PAGESETUPDLGA& psd) {
-  if (psd.lStructSize != PAGESETUPDLG_SIZE && psd.lStructSize != sizeof(PAGESETUPDLGA)) {
-    return CDERR_STRUCTSIZE;
-  }
-  if (Has(psd.Flags, PSD_ENABLEPAGESETUPHOOK) && psd.lpfnPageSetupHook == nullptr) {
-    return CDERR_NOHOOK;
-  }
-  if (Has(psd.Flags, PSD_ENABLEPAGEPAINTHOOK) && psd.lpfnPagePaintHook == nullptr) {
-    return CDERR_NOHOOK;
-  }
-  if (Has(psd.Flags, PSD_ENABLEPAGESETUPTEMPLATE)) return CDERR_FINDRESFAILURE;
-  if (!CanShowDialogs()) return CDERR_DIALOGFAILURE;
-  return 0;
+  const bool hookWithoutProcedure =
+      (Has(psd.Flags, PSD_ENABLEPAGESETUPHOOK) && psd.lpfnPageSetupHook == nullptr) ||
+      (Has(psd.Flags, PSD_ENABLEPAGEPAINTHOOK) && psd.lpfnPagePaintHook == nullptr);
+  return CommonRecordError(psd.lStructSize, PAGESETUPDLG_SIZE, sizeof(PAGESETUPDLGA),
+                           hookWithoutProcedure, Has(psd.Flags, PSD_ENABLEPAGESETUPTEMPLATE));
 }
 
 // The record's unit: thousandths of inches or hundredths of millimetres, as the flags ask or,

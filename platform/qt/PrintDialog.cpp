@@ -20,22 +20,13 @@ namespace {
 
 // Why the record cannot be shown; 0 when it can.
 DWORD RecordError(const PRINTDLGA& pd) {
-  if (pd.lStructSize != PRINTDLG_SIZE && pd.lStructSize != sizeof(PRINTDLGA)) {
-    return CDERR_STRUCTSIZE;
-  }
   const bool setup = Has(pd.Flags, PD_PRINTSETUP);
-  if (!setup && Has(pd.Flags, PD_ENABLEPRINTHOOK) && pd.lpfnPrintHook == nullptr) {
-    return CDERR_NOHOOK;
-  }
-  if (setup && Has(pd.Flags, PD_ENABLESETUPHOOK) && pd.lpfnSetupHook == nullptr) {
-    return CDERR_NOHOOK;
-  }
-  // Templates are dialog resources of the platform's modules, which ours do not carry.
-  if (Has(pd.Flags, PD_ENABLEPRINTTEMPLATE) || Has(pd.Flags, PD_ENABLESETUPTEMPLATE)) {
-    return CDERR_FINDRESFAILURE;
-  }
-  if (!CanShowDialogs()) return CDERR_DIALOGFAILURE;
-  return 0;
+  const bool hookWithoutProcedure =
+      setup ? Has(pd.Flags, PD_ENABLESETUPHOOK) && pd.lpfnSetupHook == nullptr
+            : Has(pd.Flags, PD_ENABLEPRINTHOOK) && pd.lpfnPrintHook == nullptr;
+  return CommonRecordError(
+      pd.lStructSize, PRINTDLG_SIZE, sizeof(PRINTDLGA), hookWithoutProcedure,
+      Has(pd.Flags, PD_ENABLEPRINTTEMPLATE) || Has(pd.Flags, PD_ENABLESETUPTEMPLATE));
 }
 
 QAbstractPrintDialog::PrintDialogOptions OptionsOf(DWORD flags) {
