@@ -22,6 +22,16 @@ using namespace win32;
 
 namespace {
 
+// A dialog given no record fails as the platform's does; otherwise `show` runs it.
+template <class Record, class Show>
+BOOL ShowRecord(Record* record, DWORD& extendedError, Show show) {
+  if (record == nullptr) {
+    extendedError = CDERR_INITIALIZATION;
+    return 0;
+  }
+  return show(*record, extendedError);
+}
+
 RECT RectOf(const QRect& rect) {
   return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
 }
@@ -53,12 +63,10 @@ void Stack(QWidget& widget, HWND hWndInsertAfter) {
 QtWin32Services::QtWin32Services() : scope_(*this) {}
 
 BOOL QtWin32Services::FileDialog(OPENFILENAMEA* lpofn, bool save) {
-  if (lpofn == nullptr) {
-    extendedError_ = CDERR_INITIALIZATION;
-    return 0;
-  }
-  return ShowFileDialog(*lpofn, save ? FileDialogKind::kSave : FileDialogKind::kOpen,
-                        extendedError_);
+  const FileDialogKind kind = save ? FileDialogKind::kSave : FileDialogKind::kOpen;
+  return ShowRecord(lpofn, extendedError_, [kind](OPENFILENAMEA& ofn, DWORD& extendedError) {
+    return ShowFileDialog(ofn, kind, extendedError);
+  });
 }
 
 BOOL QtWin32Services::GetOpenFileNameA(OPENFILENAMEA* lpofn) { return FileDialog(lpofn, false); }
@@ -118,19 +126,11 @@ int QtWin32Services::GetSystemMetrics(int nIndex) {
 }
 
 BOOL QtWin32Services::ChooseColorA(CHOOSECOLORA* lpcc) {
-  if (lpcc == nullptr) {
-    extendedError_ = CDERR_INITIALIZATION;
-    return 0;
-  }
-  return ShowColorDialog(*lpcc, extendedError_);
+  return ShowRecord(lpcc, extendedError_, ShowColorDialog);
 }
 
 BOOL QtWin32Services::ChooseFontA(CHOOSEFONTA* lpcf) {
-  if (lpcf == nullptr) {
-    extendedError_ = CDERR_INITIALIZATION;
-    return 0;
-  }
-  return ShowFontDialog(*lpcf, extendedError_);
+  return ShowRecord(lpcf, extendedError_, ShowFontDialog);
 }
 
 DWORD QtWin32Services::GetSysColor(int nIndex) { return SystemColor(nIndex); }
@@ -147,20 +147,13 @@ int QtWin32Services::GetDeviceCaps(HDC hdc, int index) {
       return 0;
   }
 }
+
 BOOL QtWin32Services::PrintDlgA(PRINTDLGA* pPD) {
-  if (pPD == nullptr) {
-    extendedError_ = CDERR_INITIALIZATION;
-    return 0;
-  }
-  return ShowPrintDialog(*pPD, extendedError_);
+  return ShowRecord(pPD, extendedError_, ShowPrintDialog);
 }
 
 BOOL QtWin32Services::PageSetupDlgA(PAGESETUPDLGA* pPSD) {
-  if (pPSD == nullptr) {
-    extendedError_ = CDERR_INITIALIZATION;
-    return 0;
-  }
-  return ShowPageSetupDialog(*pPSD, extendedError_);
+  return ShowRecord(pPSD, extendedError_, ShowPageSetupDialog);
 }
 
 BOOL QtWin32Services::DeleteDC(HDC hdc) { return DeletePrinterContext(hdc); }
