@@ -9,6 +9,7 @@
 #include "platform/runtime/FileSystem.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/UserServices.h"
+#include "platform/runtime/WorkFolder.h"
 #include "zip/ccZip.h"
 
 namespace ferolan {
@@ -89,14 +90,15 @@ RequestOutcome ConversionRequest::ConvertChosenExport(const std::string& exportP
 
 RequestOutcome ConversionRequest::Convert() {
   if (!Module1::FileCanBeOpened(ExportPath)) return RequestOutcome::kCannotOpen;
-  const ExportNames names =
-      DeriveExportNames(ExportPath, App::Path(), std::filesystem::path::preferred_separator);
+  // Each request works in a fresh folder of its own: nothing of an earlier request, another
+  // window or another program can stand in for this export's files.
+  RemoveWorkFolder();
+  workFolder_ = WorkFolder::Create();
+  const ExportNames names = DeriveExportNames(ExportPath, workFolder_->Path(),
+                                              std::filesystem::path::preferred_separator);
   OutputPrefix = names.outputPrefix;
   WorkBase = names.workBase;
   m_sZipFile = ExportPath;
-  // A work file left by an earlier request must not stand in for an export that fails to
-  // extract: without it, the conversion reports the missing file.
-  DeleteExtractedExport();
   ExtractJad();
   m_cZip.reset();
   if (ExtractedExportIsEmpty()) {
@@ -117,7 +119,7 @@ void ConversionRequest::ExtractJad() {
     m_cZip->Init(m_sZipFile);
   }
   SetMousePointer(vbHourglass);
-  const long result = m_cZip->Decompress(App::Path(), "");
+  const long result = m_cZip->Decompress(workFolder_->Path(), "");
   SetMousePointer(vbDefault);
   guard.Disarm();
 
@@ -129,13 +131,6 @@ void ConversionRequest::ExtractJad() {
   }
 }
 
-void DeleteExtractedExport() {
-  if (WorkBase.empty()) return;
-  try {
-    Kill(WorkBase + ".xml");
-  } catch (const RuntimeError&) {
-    // Already gone or in use: the program ends all the same.
-  }
-}
+void ConversionRequest::RemoveWorkFolder() { workFolder_.reset(); }
 
 }  // namespace ferolan

@@ -12,6 +12,7 @@ namespace ferolan {
 
 class ccZip;
 class cCommonDialog;
+class WorkFolder;
 
 // The window's hidden text box that carries the chosen path.
 class FileNameBox {
@@ -41,6 +42,10 @@ class ConversionRequest {
   // Converts the export at `exportPath` as a chosen export is converted.
   RequestOutcome ConvertChosenExport(const std::string& exportPath);
 
+  // Removes the work folder of the last request (the extracted archive and every work file),
+  // ignoring every error; before any request, or once removed, it removes nothing.
+  void RemoveWorkFolder();
+
  private:
   RequestOutcome Convert();
   void ExtractJad();
@@ -48,10 +53,8 @@ class ConversionRequest {
   Module1::OutputKindQuery option1Value_;
   std::string m_sZipFile;
   std::shared_ptr<ccZip> m_cZip;
+  // The private folder of the last request, kept until the next request or the end.
+  std::unique_ptr<WorkFolder> workFolder_;
 };
-
-// Deletes the XML extracted by the last request, ignoring every error; before any request it
-// deletes nothing.
-void DeleteExtractedExport();
 
 }  // namespace ferolan

@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
       std::cout << "Error: impossible d'ouvrir le fichier " << path << "\n";
     }
     allConverted = allConverted && outcome == ferolan::RequestOutcome::kConverted;
+    request.RemoveWorkFolder();
   }
-  ferolan::DeleteExtractedExport();
   return allConverted ? 0 : 1;
 }

@@ -2,7 +2,7 @@
 
 namespace ferolan {
 
-ExportNames DeriveExportNames(const std::string& exportPath, const std::string& programFolder,
+ExportNames DeriveExportNames(const std::string& exportPath, const std::string& workFolder,
                               char separator) {
   const std::size_t lastSeparator = exportPath.rfind(separator);
   const std::size_t folderLength = lastSeparator == std::string::npos ? 0 : lastSeparator + 1;
@@ -16,7 +16,7 @@ ExportNames DeriveExportNames(const std::string& exportPath, const std::string& 
   ExportNames names;
   names.baseName = baseName;
   names.outputPrefix = exportPath.substr(0, folderLength) + baseName;
-  names.workBase = programFolder + separator + baseName;
+  names.workBase = workFolder + separator + baseName;
   return names;
 }
 

@@ -170,11 +170,11 @@ void frmDeb::cmdOpen_Click() {
 void frmDeb::aide_Click() { TxtMsg::ShowExportHelp(); }
 
 void frmDeb::Quitter_Click() {
-  DeleteExtractedExport();
+  request_.RemoveWorkFolder();
   QCoreApplication::exit(0);
 }
 
-void frmDeb::Form_Unload() { DeleteExtractedExport(); }
+void frmDeb::Form_Unload() { request_.RemoveWorkFolder(); }
 
 void frmDeb::closeEvent(QCloseEvent* event) {
   if (requestRunning_) {

@@ -10,7 +10,7 @@ namespace ferolan {
 
 // Process-wide values of the current conversion request, kept until the next one.
 // ExportPath: full path of the chosen export.
-// WorkBase: the program's folder, a separator and the export's base name; the extracted XML is
+// WorkBase: the request's work folder, a separator and the export's base name; the extracted XML is
 //   WorkBase + ".xml" and the intermediate file WorkBase + ".txt".
 // OutputPrefix: the export's folder with its trailing separator, then the base name.
 extern std::string ExportPath;

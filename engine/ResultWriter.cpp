@@ -41,8 +41,11 @@ void WriteResults(const std::string& intermediatePath, const std::string& output
       if (line.target == Target::kFrench) french.WriteNumbered(line.body);
       if (line.target == Target::kMaths) maths.WriteNumbered(line.body);
     }
-    french.file.Commit();
-    maths.file.Commit();
+    // Both are complete before either is put in place: a failure leaves both earlier results.
+    french.file.Complete();
+    maths.file.Complete();
+    french.file.PutInPlace();
+    maths.file.PutInPlace();
   }
   Kill(intermediatePath);
 }

@@ -61,32 +61,36 @@ bool FolderOfExists(const std::string& path) {
 
 }  // namespace
 
-void RaiseFileError(int errnoValue, FileAccess access, const std::string& path) {
+long FileErrorNumber(int errnoValue, FileAccess access, const std::string& path) {
   switch (errnoValue) {
     case ENOENT:
-      Raise(access == FileAccess::kRead && FolderOfExists(path) ? kErrFileNotFound
-                                                                : kErrPathNotFound);
+      return access == FileAccess::kRead && FolderOfExists(path) ? kErrFileNotFound
+                                                                 : kErrPathNotFound;
     case ENOTDIR:
     case ENAMETOOLONG:
     case ELOOP:
-      Raise(kErrPathNotFound);
+      return kErrPathNotFound;
     case EACCES:
     case EPERM:
     case EBUSY:
     case ETXTBSY:
     case EAGAIN:
-      Raise(kErrPermissionDenied);
+      return kErrPermissionDenied;
     case ENOSPC:
     case EDQUOT:
-      Raise(kErrDiskFull);
+      return kErrDiskFull;
     case EIO:
-      Raise(kErrDeviceIO);
+      return kErrDeviceIO;
     case EMFILE:
     case ENFILE:
-      Raise(kErrTooManyFiles);
+      return kErrTooManyFiles;
     default:
-      Raise(kErrPathFileAccess);
+      return kErrPathFileAccess;
   }
+}
+
+void RaiseFileError(int errnoValue, FileAccess access, const std::string& path) {
+  Raise(FileErrorNumber(errnoValue, access, path));
 }
 
 }  // namespace ferolan

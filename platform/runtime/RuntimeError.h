@@ -46,8 +46,10 @@ std::string DescriptionOf(long number);
 [[noreturn]] void Raise(long number);
 [[noreturn]] void Raise(long number, const std::string& source);
 
-// Raises the runtime error that matches a failed system call on a file (errno value).
+// The runtime error number that matches a failed system call on a file (errno value), and
+// raising it.
 enum class FileAccess { kRead, kWrite };
+long FileErrorNumber(int errnoValue, FileAccess access, const std::string& path);
 [[noreturn]] void RaiseFileError(int errnoValue, FileAccess access, const std::string& path);
 
 }  // namespace ferolan

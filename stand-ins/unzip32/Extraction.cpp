@@ -13,6 +13,9 @@ constexpr std::size_t kCopyBufferSize = 1 << 20;
 // No file the program reads is larger: its files are counted in 32-bit signed numbers. An entry
 // declaring more is refused before anything is written, so that no archive fills the disk.
 constexpr zip_uint64_t kLargestEntry = 0x7FFFFFFF;
+// Nor does one archive give more in all: entries that share their compressed data each pass
+// the check above, and together they would fill the disk.
+constexpr zip_uint64_t kLargestTotal = 0x7FFFFFFF;
 
 class Extractor {
  public:
@@ -23,10 +26,14 @@ class Extractor {
         callbacks_(callbacks),
         target_(target),
         report_(report),
-        buffer_(kCopyBufferSize) {}
+        buffer_(kCopyBufferSize),
+        freeBytes_(target.FreeBytes()) {}
 
-  // False when the caller asked to stop.
+  // False when the work must stop.
   bool Extract(zip_uint64_t index, const EntryInfo& info);
+  // Removes the files extracted so far.
+  void RemoveExtracted() const;
+  bool StoppedByLimit() const { return stoppedByLimit_; }
 
  private:
   void MakeFolder(const EntryPath& path);
@@ -45,6 +52,12 @@ class Extractor {
   Report& report_;
   std::vector<char> buffer_;
   bool replaceNone_ = false;
+  // The declared bytes of the files extracted so far, against the limit and the disk's free
+  // bytes when the extraction began.
+  zip_uint64_t extractedBytes_ = 0;
+  std::uint64_t freeBytes_;
+  std::vector<std::vector<std::string>> extracted_;
+  bool stoppedByLimit_ = false;
   // The last password that opened an entry, tried first on the next encrypted entry.
   std::string password_;
 };
@@ -111,9 +124,21 @@ bool Extractor::ExtractFile(zip_uint64_t index, const EntryInfo& info, const Ent
                         std::to_string(kLargestEntry) + " an entry may hold; not extracted");
     return true;
   }
-  if (!TargetTree::HasRoomFor(folder, info.stat.size, cause)) {
-    report_.Problem(UNZIP32_ERR_WRITE, shown, cause);
-    return true;
+  const zip_uint64_t total = extractedBytes_ + info.stat.size;
+  if (total > kLargestTotal) {
+    report_.Problem(UNZIP32_ERR_ENTRY, shown,
+                    "the archive would give " + std::to_string(total) + " bytes, more than the " +
+                        std::to_string(kLargestTotal) +
+                        " an archive may hold; extraction stopped and its files removed");
+    stoppedByLimit_ = true;
+    return false;
+  }
+  if (total > freeBytes_) {
+    report_.Problem(UNZIP32_ERR_WRITE, shown,
+                    std::to_string(total) + " bytes needed, " + std::to_string(freeBytes_) +
+                        " free on the disk; extraction stopped and its files removed");
+    stoppedByLimit_ = true;
+    return false;
   }
   const std::unique_ptr<EntryReader> reader = OpenData(index, info, shown);
   if (!reader) return true;
@@ -128,6 +153,8 @@ bool Extractor::ExtractFile(zip_uint64_t index, const EntryInfo& info, const Ent
     return true;
   }
   report_.Line("extracted", shown);
+  extractedBytes_ = total;
+  extracted_.push_back(keepFolders ? path.parts : std::vector<std::string>{leaf});
 
   if (callbacks_.service != nullptr &&
       callbacks_.service(shown.c_str(), static_cast<uint32_t>(info.stat.size)) != 0) {
@@ -223,6 +250,10 @@ bool Extractor::CopyData(EntryReader& reader, PartFile& part, const EntryInfo& i
   }
 }
 
+void Extractor::RemoveExtracted() const {
+  for (const auto& parts : extracted_) target_.RemoveFile(parts);
+}
+
 }  // namespace
 
 void ExtractEntries(const Archive& archive, Selection& selection, const UnzipOptions& options,
@@ -231,6 +262,7 @@ void ExtractEntries(const Archive& archive, Selection& selection, const UnzipOpt
   ForEachSelected(archive, selection, report, [&](zip_uint64_t index, const EntryInfo& info) {
     return extractor.Extract(index, info);
   });
+  if (extractor.StoppedByLimit()) extractor.RemoveExtracted();
 }
 
 }  // namespace unzip32

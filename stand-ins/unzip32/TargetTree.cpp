@@ -71,14 +71,19 @@ TargetTree::Existing TargetTree::Find(int folder, const std::string& name) {
   return S_ISDIR(info.st_mode) ? Existing::kFolder : Existing::kFile;
 }
 
-bool TargetTree::HasRoomFor(int folder, std::uint64_t size, std::string& cause) {
+std::uint64_t TargetTree::FreeBytes() const {
   struct statvfs disk {};
-  if (::fstatvfs(folder, &disk) != 0) return true;  // unknown: the writes will tell
-  const std::uint64_t free = static_cast<std::uint64_t>(disk.f_bavail) * disk.f_frsize;
-  if (size <= free) return true;
-  cause = std::to_string(size) + " bytes needed, " + std::to_string(free) +
-          " free on the disk; not extracted";
-  return false;
+  if (::fstatvfs(root_.Get(), &disk) != 0) return UINT64_MAX;  // unknown: the writes will tell
+  return static_cast<std::uint64_t>(disk.f_bavail) * disk.f_frsize;
+}
+
+void TargetTree::RemoveFile(const std::vector<std::string>& parts) const {
+  Fd folder(::dup(root_.Get()));
+  for (std::size_t i = 0; i + 1 < parts.size() && folder.Get() >= 0; ++i) {
+    folder = Fd(
+        ::openat(folder.Get(), parts[i].c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+  }
+  if (folder.Get() >= 0 && !parts.empty()) ::unlinkat(folder.Get(), parts.back().c_str(), 0);
 }
 
 int TargetTree::Folder(const std::vector<std::string>& parts, std::size_t count, Outcome& outcome,

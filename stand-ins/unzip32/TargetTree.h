@@ -50,8 +50,12 @@ class TargetTree {
 
   static Existing Find(int folder, const std::string& name);
 
-  // False, with the cause, when the disk of `folder` has fewer than `size` bytes free for us.
-  static bool HasRoomFor(int folder, std::uint64_t size, std::string& cause);
+  // The bytes free for us on the target's disk; the largest number when unknown.
+  std::uint64_t FreeBytes() const;
+
+  // Removes the file that the parts name below the target, without following links or
+  // creating anything; folders stay.
+  void RemoveFile(const std::vector<std::string>& parts) const;
 
  private:
   explicit TargetTree(Fd root) : root_(std::move(root)) {}

@@ -20,13 +20,16 @@ enum {
   UNZIP32_ERR_ENTRY = 3,    /* an entry's data is corrupt or truncated, fails its CRC check,
                                inflates beyond its declared size, declares more than 2 GiB - 1
                                bytes, or uses a compression or encryption method that is not
-                               supported */
+                               supported; or the archive's files would come to more than
+                               2 GiB - 1 bytes in all, which stops the extraction and removes
+                               the files it extracted */
   UNZIP32_ERR_PASSWORD = 4, /* an encrypted entry was skipped: no password, or a wrong one */
   UNZIP32_ERR_UNSAFE = 5,   /* an entry was refused: its name would land outside the target
                                folder (absolute, drive letter, ".." component, a folder in the
                                way that is a symbolic link) or it is a symbolic link */
-  UNZIP32_ERR_WRITE = 6,    /* a file or folder could not be created or written, or the disk
-                               has not the room for the entry's declared size */
+  UNZIP32_ERR_WRITE = 6,    /* a file or folder could not be created or written; or the disk
+                               had not the room for the declared sizes of the files extracted,
+                               which stops the extraction and removes the files it extracted */
   UNZIP32_ERR_OPEN = 7,     /* the archive file cannot be opened */
   UNZIP32_ERR_TARGET = 8,   /* the target folder cannot be opened (it must exist) */
   UNZIP32_ERR_ARGUMENTS = 9, /* a null record, a count outside 0 to 100, a null name within a

@@ -2,12 +2,17 @@
 // user-facing services.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
 
 #include "app/ConversionRequest.h"
 #include "commondialog/cCommonDialog.h"
 #include "engine/Module1.h"
 #include "platform/runtime/App.h"
+#include "platform/runtime/WorkFolder.h"
 #include "platform/scripted/ScriptedServices.h"
 #include "platform/scripted/ScriptedWin32.h"
 #include "tests/app/RequestFixture.h"
@@ -50,9 +55,11 @@ TEST_F(ConversionRequestTest, AChosenExportIsExtractedAndConvertedBesideItself) 
   EXPECT_EQ(txtFileName.text, path);
   EXPECT_EQ(ExportPath, path);
   EXPECT_EQ(OutputPrefix, dir / base);
-  EXPECT_EQ(WorkBase, App::Path() + "/" + base);
+  const std::filesystem::path workBase(WorkBase);
+  EXPECT_EQ(workBase.filename(), base);
+  EXPECT_EQ(workBase.parent_path().parent_path(), WorkRootPath());
   EXPECT_EQ(ReadBytes(dir / (base + "FR.txt")), kSmallExportFrenchText);
-  EXPECT_TRUE(Exists(WorkFile(base))) << "the extracted XML stays until the program ends";
+  EXPECT_TRUE(Exists(WorkFile())) << "the extracted XML stays until the request's life ends";
   EXPECT_EQ(services.pointers, (std::vector<int>{vbHourglass, vbDefault}));
   EXPECT_EQ(services.messages, (std::vector<Message>{{"Traitement terminé.", 0, "Ferolan"}}));
 }
@@ -80,9 +87,7 @@ TEST_F(ConversionRequestTest, AnEmptyArchiveWarnsAndTheConversionRunsAllTheSame)
   const std::string base = Base();
   const std::string path = dir / (base + ".jad");
   WriteBytes(path, std::string("PK\x05\x06") + std::string(18, '\0'));
-  WriteBytes(WorkFile(base), SmallExportXml());  // left by an earlier extraction, and ignored
   EXPECT_EQ(request.ConvertChosenExport(path), RequestOutcome::kFailed);
-  EXPECT_FALSE(Exists(WorkFile(base)));
   EXPECT_EQ(
       services.messages,
       (std::vector<Message>{{"Vous n'avez pas précisé de répertoire destination !", 16, "Ferolan"},
@@ -133,7 +138,6 @@ TEST_F(ConversionRequestTest, AnXmlMemberNotNamedAfterTheExportIsFileNotFound) {
   const std::string path =
       MakeExport(base, {{.name = base + "-autre.xml", .data = SmallExportXml()}});
   EXPECT_EQ(request.ConvertChosenExport(path), RequestOutcome::kFailed);
-  std::filesystem::remove(WorkFile(base + "-autre"));
   EXPECT_EQ(services.messages,
             (std::vector<Message>{{"Error: Fichier introuvable", 0, "Ferolan"}}));
 }
@@ -143,7 +147,7 @@ TEST_F(ConversionRequestTest, AHiddenExportIsNotExtracted) {
   const std::string path = MakeExport(base, SmallExportXml());
   EXPECT_EQ(request.ConvertChosenExport(path), RequestOutcome::kFailed);
   EXPECT_TRUE(services.pointers.empty());
-  EXPECT_FALSE(Exists(WorkFile(base)));
+  EXPECT_FALSE(Exists(WorkFile()));
   EXPECT_EQ(services.messages,
             (std::vector<Message>{{"Error: Fichier introuvable", 0, "Ferolan"}}));
 }
@@ -160,18 +164,56 @@ TEST_F(ConversionRequestTest, TheOutputKindIsAskedOfTheWindowAtEachRequest) {
   EXPECT_EQ(ReadBytes(dir / (base + "FR.txt")), kSmallExportFrenchText);
 }
 
-TEST_F(ConversionRequestTest, OnlyTheLastRequestsXmlIsDeletedAtTheEnd) {
-  DeleteExtractedExport();  // before any request: nothing to aim at
-  const std::string first = Base("-1");
-  const std::string second = Base("-2");
-  request.ConvertChosenExport(MakeExport(first, SmallExportXml()));
-  request.ConvertChosenExport(MakeExport(second, SmallExportXml()));
-  ASSERT_TRUE(Exists(WorkFile(first)));
-  ASSERT_TRUE(Exists(WorkFile(second)));
-  DeleteExtractedExport();
-  EXPECT_TRUE(Exists(WorkFile(first)));
-  EXPECT_FALSE(Exists(WorkFile(second)));
-  DeleteExtractedExport();  // already gone: nothing happens
+TEST_F(ConversionRequestTest, EachRequestHasAFreshFolderThatTheNextOneAndTheEndRemove) {
+  request.RemoveWorkFolder();  // before any request: nothing to remove
+  request.ConvertChosenExport(MakeExport(Base("-1"), SmallExportXml()));
+  const std::string first = WorkFile();
+  request.ConvertChosenExport(MakeExport(Base("-2"), SmallExportXml()));
+  EXPECT_FALSE(Exists(first));
+  EXPECT_TRUE(Exists(WorkFile()));
+  EXPECT_EQ(WorkFolders().size(), 1u);
+  request.RemoveWorkFolder();
+  EXPECT_TRUE(WorkFolders().empty());
+  request.RemoveWorkFolder();  // already gone: nothing happens
+}
+
+// The work root refused: the request ends with a message naming it, and writes nothing.
+TEST_F(ConversionRequestTest, AWorkRootThatCannotBeTrustedIsRefused) {
+  const std::string path = MakeExport(Base(), SmallExportXml());
+  const std::string cache = dir / "cache";
+  std::filesystem::create_directory(cache);
+  const std::string root = cache + "/ferolan";
+  const struct {
+    const char* name;
+    std::function<void()> make;
+    const char* said;
+  } table[] = {
+      {"a link", [&] { std::filesystem::create_directory_symlink(dir.Path(), root); },
+       " est un lien symbolique"},
+      {"a file", [&] { WriteBytes(root, ""); }, " n'est pas un dossier"},
+      {"another user's",
+       [&] {
+         std::filesystem::create_directory(root);
+         ASSERT_EQ(::chown(root.c_str(), 65534, 65534), 0);
+       },
+       " appartient à un autre utilisateur"},
+  };
+  const std::string saved = std::getenv("XDG_CACHE_HOME");
+  ::setenv("XDG_CACHE_HOME", cache.c_str(), 1);
+  for (const auto& row : table) {
+    if (std::string(row.name) == "another user's" && ::geteuid() != 0) continue;  // needs root
+    std::filesystem::remove_all(root);
+    row.make();
+    services.messages.clear();
+    EXPECT_EQ(request.ConvertChosenExport(path), RequestOutcome::kFailed) << row.name;
+    ASSERT_EQ(services.messages.size(), 1u) << row.name;
+    EXPECT_TRUE(
+        services.messages[0].text.starts_with("Error: Le dossier de travail " + root + row.said))
+        << services.messages[0].text;
+  }
+  ::setenv("XDG_CACHE_HOME", saved.c_str(), 1);
+  EXPECT_FALSE(Exists(dir / (Base() + "1.c01")));
+  EXPECT_FALSE(Exists(dir / (Base() + "FR.txt")));
 }
 
 }  // namespace

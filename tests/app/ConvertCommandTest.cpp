@@ -30,7 +30,7 @@ CommandRun Convert(const std::string& arguments) {
 
 class ConvertCommandTest : public RequestFixture {};
 
-TEST_F(ConvertCommandTest, ConvertsEachExportAndDeletesTheLastExtractedXml) {
+TEST_F(ConvertCommandTest, ConvertsEachExportAndLeavesNoWorkFolder) {
   const std::string first = Base("-1");
   const std::string second = Base("-2");
   const CommandRun run =
@@ -41,8 +41,7 @@ TEST_F(ConvertCommandTest, ConvertsEachExportAndDeletesTheLastExtractedXml) {
     EXPECT_TRUE(Exists(dir / (base + "1.c01")));  // casimir unless asked otherwise
     EXPECT_TRUE(Exists(dir / (base + "2.c01")));
   }
-  EXPECT_TRUE(Exists(WorkFile(first)));
-  EXPECT_FALSE(Exists(WorkFile(second)));
+  EXPECT_TRUE(WorkFolders().empty());
 }
 
 TEST_F(ConvertCommandTest, TextOutputOnRequest) {

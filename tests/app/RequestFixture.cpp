@@ -3,7 +3,6 @@
 #include <filesystem>
 
 #include "engine/Module1.h"
-#include "platform/runtime/App.h"
 
 namespace ferolan::testing {
 
@@ -12,13 +11,6 @@ RequestFixture::RequestFixture() {
   ExportPath.clear();
   WorkBase.clear();
   OutputPrefix.clear();
-}
-
-RequestFixture::~RequestFixture() {
-  std::error_code ec;
-  for (const std::string& base : bases_) {
-    for (const char* ending : {".xml", ".txt"}) std::filesystem::remove(WorkFile(base, ending), ec);
-  }
 }
 
 std::string RequestFixture::Base(const std::string& suffix) const {
@@ -32,15 +24,12 @@ std::string RequestFixture::MakeExport(const std::string& base, const std::strin
 
 std::string RequestFixture::MakeExport(const std::string& base,
                                        const std::vector<ArchiveEntry>& entries) {
-  bases_.push_back(base);
   const std::string path = dir / (base + ".jad");
   MakeArchive(path, entries);
   return path;
 }
 
-std::string RequestFixture::WorkFile(const std::string& base, const std::string& ending) const {
-  return App::Path() + "/" + base + ending;
-}
+std::string RequestFixture::WorkFile(const std::string& ending) { return WorkBase + ending; }
 
 std::string SmallExportXml() {
   return "<?xml version=\"1.0\"?>\r\n<JADE_EXPORTATION>\r\n"

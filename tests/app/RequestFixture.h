@@ -1,6 +1,5 @@
-// What the application's tests share: exports made in a folder of their own, with base names
-// of their own so that their work files in the program's folder meet no other test's, and
-// those work files removed afterwards.
+// What the application's tests share: exports made in a folder of their own, named after the
+// test, and a look at the work folders that requests make.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,6 +9,7 @@
 
 #include "app/ConversionRequest.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/WorkFolders.h"
 #include "tests/zip/ArchiveMaker.h"
 
 namespace ferolan::testing {
@@ -25,20 +25,16 @@ class TextBox : public FileNameBox {
 class RequestFixture : public ::testing::Test {
  protected:
   RequestFixture();
-  ~RequestFixture() override;
 
   // A base name that no other test uses: the test's name and a suffix.
   std::string Base(const std::string& suffix = "") const;
   // An export named `base` + ".jad" in the test's folder, holding `xml` as `base` + ".xml".
   std::string MakeExport(const std::string& base, const std::string& xml);
   std::string MakeExport(const std::string& base, const std::vector<ArchiveEntry>& entries);
-  // The program folder's work file `base` + `ending`.
-  std::string WorkFile(const std::string& base, const std::string& ending = ".xml") const;
+  // The last request's work file: WorkBase + `ending`.
+  static std::string WorkFile(const std::string& ending = ".xml");
 
   TempDir dir;
-
- private:
-  std::vector<std::string> bases_;
 };
 
 // A small export in both protocols, and its French text result.

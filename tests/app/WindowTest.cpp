@@ -106,29 +106,26 @@ TEST_F(WindowTest, WhileARequestRunsTheButtonsWaitAndACloseComesAtItsEnd) {
   EXPECT_TRUE(buttonsWaited);
   EXPECT_FALSE(window.isVisible());
   EXPECT_TRUE(Exists(dir / (base + "1.c01")));
-  EXPECT_FALSE(Exists(WorkFile(base))) << "closing deleted the extracted XML";
+  EXPECT_TRUE(WorkFolders().empty()) << "closing removed the work folder";
   EXPECT_TRUE(window.cmdOpen->isEnabled());
 }
 
-TEST_F(WindowTest, QuitAndCloseDeleteOnlyTheLastRequestsXml) {
-  const std::string first = Base("-1");
-  const std::string second = Base("-2");
-  WillPick(MakeExport(first, SmallExportXml()));
+TEST_F(WindowTest, QuitAndCloseRemoveTheLastRequestsWorkFolder) {
+  WillPick(MakeExport(Base("-1"), SmallExportXml()));
   window.cmdOpen->click();
-  WillPick(MakeExport(second, SmallExportXml()));
+  WillPick(MakeExport(Base("-2"), SmallExportXml()));
   window.cmdOpen->click();
-  ASSERT_TRUE(Exists(WorkFile(first)));
-  ASSERT_TRUE(Exists(WorkFile(second)));
+  ASSERT_TRUE(Exists(WorkFile()));
+  ASSERT_EQ(WorkFolders().size(), 1u) << "the second request removed the first one's folder";
   window.Quitter->click();
-  EXPECT_TRUE(Exists(WorkFile(first)));
-  EXPECT_FALSE(Exists(WorkFile(second)));
+  EXPECT_TRUE(WorkFolders().empty());
 
-  WillPick(MakeExport(second, SmallExportXml()));
+  WillPick(MakeExport(Base("-3"), SmallExportXml()));
   window.cmdOpen->click();
+  ASSERT_EQ(WorkFolders().size(), 1u);
   window.show();
   window.close();
-  EXPECT_TRUE(Exists(WorkFile(first)));
-  EXPECT_FALSE(Exists(WorkFile(second)));
+  EXPECT_TRUE(WorkFolders().empty());
 }
 
 TEST_F(WindowTest, TheHelpButtonShowsHowToExport) {

@@ -65,6 +65,10 @@ TEST(FileCanBeOpenedTest, TrueOnlyForFilesThatCanBeRead) {
   EXPECT_FALSE(FileCanBeOpened(dir.Path().string()));
   EXPECT_FALSE(FileCanBeOpened(dir / "export.jad/inside"));
   EXPECT_FALSE(FileCanBeOpened(""));
+  // A FIFO without a writer would wait for ever if it were opened.
+  ASSERT_EQ(::mkfifo((dir / "fifo.jad").c_str(), 0600), 0);
+  EXPECT_FALSE(FileCanBeOpened(dir / "fifo.jad"));
+  EXPECT_FALSE(FileCanBeOpened("/dev/null"));
 }
 
 }  // namespace

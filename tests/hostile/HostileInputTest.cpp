@@ -16,9 +16,11 @@
 #include "app/ConversionRequest.h"
 #include "platform/runtime/App.h"
 #include "platform/scripted/ScriptedServices.h"
+#include "tests/hostile/ConvertProcess.h"
 #include "tests/hostile/TmpfsMount.h"
 #include "tests/hostile/ZipBomb.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/WorkFolders.h"
 #include "tests/zip/ArchiveMaker.h"
 
 namespace ferolan::testing {
@@ -28,82 +30,6 @@ namespace fs = std::filesystem;
 
 constexpr std::uint64_t kGiB = 1024 * kMiB;
 constexpr const char* kEarlierResult = "résultats précédents\r\n";
-
-struct CommandRun {
-  bool exited = false;  // false when a signal ended it
-  int status = -1;
-  std::string output;  // standard output and error together
-};
-
-CommandRun RunConvert(const std::string& exportPath) {
-  std::array<int, 2> pipeEnds{};
-  if (::pipe(pipeEnds.data()) != 0) return {};
-  const pid_t child = ::fork();
-  if (child == 0) {
-    ::dup2(pipeEnds[1], 1);
-    ::dup2(pipeEnds[1], 2);
-    ::close(pipeEnds[0]);
-    ::close(pipeEnds[1]);
-    ::execl(FEROLAN_CONVERT, FEROLAN_CONVERT, exportPath.c_str(), static_cast<char*>(nullptr));
-    ::_exit(127);
-  }
-  ::close(pipeEnds[1]);
-  CommandRun run;
-  char buffer[4096];
-  for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;) {
-    run.output.append(buffer, static_cast<std::size_t>(got));
-  }
-  ::close(pipeEnds[0]);
-  int status = 0;
-  ::waitpid(child, &status, 0);
-  run.exited = WIFEXITED(status);
-  run.status = run.exited ? WEXITSTATUS(status) : -1;
-  return run;
-}
-
-std::string Record(int pupil, const char* protocol) {
-  return "  <MELEVE>\r\n    <MELEVE_MID>ELEVE" + std::to_string(pupil) + "--Prenom (" +
-         std::to_string(pupil) + ")</MELEVE_MID>\r\n    <MPROTOCOLE_MNOM>" + protocol +
-         "</MPROTOCOLE_MNOM>\r\n    <MCODES>1190921</MCODES>\r\n  </MELEVE>\r\n";
-}
-
-// An export of `pupils` pupils in both protocols, with `filler` bytes of other elements
-// between its halves.
-void WriteExportXml(std::ostream& out, int pupils, std::uint64_t filler = 0) {
-  out << "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<JADE_EXPORTATION>\r\n";
-  const auto half = [&](int from, int to) {
-    for (int pupil = from; pupil < to; ++pupil) {
-      out << Record(pupil, "FRACE2-2005") << Record(pupil, "MATCE2-2005");
-    }
-  };
-  half(1, pupils / 2 + 1);
-  const std::string item =
-      "  <MITEM><MITEM_LIBELLE>Lire une consigne simple</MITEM_LIBELLE>"
-      "<MITEM_SCORE>2</MITEM_SCORE></MITEM>\r\n";
-  for (std::uint64_t written = 0; written < filler; written += item.size()) out << item;
-  half(pupils / 2 + 1, pupils + 1);
-  out << "</JADE_EXPORTATION>\r\n";
-}
-
-std::string ExportXml(int pupils) {
-  std::ostringstream out;
-  WriteExportXml(out, pupils);
-  return out.str();
-}
-
-// An archive holding the file at `source` as `name`, stored, without reading it into memory.
-void MakeStoredArchive(const std::string& path, const std::string& name,
-                       const std::string& source) {
-  int error = 0;
-  zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
-  ASSERT_NE(archive, nullptr);
-  zip_source_t* data = zip_source_file(archive, source.c_str(), 0, -1);
-  ASSERT_NE(data, nullptr);
-  const zip_int64_t index = zip_file_add(archive, name.c_str(), data, ZIP_FL_ENC_UTF_8);
-  ASSERT_GE(index, 0);
-  zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0);
-  ASSERT_EQ(zip_close(archive), 0);
-}
 
 std::set<std::string> NamesIn(const std::string& folder) {
   std::set<std::string> names;
@@ -116,11 +42,6 @@ class ExportFolder {
  public:
   ExportFolder(std::string folder, std::string base)
       : folder_(std::move(folder)), base_(std::move(base)) {}
-  ~ExportFolder() {
-    std::error_code ec;
-    for (const char* ending : {".xml", ".txt"}) fs::remove(App::Path() + "/" + base_ + ending, ec);
-  }
-
   std::string Jad() const { return folder_ + "/" + base_ + ".jad"; }
   std::string Result(const char* ending) const { return folder_ + "/" + base_ + ending; }
 
@@ -131,7 +52,7 @@ class ExportFolder {
     names_ = NamesIn(folder_);
   }
 
-  // Nothing added, removed or changed in the folder, nor the work file left in the program's.
+  // Nothing added, removed or changed in the folder, and no work folder left.
   void ExpectUntouched() const {
     EXPECT_EQ(NamesIn(folder_), names_);
     for (const char* ending : kResults) {
@@ -139,7 +60,7 @@ class ExportFolder {
         EXPECT_EQ(ReadBytes(Result(ending)), kEarlierResult) << ending;
       }
     }
-    EXPECT_FALSE(Exists(App::Path() + "/" + base_ + ".xml"));
+    EXPECT_TRUE(WorkFolders().empty());
   }
 
   static constexpr std::array<const char*, 2> kResults = {"1.c01", "2.c01"};
@@ -169,7 +90,7 @@ void ExpectRefused(ExportFolder& folder, const std::string& said) {
   ConversionRequest request{[] { return true; }};
   EXPECT_NE(request.ConvertChosenExport(folder.Jad()), RequestOutcome::kConverted);
   EXPECT_NE(AllMessages(services).find(said), std::string::npos) << AllMessages(services);
-  DeleteExtractedExport();
+  request.RemoveWorkFolder();
   folder.ExpectUntouched();
 }
 
@@ -248,6 +169,16 @@ std::vector<HostileCase> HostileCases() {
        },
        "no password given"},
       {"EmptyXml", [](auto& jad, auto& base) { MakeXmlEntry(jad, base + ".xml", ""); }, "est vide"},
+      // Three hundred entries on one piece of data, each within the limit of one entry: the
+      // extraction stops and removes what it had extracted, the export itself included.
+      {"OverlappingEntries",
+       [](auto& jad, auto& base) {
+         std::vector<std::string> copies;
+         for (int i = 1; i <= 300; ++i) copies.push_back("copie" + std::to_string(i) + ".xml");
+         MakeSharedDataArchive(jad,
+                               {{{base + ".xml"}, kMiB, kMiB}, {copies, 2047 * kMiB, 2047 * kMiB}});
+       },
+       "an archive may hold"},
   };
   for (int tenth = 1; tenth <= 9; ++tenth) {
     cases.push_back({"TruncatedAtTenth" + std::to_string(tenth),
@@ -331,7 +262,7 @@ TEST(LargeExportTest, AGigabyteOfFillerIsConverted) {
     const std::string results = ReadBytes(folder.Result(ending));
     EXPECT_EQ(std::count(results.begin(), results.end(), '\n'), 10) << ending;
   }
-  EXPECT_FALSE(Exists(App::Path() + "/" + base + ".xml"));
+  EXPECT_TRUE(WorkFolders().empty());
 }
 
 }  // namespace

@@ -68,48 +68,60 @@ std::string CommonFields(std::uint32_t crc, std::uint32_t packed, std::uint32_t 
 
 }  // namespace
 
-void MakeZipBomb(const std::string& path, const std::string& entryName, std::uint64_t declaredSize,
-                 std::uint64_t inflatedSize) {
+void MakeSharedDataArchive(const std::string& path, const std::vector<SharedData>& pieces) {
   const DeflatedZeros zeros = DeflateOneMiB();
-  const std::uint64_t blocks = inflatedSize / kMiB;
   const std::uint32_t oneMiBCrc = crc32(0, std::vector<Bytef>(kMiB, 0).data(), kMiB);
-  uLong crc = 0;
-  for (std::uint64_t i = 0; i < blocks; ++i) crc = crc32_combine(crc, oneMiBCrc, kMiB);
-  const auto packed = static_cast<std::uint32_t>(blocks * zeros.block.size() + zeros.end.size());
-  const std::string fields = CommonFields(static_cast<std::uint32_t>(crc), packed,
-                                          static_cast<std::uint32_t>(declaredSize), entryName);
-
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  std::string local;
-  Put32(local, 0x04034B50);
-  out << local << fields << entryName;
-  for (std::uint64_t i = 0; i < blocks; ++i) out << zeros.block;
-  out << zeros.end;
-
+  std::uint32_t offset = 0;
   std::string central;
-  Put32(central, 0x02014B50);
-  Put16(central, 20);  // made by
-  central += fields;
-  Put16(central, 0);  // comment length
-  Put16(central, 0);  // disk
-  Put16(central, 0);  // internal attributes
-  Put32(central, 0);  // external attributes
-  Put32(central, 0);  // offset of the local header
-  central += entryName;
+  std::uint32_t entries = 0;
+  for (const SharedData& piece : pieces) {
+    const std::uint64_t blocks = piece.inflatedSize / kMiB;
+    uLong crc = 0;
+    for (std::uint64_t i = 0; i < blocks; ++i) crc = crc32_combine(crc, oneMiBCrc, kMiB);
+    const auto packed = static_cast<std::uint32_t>(blocks * zeros.block.size() + zeros.end.size());
+    const auto fieldsFor = [&](const std::string& name) {
+      return CommonFields(static_cast<std::uint32_t>(crc), packed,
+                          static_cast<std::uint32_t>(piece.declaredSize), name);
+    };
+    std::string local;
+    Put32(local, 0x04034B50);
+    local += fieldsFor(piece.names.front()) + piece.names.front();
+    out << local;
+    for (std::uint64_t i = 0; i < blocks; ++i) out << zeros.block;
+    out << zeros.end;
 
-  const auto centralOffset =
-      static_cast<std::uint32_t>(local.size() + fields.size() + entryName.size() + packed);
+    for (const std::string& name : piece.names) {
+      Put32(central, 0x02014B50);
+      Put16(central, 20);  // made by
+      central += fieldsFor(name);
+      Put16(central, 0);  // comment length
+      Put16(central, 0);  // disk
+      Put16(central, 0);  // internal attributes
+      Put32(central, 0);  // external attributes
+      Put32(central, offset);
+      central += name;
+      ++entries;
+    }
+    offset += static_cast<std::uint32_t>(local.size()) + packed;
+  }
+
   std::string end;
   Put32(end, 0x06054B50);
   Put16(end, 0);
   Put16(end, 0);
-  Put16(end, 1);
-  Put16(end, 1);
+  Put16(end, entries);
+  Put16(end, entries);
   Put32(end, static_cast<std::uint32_t>(central.size()));
-  Put32(end, centralOffset);
+  Put32(end, offset);
   Put16(end, 0);
   out << central << end;
   if (!out.flush()) throw std::runtime_error("cannot write " + path);
+}
+
+void MakeZipBomb(const std::string& path, const std::string& entryName, std::uint64_t declaredSize,
+                 std::uint64_t inflatedSize) {
+  MakeSharedDataArchive(path, {{{entryName}, declaredSize, inflatedSize}});
 }
 
 }  // namespace ferolan::testing

@@ -1,7 +1,11 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
 #include <string>
 
+#include "platform/runtime/FileLock.h"
 #include "platform/runtime/FileSystem.h"
 #include "platform/runtime/InputFile.h"
 #include "platform/runtime/OutputFile.h"
@@ -94,19 +98,30 @@ TEST(OutputFileTest, TruncateTakesBackBufferedAndWrittenBytes) {
   EXPECT_EQ(ReadBytes(dir / "f"), "keepyyend\r\n");
 }
 
-TEST(ReplacementFileTest, TheOldFileStaysUntilCommit) {
-  TempDir dir;
-  WriteBytes(dir / "result", "old");
-  {
-    ReplacementFile replacement(dir / "result");
-    replacement.File().Write("new");
-    EXPECT_EQ(ReadBytes(dir / "result"), "old");
-    replacement.Commit();
-  }
-  EXPECT_EQ(ReadBytes(dir / "result"), "new");
+std::size_t CountEntries(const std::string& folder) {
+  return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
+                                                std::filesystem::directory_iterator()));
 }
 
-TEST(ReplacementFileTest, WithoutCommitNothingIsLeftBehind) {
+void Replace(const std::string& path, const std::string& bytes) {
+  ReplacementFile replacement(path);
+  replacement.File().Write(bytes);
+  replacement.Complete();
+  EXPECT_FALSE(Exists(path) && ReadBytes(path) == bytes) << "nothing is in place before asked";
+  replacement.PutInPlace();
+}
+
+TEST(ReplacementFileTest, TheOldFileStaysUntilPutInPlaceAndKeepsItsPermissions) {
+  TempDir dir;
+  WriteBytes(dir / "result", "old");
+  std::filesystem::permissions(dir / "result", std::filesystem::perms(0640));
+  Replace(dir / "result", "new");
+  EXPECT_EQ(ReadBytes(dir / "result"), "new");
+  EXPECT_EQ(std::filesystem::status(dir / "result").permissions(), std::filesystem::perms(0640));
+  EXPECT_EQ(CountEntries(dir.Path()), 1u);
+}
+
+TEST(ReplacementFileTest, WithoutPutInPlaceNothingIsLeftBehind) {
   TempDir dir;
   WriteBytes(dir / "result", "old");
   {
@@ -114,20 +129,40 @@ TEST(ReplacementFileTest, WithoutCommitNothingIsLeftBehind) {
     replacement.File().Write(std::string(OutputFile::kBufferSize * 2, 'n'));
   }
   EXPECT_EQ(ReadBytes(dir / "result"), "old");
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()),
-                          std::filesystem::directory_iterator()),
-            1);
+  EXPECT_EQ(CountEntries(dir.Path()), 1u);
+}
+
+TEST(ReplacementFileTest, ALinkKeepsPointingAtTheReplacedFile) {
+  TempDir dir;
+  std::filesystem::create_directory(dir / "elsewhere");
+  WriteBytes(dir / "elsewhere/result", "old");
+  std::filesystem::create_symlink("elsewhere/result", dir / "result");
+  Replace(dir / "result", "new");
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "result"));
+  EXPECT_EQ(ReadBytes(dir / "elsewhere/result"), "new");
+}
+
+TEST(ReplacementFileTest, ATemporaryLeftByAnEndedRunGoesOneInUseStays) {
+  TempDir dir;
+  WriteBytes(dir / ".result.~ferolan-left", "ended run");
+  WriteBytes(dir / ".result.~ferolan-busy", "running");
+  UniqueFd busy(::open((dir / ".result.~ferolan-busy").c_str(), O_RDONLY));
+  ASSERT_TRUE(LockExclusive(busy.Get(), LockWait::kNo));
+  Replace(dir / "result", "new");
+  EXPECT_FALSE(Exists(dir / ".result.~ferolan-left"));
+  EXPECT_TRUE(Exists(dir / ".result.~ferolan-busy"));
 }
 
 TEST(ReplacementFileTest, AFileThatCannotBeReplacedIsRefusedBeforeWriting) {
   TempDir dir;
   WriteBytes(dir / "plain", "x");
   std::filesystem::create_directory(dir / "folder");
+  ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
   EXPECT_EQ(ErrorNumberOf([&] { ReplacementFile r(dir / "plain/result"); }), kErrPathNotFound);
   EXPECT_EQ(ErrorNumberOf([&] { ReplacementFile r(dir / "folder"); }), kErrPathFileAccess);
-  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir / "folder"),
-                          std::filesystem::directory_iterator()),
-            0);
+  EXPECT_EQ(ErrorNumberOf([&] { ReplacementFile r(dir / "fifo"); }), kErrPathFileAccess);
+  EXPECT_EQ(CountEntries(dir / "folder"), 0u);
+  EXPECT_EQ(CountEntries(dir.Path()), 3u);
 }
 
 TEST(FileSystemTest, DirFindsOnlyNormalFiles) {

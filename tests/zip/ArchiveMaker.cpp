@@ -83,4 +83,18 @@ StoredArchive ReadArchive(const std::string& path) {
   return stored;
 }
 
+void MakeStoredArchive(const std::string& path, const std::string& name,
+                       const std::string& source) {
+  int error = 0;
+  zip_t* archive = zip_open(path.c_str(), ZIP_CREATE | ZIP_TRUNCATE, &error);
+  if (archive == nullptr) throw std::runtime_error("cannot create " + path);
+  zip_source_t* data = zip_source_file(archive, source.c_str(), 0, -1);
+  Check(data != nullptr, archive, source);
+  const zip_int64_t index = zip_file_add(archive, name.c_str(), data, ZIP_FL_ENC_UTF_8);
+  if (index < 0) zip_source_free(data);
+  Check(index >= 0, archive, name);
+  zip_set_file_compression(archive, static_cast<zip_uint64_t>(index), ZIP_CM_STORE, 0);
+  Check(zip_close(archive) == 0, archive, path);
+}
+
 }  // namespace ferolan::testing

@@ -23,6 +23,9 @@ struct ArchiveEntry {
 void MakeArchive(const std::string& path, const std::vector<ArchiveEntry>& entries,
                  const std::string& comment = {});
 
+// An archive holding the file at `source` as `name`, stored, without reading it into memory.
+void MakeStoredArchive(const std::string& path, const std::string& name, const std::string& source);
+
 struct StoredEntry {
   std::string name;
   zip_uint16_t method;

@@ -1,0 +1,18 @@
+// Looking into a folder and removing a folder with everything in it, without ever following a
+// symbolic link: a link met inside is removed itself, never what it points to.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ferolan {
+
+// Removes `name` in the folder open as `parent`: a folder with all it holds, or a file or link.
+// Best effort: what cannot be removed stays, and nothing is reported.
+void RemoveTreeAt(int parent, const std::string& name);
+
+// The names in the folder open as `folder` that start with `prefix`; none when it cannot be read.
+std::vector<std::string> NamesStartingWith(int folder, std::string_view prefix);
+
+}  // namespace ferolan

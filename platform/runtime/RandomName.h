@@ -1,0 +1,13 @@
+// Unpredictable names for private folders and temporary files, so that nobody can prepare a
+// file or link under the name that will be used.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace ferolan {
+
+// `count` lower-case letters and digits from the system's random source.
+std::string RandomLetters(std::size_t count);
+
+}  // namespace ferolan

@@ -1,0 +1,44 @@
+// The private folder in which one conversion request keeps its work files (the extracted
+// archive, the intermediate file). Folders live in the user's work root, are locked while in
+// use and removed with everything in them when their request ends.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "platform/runtime/UniqueFd.h"
+
+namespace ferolan {
+
+// The work root: $XDG_CACHE_HOME/ferolan, or ~/.cache/ferolan when that variable is unset or
+// not an absolute path. Only names it; nothing is checked or created.
+std::string WorkRootPath();
+
+class WorkFolder {
+ public:
+  // Makes a fresh, empty folder with an unpredictable name in the work root, locked for as
+  // long as the object lives. Creates the work root (mode 0700) where it is missing, and first
+  // removes the folders that processes which ended left there, never one whose lock is held.
+  // Raises a RuntimeError whose French description names the work root when the root is a
+  // symbolic link, is not a folder, belongs to another user or cannot be created.
+  static std::unique_ptr<WorkFolder> Create();
+
+  WorkFolder(const WorkFolder&) = delete;
+  WorkFolder& operator=(const WorkFolder&) = delete;
+  // Removes the folder and everything in it, without following links; errors are ignored,
+  // as the folder's lock is released all the same and the next request sweeps what is left.
+  ~WorkFolder();
+
+  // The folder's full path, without a trailing separator.
+  const std::string& Path() const { return path_; }
+
+ private:
+  WorkFolder(UniqueFd root, std::string name, std::string path, UniqueFd lock);
+
+  UniqueFd root_;
+  std::string name_;
+  std::string path_;
+  UniqueFd lock_;
+};
+
+}  // namespace ferolan

@@ -1,0 +1,82 @@
+#include "tests/hostile/ConvertProcess.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <array>
+#include <sstream>
+
+namespace ferolan::testing {
+
+pid_t StartConvert(const std::string& exportPath, int outputFd) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    const int out = outputFd >= 0 ? outputFd : ::open("/dev/null", O_WRONLY);
+    ::dup2(out, 1);
+    ::dup2(out, 2);
+    ::execl(FEROLAN_CONVERT, FEROLAN_CONVERT, exportPath.c_str(), static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  return child;
+}
+
+CommandRun WaitFor(pid_t child) {
+  CommandRun run;
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  run.exited = WIFEXITED(status);
+  run.status = run.exited ? WEXITSTATUS(status) : -1;
+  return run;
+}
+
+CommandRun RunConvert(const std::string& exportPath) {
+  std::array<int, 2> pipeEnds{};
+  if (::pipe(pipeEnds.data()) != 0) return {};
+  const pid_t child = StartConvert(exportPath, pipeEnds[1]);
+  ::close(pipeEnds[1]);
+  std::string output;
+  char buffer[4096];
+  for (ssize_t got; (got = ::read(pipeEnds[0], buffer, sizeof buffer)) > 0;) {
+    output.append(buffer, static_cast<std::size_t>(got));
+  }
+  ::close(pipeEnds[0]);
+  CommandRun run = WaitFor(child);
+  run.output = std::move(output);
+  return run;
+}
+
+namespace {
+
+std::string Record(const std::string& surname, int pupil, const char* protocol) {
+  return "  <MELEVE>\r\n    <MELEVE_MID>" + surname + std::to_string(pupil) + "--Prenom (" +
+         std::to_string(pupil) + ")</MELEVE_MID>\r\n    <MPROTOCOLE_MNOM>" + protocol +
+         "</MPROTOCOLE_MNOM>\r\n    <MCODES>1190921</MCODES>\r\n  </MELEVE>\r\n";
+}
+
+}  // namespace
+
+void WriteExportXml(std::ostream& out, int pupils, std::uint64_t filler,
+                    const std::string& surname) {
+  out << "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<JADE_EXPORTATION>\r\n";
+  const auto half = [&](int from, int to) {
+    for (int pupil = from; pupil < to; ++pupil) {
+      out << Record(surname, pupil, "FRACE2-2005") << Record(surname, pupil, "MATCE2-2005");
+    }
+  };
+  half(1, pupils / 2 + 1);
+  const std::string item =
+      "  <MITEM><MITEM_LIBELLE>Lire une consigne simple</MITEM_LIBELLE>"
+      "<MITEM_SCORE>2</MITEM_SCORE></MITEM>\r\n";
+  for (std::uint64_t written = 0; written < filler; written += item.size()) out << item;
+  half(pupils / 2 + 1, pupils + 1);
+  out << "</JADE_EXPORTATION>\r\n";
+}
+
+std::string ExportXml(int pupils, const std::string& surname) {
+  std::ostringstream out;
+  WriteExportXml(out, pupils, 0, surname);
+  return out.str();
+}
+
+}  // namespace ferolan::testing
