@@ -6,7 +6,7 @@ import assert from 'node:assert/strict';
 import { existsSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
-import puppeteer from 'puppeteer-core';
+import { launchChromium } from '../tools/chromium.mjs';
 import { desktopOutcome, exampleExport, pageFolder, temporaryFolder } from './reference.mjs';
 
 const folder = temporaryFolder();
@@ -16,16 +16,7 @@ let browser;
 let page;
 
 before(async () => {
-  browser = await puppeteer.launch({
-    executablePath: process.env.FEROLAN_CHROMIUM || '/usr/bin/chromium',
-    headless: true,
-    userDataDir: join(folder, 'profile'),
-    args: [
-      ...(process.getuid() === 0 ? ['--no-sandbox'] : []),
-      '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-      '--disable-component-update', '--disable-sync',
-    ],
-  });
+  browser = await launchChromium(join(folder, 'profile'));
   page = await browser.newPage();
   page.on('request', (request) => requested.push(request.url()));
   const session = await browser.target().createCDPSession();
