@@ -47,11 +47,14 @@
     downloads.hidden = files.length === 0;
   }
 
+  // While a conversion runs, clicks that arrive meanwhile must not start another one.
   function setBusy(value) {
     busy = value;
     browse.disabled = value;
     document.querySelectorAll('input[name="kind"]').forEach((option) => { option.disabled = value; });
     windowArea.setAttribute('aria-busy', String(value));
+    // A disabled button loses the focus; the keyboard finds its place again on the button.
+    if (!value && document.activeElement === document.body) browse.focus();
   }
 
   // Lets the browser paint the status before the conversion holds the page.
