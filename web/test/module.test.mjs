@@ -16,6 +16,17 @@ const french = 'FRACE2-2005';
 const maths = 'MATCE2-2005';
 const martin = record('MARTIN--Paul (1)', french, '1190') + record('MARTIN--Paul (1)', maths, '901');
 
+// The archive with its names marked as in no declared encoding, as older programs write them.
+function withoutUtf8Flag(zip) {
+  const bytes = Uint8Array.from(zip);
+  const view = new DataView(bytes.buffer);
+  for (let at = 0; at + 10 <= bytes.length; at++) {
+    const flags = { 0x04034b50: at + 6, 0x02014b50: at + 8 }[view.getUint32(at, true)];
+    if (flags) view.setUint16(flags, view.getUint16(flags, true) & ~0x800, true);
+  }
+  return bytes;
+}
+
 const cases = [
   { title: 'the example export', fileName: 'CE2-A.jad', bytes: () => readFileSync(exampleExport()) },
   { title: 'French and maths records', fileName: 'classe.jad',
@@ -35,6 +46,10 @@ const cases = [
     bytes: () => archive({ 'court.xml': exportXml(martin).slice(0, -30) }) },
   { title: 'the base name is cut at the first of its last four characters', fileName: 'x.jad.jad',
     bytes: () => archive({ 'x.xml': exportXml(martin) }) },
+  { title: 'an accented name, marked as UTF-8', fileName: 'Évaluation.jad',
+    bytes: () => archive({ 'Évaluation.xml': exportXml(martin) }) },
+  { title: 'an accented name in UTF-8, unmarked', fileName: 'Évaluation.jad',
+    bytes: () => withoutUtf8Flag(archive({ 'Évaluation.xml': exportXml(martin) })) },
   { title: 'a member in a folder of the archive is not the export', fileName: 'classe.jad',
     bytes: () => archive({ 'classe/classe.xml': exportXml(martin) }) },
   { title: 'an archive without the member named after the export', fileName: 'classe.jad',
