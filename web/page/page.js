@@ -57,8 +57,12 @@
     if (!value && document.activeElement === document.body) browse.focus();
   }
 
-  // Lets the browser paint the status before the conversion holds the page.
-  const nextPaint = () => new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve)));
+  // Lets the browser paint the status before the conversion holds the page; a hidden page
+  // paints nothing and goes on at once.
+  const nextPaint = () => new Promise((resolve) => {
+    if (document.hidden) resolve();
+    else requestAnimationFrame(() => setTimeout(resolve));
+  });
 
   async function convert(file) {
     if (!ferolan || busy) return;
