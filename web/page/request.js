@@ -1,0 +1,81 @@
+// One conversion request of the page: from the chosen export's bytes to the messages shown and
+// the two result files. Only the archive member named after the export is inflated; the engine
+// converts it in the module's in-memory file system, which keeps nothing afterwards.
+// A plain script for the page; node's tests load it as a module.
+(function (global) {
+  'use strict';
+
+  // An entry name as the desktop's extraction reads it: a name stored without the UTF-8 flag
+  // comes out of the archive reader byte for byte, and is UTF-8 whenever it decodes as such.
+  function storedName(name) {
+    if (!/^[\0-\xff]*$/.test(name)) return name;
+    const bytes = Uint8Array.from(name, (c) => c.charCodeAt(0));
+    try {
+      return new TextDecoder('utf-8', { fatal: true }).decode(bytes);
+    } catch {
+      return name;
+    }
+  }
+
+  // True when the entry lands at the top of the extraction folder under `memberName`; folder
+  // parts "." and empty ones do not count, and absolute names are refused.
+  function isMember(name, memberName) {
+    const stored = storedName(name);
+    if (/^[/\\]/.test(stored)) return false;
+    const parts = stored.split(/[/\\]/).filter((part) => part !== '' && part !== '.');
+    return parts.length === 1 && parts[0] === memberName;
+  }
+
+  // The member's bytes, or undefined when the archive has no such member. Throws what the
+  // archive reader says about a damaged or foreign archive.
+  function inflateMember(fflate, bytes, memberName) {
+    const members = fflate.unzipSync(bytes, { filter: (file) => isMember(file.name, memberName) });
+    return Object.values(members)[0];
+  }
+
+  function takeResults(FS, folder) {
+    return FS.readdir(folder)
+      .filter((name) => name !== '.' && name !== '..')
+      .sort()
+      .map((name) => {
+        const path = folder + '/' + name;
+        const data = FS.readFile(path);
+        FS.unlink(path);
+        return { name, data };
+      });
+  }
+
+  function vectorToArray(vector) {
+    const items = [];
+    for (let i = 0; i < vector.size(); i++) items.push(vector.get(i));
+    vector.delete();
+    return items;
+  }
+
+  // With the module `ferolan`, converts the export `fileName` whose content is `bytes` (a
+  // Uint8Array) into casimir files or ";"-separated text files.
+  // Returns { messages, results: [{ name, data }] }.
+  function convertExport(ferolan, fflate, fileName, bytes, casimir) {
+    const placement = ferolan.placeExport(fileName);
+    const messages = [];
+    let member;
+    try {
+      member = inflateMember(fflate, bytes, placement.memberName);
+    } catch (error) {
+      messages.push("Une erreur s'est produite pendant la décompression",
+        'error: ' + fileName + ': ' + error.message);
+    }
+    if (member !== undefined && member.length === 0) {
+      messages.push("L'exportation " + fileName +
+        ' est vide : aucun fichier de résultats n\'a été écrit.');
+      return { messages, results: [] };
+    }
+    if (member !== undefined) ferolan.FS.writeFile(placement.xmlPath, member, { canOwn: true });
+    messages.push(...vectorToArray(ferolan.convertPlacedExport(casimir)));
+    return { messages, results: takeResults(ferolan.FS, placement.resultFolder) };
+  }
+
+  const api = { convertExport };
+  if (typeof module === 'object' && module.exports) module.exports = api;
+  else global.ferolanRequest = api;
+})(this);

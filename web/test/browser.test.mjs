@@ -1,0 +1,95 @@
+// The page itself in headless Chromium, opened from disk: converting the example export in both
+// kinds, once chosen with "Parcourir..." and once dropped, gives downloads named and made as
+// ferolan-convert makes its files; a file that is no archive ends with the desktop's error; and
+// nothing is fetched from anywhere. Leaves a screenshot of the page beside it.
+import assert from 'node:assert/strict';
+import { existsSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { join } from 'node:path';
+import { after, before, test } from 'node:test';
+import { launchChromium } from '../tools/chromium.mjs';
+import { desktopOutcome, exampleExport, pageFolder, temporaryFolder } from './reference.mjs';
+
+const folder = temporaryFolder();
+const downloadFolder = join(folder, 'downloads');
+const requested = [];
+let browser;
+let page;
+
+before(async () => {
+  browser = await launchChromium(join(folder, 'profile'));
+  page = await browser.newPage();
+  page.on('request', (request) => requested.push(request.url()));
+  const session = await browser.target().createCDPSession();
+  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloadFolder });
+  await page.setViewport({ width: 640, height: 600 });
+  await page.goto('file://' + join(pageFolder(), 'ferolan.html'));
+  await page.waitForSelector('#browse:not([disabled])');
+});
+
+after(async () => {
+  await browser?.close();
+  rmSync(folder, { recursive: true, force: true });
+});
+
+async function chooseExport(path) {
+  const [chooser] = await Promise.all([page.waitForFileChooser(), page.click('#browse')]);
+  await chooser.accept([path]);
+}
+
+// Drops the file on the page as a user's drag from the desktop would.
+async function dropExport(path) {
+  const bytes = [...readFileSync(path)];
+  const name = path.split('/').pop();
+  await page.evaluate((bytes, name) => {
+    const transfer = new DataTransfer();
+    transfer.items.add(new File([new Uint8Array(bytes)], name));
+    document.getElementById('window').dispatchEvent(
+      new DragEvent('drop', { dataTransfer: transfer, bubbles: true, cancelable: true }));
+  }, bytes, name);
+}
+
+// The messages the conversion of `give`n export ends with.
+async function conversionMessages(give) {
+  await page.$eval('#status', (status) => status.replaceChildren());
+  await give();
+  await page.waitForFunction(() => /^(?!.*en cours)./s.test(document.getElementById('status').textContent));
+  return page.$$eval('#status p', (lines) => lines.map((line) => line.textContent));
+}
+
+async function download(name) {
+  await page.click(`#results a[download="${name}"]`);
+  const path = join(downloadFolder, name);
+  for (let tries = 0; !existsSync(path) && tries < 100; tries++) {
+    await new Promise((resolve) => setTimeout(resolve, 50));
+  }
+  return readFileSync(path);
+}
+
+for (const { kind, option, give } of [
+  { kind: 'casimir', option: '#option1', give: chooseExport },
+  { kind: 'txt', option: '#option2', give: dropExport },
+]) {
+  test(`the example export as ${kind} files, ${give === chooseExport ? 'chosen' : 'dropped'}`, async () => {
+    const desktop = desktopOutcome('CE2-A.jad', readFileSync(exampleExport()), kind === 'casimir');
+    await page.click(option);
+    assert.deepEqual(await conversionMessages(() => give(exampleExport())), ['Traitement terminé.']);
+    const offered = await page.$$eval('#results a', (links) => links.map((link) => link.download));
+    assert.deepEqual(offered, desktop.results.map((file) => file.name));
+    for (const { name, data } of desktop.results) {
+      assert.ok((await download(name)).equals(data), `${name} differs`);
+    }
+    if (kind === 'casimir') await page.screenshot({ path: join(pageFolder(), 'ferolan-page.png') });
+  });
+}
+
+test('a file that is no archive ends with the error text', async () => {
+  const path = join(folder, 'faux.jad');
+  writeFileSync(path, 'pas une archive');
+  const messages = await conversionMessages(() => chooseExport(path));
+  assert.equal(messages.at(-1), 'Error: Fichier introuvable');
+  assert.equal(await page.$eval('#downloads', (section) => section.hidden), true);
+});
+
+test('the page fetched nothing but itself and its own data', () => {
+  assert.deepEqual(requested.filter((url) => !/^(file|data|blob):/.test(url)), []);
+});
