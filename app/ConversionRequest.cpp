@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "app/AuthorCredit.h"
+#include "app/ExportDialog.h"
 #include "app/ExportNames.h"
 #include "commondialog/cCommonDialog.h"
 #include "platform/runtime/App.h"
@@ -15,8 +15,6 @@
 namespace ferolan {
 
 namespace {
-
-constexpr int32_t kOpenFlags = 6148;  // OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY
 
 // The request's error handler: a cancelled dialog ends the request silently, any other error
 // with one message box.
@@ -67,13 +65,7 @@ ConversionRequest::~ConversionRequest() = default;
 RequestOutcome ConversionRequest::cmdOpen_Click(cCommonDialog& m_cHookDlg,
                                                 FileNameBox& txtFileName) {
   return WithRequestHandler([&] {
-    m_cHookDlg.DialogTitle(std::string(kAuthorCredit) + " - Parcourir...");
-    m_cHookDlg.CancelError(true);
-    m_cHookDlg.flags(kOpenFlags);
-    m_cHookDlg.InitDir(App::Path());
-    m_cHookDlg.Filter("Exportation d'une évaluation J'ADE (*.jad)|*.jad");
-    m_cHookDlg.FilterIndex(1);
-    m_cHookDlg.HookDialog(true);
+    ConfigureExportDialog(m_cHookDlg, App::Path());
     m_cHookDlg.ShowOpen();
     txtFileName.SetText(m_cHookDlg.Filename());
     ExportPath = txtFileName.Text();
@@ -115,7 +107,7 @@ void ConversionRequest::ExtractJad() {
   if (!m_cZip && Dir(m_sZipFile).empty()) return;
   ExtractionGuard guard(m_cZip);
   if (!m_cZip) {
-    m_cZip = std::make_shared<ccZip>();
+    m_cZip = ccZip::Create();
     m_cZip->Init(m_sZipFile);
   }
   SetMousePointer(vbHourglass);

@@ -1,10 +1,10 @@
 #include <cstddef>
 
-#include "commondialog/FlagBits.h"
 #include "commondialog/GCommonDialog.h"
 #include "commondialog/mDialogHook.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/win32/CommonDialogs.h"
+#include "platform/win32/FlagBits.h"
 
 namespace ferolan {
 

@@ -1,9 +1,9 @@
-#include "commondialog/FlagBits.h"
 #include "commondialog/GCommonDialog.h"
 #include "commondialog/WholeNumber.h"
 #include "commondialog/mDialogHook.h"
 #include "platform/win32/ChooseDialogs.h"
 #include "platform/win32/DeviceCaps.h"
+#include "platform/win32/FlagBits.h"
 
 namespace ferolan {
 

@@ -1,17 +1,16 @@
 #include <algorithm>
-#include <cmath>
 #include <cstddef>
 #include <cstring>
-#include <limits>
 
 #include "commondialog/DeviceContext.h"
-#include "commondialog/FlagBits.h"
 #include "commondialog/GCommonDialog.h"
 #include "commondialog/HookInstallation.h"
 #include "commondialog/IntegerConversion.h"
+#include "commondialog/WholeNumber.h"
 #include "commondialog/mDialogHook.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/win32/CommonDialogs.h"
+#include "platform/win32/FlagBits.h"
 #include "platform/win32/PrintDialogs.h"
 
 namespace ferolan {
@@ -51,16 +50,6 @@ class ReturnedBlock {
  private:
   HGLOBAL handle_;
 };
-
-// Rounded to the nearest whole number, halves to even.
-int32_t RoundedLong(double value) {
-  const double rounded = std::nearbyint(value);
-  if (!(rounded >= std::numeric_limits<int32_t>::min() &&
-        rounded <= std::numeric_limits<int32_t>::max())) {
-    Raise(kErrOverflow);
-  }
-  return static_cast<int32_t>(rounded);
-}
 
 // Every setting is tried, whichever of them the printer refuses.
 void CopySettings(PrinterObject* Printer, int32_t copies, const DEVMODEA& devMode) {
@@ -170,7 +159,7 @@ bool GCommonDialog::VBPageSetupDlg2(int32_t Owner, bool DisableMargins, bool Dis
   if (DisablePrinter) psd.Flags |= PSD_DISABLEPRINTER;
   psd.Flags |= Units == 0 ? PSD_INTHOUSANDTHSOFINCHES : PSD_INHUNDREDTHSOFMILLIMETERS;
   const float factor = Units == 0 ? 1000.0F : 100.0F;
-  const auto scaled = [factor](float margin) { return RoundedLong(double{margin} * factor); };
+  const auto scaled = [factor](float margin) { return RoundToLong(double{margin} * factor); };
   psd.rtMargin = {scaled(LeftMargin), scaled(TopMargin), scaled(RightMargin), scaled(BottomMargin)};
   psd.rtMinMargin = {scaled(MinLeftMargin), scaled(MinTopMargin), scaled(MinRightMargin),
                      scaled(MinBottomMargin)};
@@ -222,7 +211,7 @@ bool GCommonDialog::VBPageSetupDlg(int32_t Owner, bool DisableMargins, bool Disa
   if (!confirmed) return false;
   int32_t* const wholes[8] = {&LeftMargin, &MinLeftMargin, &RightMargin,  &MinRightMargin,
                               &TopMargin,  &MinTopMargin,  &BottomMargin, &MinBottomMargin};
-  for (std::size_t i = 0; i < 8; ++i) *wholes[i] = RoundedLong(margins[i]);
+  for (std::size_t i = 0; i < 8; ++i) *wholes[i] = RoundToLong(margins[i]);
   return true;
 }
 

@@ -1,10 +1,10 @@
 #include "commondialog/cCommonDialog.h"
 
-#include "commondialog/FlagBits.h"
 #include "commondialog/GCommonDialog.h"
 #include "platform/runtime/App.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/win32/CommonDialogs.h"
+#include "platform/win32/FlagBits.h"
 #include "platform/win32/Kernel.h"
 
 namespace ferolan {
@@ -12,8 +12,6 @@ namespace ferolan {
 using namespace win32;
 
 namespace {
-
-constexpr long kErrDialogFailure = 13450;
 
 cCommonDialogEvents& NoOwner() {
   static cCommonDialogEvents none;

@@ -10,9 +10,10 @@
 
 #include "commondialog/DeviceContext.h"
 #include "commondialog/DialogEventSink.h"
-#include "commondialog/DialogOwner.h"
-#include "commondialog/StdFont.h"
 #include "commondialog/PrinterObject.h"
+#include "commondialog/StdFont.h"
+#include "commondialog/WindowHandleOwner.h"
+#include "commondialog/cCommonDialogEvents.h"
 
 namespace ferolan {
 

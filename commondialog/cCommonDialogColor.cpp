@@ -1,6 +1,6 @@
-#include "commondialog/FlagBits.h"
 #include "commondialog/GCommonDialog.h"
 #include "commondialog/cCommonDialog.h"
+#include "platform/win32/FlagBits.h"
 #include "platform/win32/SystemColors.h"
 
 namespace ferolan {

@@ -14,10 +14,6 @@ using namespace win32;
 
 namespace {
 
-constexpr long kErrInvalidHelpCommand = 13705;
-// A viewer that failed without saying why: the error mechanism has no error 0.
-constexpr long kErrHelpFailed = 13706;
-
 constexpr int32_t kHelpWinInfoSize = sizeof(HELPWININFOA);
 
 }  // namespace

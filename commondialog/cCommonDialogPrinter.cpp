@@ -1,7 +1,7 @@
-#include "commondialog/FlagBits.h"
 #include "commondialog/GCommonDialog.h"
 #include "commondialog/IntegerConversion.h"
 #include "commondialog/cCommonDialog.h"
+#include "platform/win32/FlagBits.h"
 #include "platform/win32/PrintDialogs.h"
 
 namespace ferolan {

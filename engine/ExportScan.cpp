@@ -2,8 +2,9 @@
 
 #include <algorithm>
 
+#include "engine/IntermediateLayout.h"
 #include "engine/RecordNumber.h"
-#include "engine/TextSplit.h"
+#include "engine/SplitText.h"
 #include "platform/runtime/RuntimeError.h"
 
 namespace ferolan::Module1 {
@@ -13,12 +14,10 @@ namespace {
 constexpr std::string_view kPupilTag = "MELEVE_MID>";
 constexpr std::string_view kProtocolTag = "MPROTOCOLE_MNOM>";
 constexpr std::string_view kCodesTag = "MCODES>";
-constexpr std::size_t kSurnameWidth = 25;
-constexpr std::size_t kFirstNameWidth = 15;
-constexpr std::size_t kCodesWidth = 250;
 
-// Pass 2 drops exactly two bytes of record number, so from the hundredth record on only the
-// last two digits are written; pass 2 numbers its lines anew.
+// Pass 2 drops exactly kRecordNumberWidth bytes of record number, so from the hundredth record
+// on only the last two digits are written; pass 2 numbers its lines anew.
+static_assert(kRecordNumberWidth == 2);
 std::string RecordField(long count) { return RecordNumber(count % 100); }
 
 }  // namespace
@@ -82,7 +81,7 @@ void ExportScan::ReadProtocol() {
   WriteWholeValue([&] {
     if (!casimir) intermediate_.Write(";");
     export_.ReadUntil('<', [&](std::string_view piece) { intermediate_.Write(piece); });
-    intermediate_.Write("|");
+    intermediate_.Write(kProtocolMarker);
   });
 }
 

@@ -2,32 +2,25 @@
 
 #include <cstring>
 
-#include "engine/TextSplit.h"
+#include "engine/IntermediateLayout.h"
+#include "engine/SplitText.h"
 #include "platform/runtime/RuntimeError.h"
 
 namespace ferolan::Module1 {
 
 namespace {
 
-constexpr std::string_view kFrenchProtocol = "FRACE2-2005";
-constexpr std::string_view kMathsProtocol = "MATCE2-2005";
-
-// The pass-1 record number that the body loses, and the most that a result line keeps after it.
-constexpr std::size_t kRecordNumberWidth = 2;
+// The most that a result line keeps after the pass-1 record number that the body loses.
 constexpr std::size_t kBodyWidth = 500;
 constexpr std::size_t kBodyReach = kRecordNumberWidth + kBodyWidth;
-
-// Where a casimir line holds its protocol: after the record number and the two name fields.
-constexpr std::size_t kProtocolStart = 42;
-constexpr std::size_t kShortestHead = 39;
 
 // The texts that the body loses (casimir: protocol and "|"; text: protocol, "|" and the ";"
 // that opens the codes) and the markers that route a text line.
 struct Markers {
-  Pattern frenchBar{std::string(kFrenchProtocol) + "|"};
-  Pattern mathsBar{std::string(kMathsProtocol) + "|"};
-  Pattern frenchBarSemicolon{std::string(kFrenchProtocol) + "|;"};
-  Pattern mathsBarSemicolon{std::string(kMathsProtocol) + "|;"};
+  Pattern frenchBar{std::string(kFrenchProtocol) + std::string(kProtocolMarker)};
+  Pattern mathsBar{std::string(kMathsProtocol) + std::string(kProtocolMarker)};
+  Pattern frenchBarSemicolon{std::string(kFrenchProtocol) + std::string(kProtocolMarker) + ";"};
+  Pattern mathsBarSemicolon{std::string(kMathsProtocol) + std::string(kProtocolMarker) + ";"};
 };
 
 const Markers& TheMarkers() {
@@ -90,7 +83,7 @@ void LineRouter::Feed(std::string_view piece) {
   if (casimir_) {
     const std::size_t room = kProtocolStart + kFrenchProtocol.size();
     if (start_.size() < room) start_.append(piece.substr(0, room - start_.size()));
-    if (const void* bar = ::memrchr(piece.data(), '|', piece.size())) {
+    if (const void* bar = ::memrchr(piece.data(), kProtocolMarker[0], piece.size())) {
       lastBar_ =
           length_ + static_cast<std::size_t>(static_cast<const char*>(bar) - piece.data()) + 1;
     }

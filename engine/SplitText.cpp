@@ -1,7 +1,7 @@
 #include <cstring>
 
 #include "engine/Module1.h"
-#include "engine/TextSplit.h"
+#include "engine/SplitText.h"
 #include "platform/runtime/RuntimeError.h"
 
 namespace ferolan::Module1 {

@@ -15,7 +15,9 @@ namespace {
 
 constexpr std::size_t kTextLimit = 32801;
 constexpr std::size_t kNameLimit = 256;
-constexpr std::size_t kPasswordLimit = 256;
+// The password leaves room in the library's buffer for its NUL.
+constexpr std::size_t kPasswordLimit = UNZIP32_PASSWORD_SIZE - 1;
+static_assert(kPasswordLimit == 256);
 
 }  // namespace
 

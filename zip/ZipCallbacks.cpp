@@ -14,8 +14,10 @@ namespace ferolan::mZipDLLProc {
 
 namespace {
 
-constexpr std::size_t kCommentLimit = 4096;
-constexpr std::size_t kPasswordLimit = 4096;
+// The comment and the password leave room in the library's buffers for their NUL.
+constexpr std::size_t kCommentLimit = ZIP32_COMMENT_SIZE - 1;
+constexpr std::size_t kPasswordLimit = ZIP32_PASSWORD_SIZE - 1;
+static_assert(kCommentLimit == 4096 && kPasswordLimit == 4096);
 constexpr std::size_t kNameLimit = 4097;
 
 }  // namespace

@@ -12,11 +12,11 @@
 
 namespace ferolan {
 
-// Create it with std::make_shared: each library call makes the object the binding's current
-// archive, and the binding keeps it alive until another archive replaces it.
+// Only ever held shared: each library call makes the object the binding's current archive, and
+// the binding keeps it alive until another archive replaces it.
 class ccZip : public std::enable_shared_from_this<ccZip> {
  public:
-  ccZip() = default;
+  static std::shared_ptr<ccZip> Create() { return std::shared_ptr<ccZip>(new ccZip()); }
   ccZip(const ccZip&) = delete;
   ccZip& operator=(const ccZip&) = delete;
   ~ccZip();
@@ -55,6 +55,8 @@ class ccZip : public std::enable_shared_from_this<ccZip> {
   // One call of the unzip library on this archive, with the log emptied first.
   int32_t RunUnzipPass(const mZipDLLProc::UnzipSettings& settings,
                        const std::optional<std::string>& includeName, const std::string& target);
+
+  ccZip() = default;
 
   std::shared_ptr<EntryList> entries_;
   std::string name_;

@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "stand-ins/unzip32/unzip32.h"
-#include "stand-ins/zip32/zip32.h"
+#include "zip/interface/unzip32.h"
+#include "zip/interface/zip32.h"
 
 namespace ferolan {
 

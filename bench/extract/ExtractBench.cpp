@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
   ferolan::ScriptedServices services;
   try {
     const auto start = std::chrono::steady_clock::now();
-    auto zip = std::make_shared<ferolan::ccZip>();
+    auto zip = ferolan::ccZip::Create();
     zip->Init(argv[1]);
     const double listed = SecondsSince(start);
     const int32_t result = zip->Decompress(argv[2], "");

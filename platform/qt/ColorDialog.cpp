@@ -3,10 +3,12 @@
 #include <QColorDialog>
 #include <optional>
 
-#include "platform/qt/DialogHook.h"
+#include "platform/qt/HookCaller.h"
 #include "platform/qt/QtColor.h"
+#include "platform/qt/RecordChecks.h"
 #include "platform/qt/WindowTable.h"
 #include "platform/win32/CommonDialogs.h"
+#include "platform/win32/FlagBits.h"
 
 namespace ferolan::qt {
 
@@ -16,8 +18,8 @@ namespace {
 
 DWORD RecordError(const CHOOSECOLORA& cc) {
   const DWORD error = CommonRecordError(cc.lStructSize, CHOOSECOLOR_SIZE, sizeof(CHOOSECOLORA),
-                                        Has(cc.Flags, CC_ENABLEHOOK) && cc.lpfnHook == nullptr,
-                                        Has(cc.Flags, CC_ENABLETEMPLATE));
+                                        HasFlag(cc.Flags, CC_ENABLEHOOK) && cc.lpfnHook == nullptr,
+                                        HasFlag(cc.Flags, CC_ENABLETEMPLATE));
   if (error != 0) return error;
   return cc.lpCustColors == nullptr ? CDERR_INITIALIZATION : 0;
 }
@@ -33,7 +35,7 @@ class RecordColorDialog final : public QColorDialog {
   void HideColorDefinition();
 
   CHOOSECOLORA& cc_;
-  std::optional<DialogHook> hook_;  // the dialog is its own hook window
+  std::optional<HookCaller> hook_;  // the dialog is its own hook window
 };
 
 RecordColorDialog::RecordColorDialog(CHOOSECOLORA& cc)
@@ -41,9 +43,9 @@ RecordColorDialog::RecordColorDialog(CHOOSECOLORA& cc)
   setOption(DontUseNativeDialog);
   setWindowTitle(QStringLiteral("Couleurs"));
   for (int i = 0; i < kCustomColorCount; ++i) setCustomColor(i, ColorOf(cc.lpCustColors[i]));
-  setCurrentColor(Has(cc.Flags, CC_RGBINIT) ? ColorOf(cc.rgbResult) : QColor(Qt::black));
-  if (Has(cc.Flags, CC_PREVENTFULLOPEN)) HideColorDefinition();
-  if (Has(cc.Flags, CC_ENABLEHOOK)) hook_.emplace(cc.lpfnHook, *this);
+  setCurrentColor(HasFlag(cc.Flags, CC_RGBINIT) ? ColorOf(cc.rgbResult) : QColor(Qt::black));
+  if (HasFlag(cc.Flags, CC_PREVENTFULLOPEN)) HideColorDefinition();
+  if (HasFlag(cc.Flags, CC_ENABLEHOOK)) hook_.emplace(cc.lpfnHook, *this);
 }
 
 // The picker, the luminance bar and the colour values are where new colours are made.

@@ -8,10 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/qt/DialogHook.h"
 #include "platform/qt/FileResult.h"
+#include "platform/qt/HookCaller.h"
+#include "platform/qt/RecordChecks.h"
 #include "platform/qt/RecordFilters.h"
 #include "platform/qt/WindowTable.h"
+#include "platform/win32/FlagBits.h"
 #include "platform/win32/WindowFunctions.h"
 
 namespace ferolan::qt {
@@ -26,8 +28,8 @@ QString Text(LPCSTR text) { return text == nullptr ? QString() : QString::fromUt
 DWORD RecordError(const OPENFILENAMEA& ofn) {
   const DWORD error =
       CommonRecordError(ofn.lStructSize, OPENFILENAME_SIZE_VERSION_400A, sizeof(OPENFILENAMEA),
-                        Has(ofn.Flags, OFN_ENABLEHOOK) && ofn.lpfnHook == nullptr,
-                        Has(ofn.Flags, OFN_ENABLETEMPLATE));
+                        HasFlag(ofn.Flags, OFN_ENABLEHOOK) && ofn.lpfnHook == nullptr,
+                        HasFlag(ofn.Flags, OFN_ENABLETEMPLATE));
   if (error != 0) return error;
   return ofn.lpstrFile == nullptr || ofn.nMaxFile == 0 ? CDERR_INITIALIZATION : 0;
 }
@@ -55,7 +57,7 @@ class RecordDialog final : public QFileDialog {
   OPENFILENAMEA& ofn_;
   QStringList filters_;
   QCheckBox* readOnlyBox_ = nullptr;
-  std::optional<DialogHook> hook_;  // with a child window that the hook receives as its dialog
+  std::optional<HookCaller> hook_;  // with a child window that the hook receives as its dialog
   bool shown_ = false;
   DWORD error_ = 0;
 };
@@ -69,20 +71,20 @@ RecordDialog::RecordDialog(OPENFILENAMEA& ofn, FileDialogKind kind)
   setDefaultSuffix(Text(ofn.lpstrDefExt));
   SetFilters();
   SetStartFile();
-  if (!Has(ofn.Flags, OFN_HIDEREADONLY)) AddReadOnlyBox();
-  if (Has(ofn.Flags, OFN_ENABLEHOOK)) InstallHook();
+  if (!HasFlag(ofn.Flags, OFN_HIDEREADONLY)) AddReadOnlyBox();
+  if (HasFlag(ofn.Flags, OFN_ENABLEHOOK)) InstallHook();
 }
 
 void RecordDialog::SetModes(FileDialogKind kind) {
   if (kind == FileDialogKind::kSave) {
     setAcceptMode(AcceptSave);
     setFileMode(AnyFile);
-    setOption(DontConfirmOverwrite, !Has(ofn_.Flags, OFN_OVERWRITEPROMPT));
-  } else if (Has(ofn_.Flags, OFN_ALLOWMULTISELECT)) {
+    setOption(DontConfirmOverwrite, !HasFlag(ofn_.Flags, OFN_OVERWRITEPROMPT));
+  } else if (HasFlag(ofn_.Flags, OFN_ALLOWMULTISELECT)) {
     // Qt picks several files only among existing ones.
     setFileMode(ExistingFiles);
   } else {
-    setFileMode(Has(ofn_.Flags, OFN_FILEMUSTEXIST) ? ExistingFile : AnyFile);
+    setFileMode(HasFlag(ofn_.Flags, OFN_FILEMUSTEXIST) ? ExistingFile : AnyFile);
   }
 }
 
@@ -127,7 +129,7 @@ void RecordDialog::SetStartFile() {
 void RecordDialog::AddReadOnlyBox() {
   readOnlyBox_ = new QCheckBox(QStringLiteral("Ouvrir en lecture seule"), this);
   readOnlyBox_->setObjectName(QStringLiteral("readOnlyBox"));
-  readOnlyBox_->setChecked(Has(ofn_.Flags, OFN_READONLY));
+  readOnlyBox_->setChecked(HasFlag(ofn_.Flags, OFN_READONLY));
   if (auto* grid = qobject_cast<QGridLayout*>(layout())) {
     grid->addWidget(readOnlyBox_, grid->rowCount(), 0, 1, grid->columnCount());
   } else {

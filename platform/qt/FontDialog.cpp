@@ -11,11 +11,13 @@
 #include <cmath>
 #include <optional>
 
-#include "platform/qt/DialogHook.h"
 #include "platform/qt/FontColors.h"
+#include "platform/qt/HookCaller.h"
+#include "platform/qt/RecordChecks.h"
 #include "platform/qt/WindowTable.h"
 #include "platform/win32/CommonDialogs.h"
 #include "platform/win32/DeviceCaps.h"
+#include "platform/win32/FlagBits.h"
 
 namespace ferolan::qt {
 
@@ -27,13 +29,13 @@ constexpr double kTwipsPerPoint = 20;
 
 DWORD RecordError(const CHOOSEFONTA& cf) {
   const DWORD error = CommonRecordError(cf.lStructSize, CHOOSEFONT_SIZE, sizeof(CHOOSEFONTA),
-                                        Has(cf.Flags, CF_ENABLEHOOK) && cf.lpfnHook == nullptr,
-                                        Has(cf.Flags, CF_ENABLETEMPLATE));
+                                        HasFlag(cf.Flags, CF_ENABLEHOOK) && cf.lpfnHook == nullptr,
+                                        HasFlag(cf.Flags, CF_ENABLETEMPLATE));
   if (error != 0) return error;
   if (cf.lpLogFont == nullptr) return CDERR_INITIALIZATION;
   // Screen and printer share the one font database of the window system.
   if ((cf.Flags & (CF_SCREENFONTS | CF_PRINTERFONTS)) == 0) return CFERR_NOFONTS;
-  if (Has(cf.Flags, CF_LIMITSIZE) && cf.nSizeMax < cf.nSizeMin) return CFERR_MAXLESSTHANMIN;
+  if (HasFlag(cf.Flags, CF_LIMITSIZE) && cf.nSizeMax < cf.nSizeMin) return CFERR_MAXLESSTHANMIN;
   return 0;
 }
 
@@ -58,8 +60,8 @@ WORD FontTypeOf(const QFont& font, DWORD flags) {
   WORD type = bold ? BOLD_FONTTYPE : 0;
   if (font.italic()) type |= ITALIC_FONTTYPE;
   if (!bold && !font.italic()) type |= REGULAR_FONTTYPE;
-  if (Has(flags, CF_SCREENFONTS)) type |= SCREEN_FONTTYPE;
-  if (Has(flags, CF_PRINTERFONTS)) type |= PRINTER_FONTTYPE;
+  if (HasFlag(flags, CF_SCREENFONTS)) type |= SCREEN_FONTTYPE;
+  if (HasFlag(flags, CF_PRINTERFONTS)) type |= PRINTER_FONTTYPE;
   return type;
 }
 
@@ -94,15 +96,15 @@ class RecordFontDialog final : public QFontDialog {
 
   CHOOSEFONTA& cf_;
   QComboBox* colorBox_ = nullptr;
-  std::optional<DialogHook> hook_;  // the dialog is its own hook window
+  std::optional<HookCaller> hook_;  // the dialog is its own hook window
 };
 
 RecordFontDialog::RecordFontDialog(CHOOSEFONTA& cf) : QFontDialog(WindowOf(cf.hwndOwner)), cf_(cf) {
   setOption(DontUseNativeDialog);
   setWindowTitle(QStringLiteral("Police"));
-  if (Has(cf.Flags, CF_INITTOLOGFONTSTRUCT)) setCurrentFont(FontOf(*cf.lpLogFont));
+  if (HasFlag(cf.Flags, CF_INITTOLOGFONTSTRUCT)) setCurrentFont(FontOf(*cf.lpLogFont));
   SetEffects();
-  if (Has(cf.Flags, CF_ENABLEHOOK)) hook_.emplace(cf.lpfnHook, *this);
+  if (HasFlag(cf.Flags, CF_ENABLEHOOK)) hook_.emplace(cf.lpfnHook, *this);
 }
 
 // Underline and strike-out are the boxes of the dialog's one group that holds check boxes.
@@ -112,7 +114,7 @@ void RecordFontDialog::SetEffects() {
     if (box->findChild<QCheckBox*>() != nullptr) effects = box;
   }
   if (effects == nullptr) return;
-  if (!Has(cf_.Flags, CF_EFFECTS)) {
+  if (!HasFlag(cf_.Flags, CF_EFFECTS)) {
     effects->hide();
     return;
   }
@@ -125,7 +127,7 @@ void RecordFontDialog::SetEffects() {
 }
 
 bool RecordFontDialog::SizeOutOfRange() const {
-  if (!Has(cf_.Flags, CF_LIMITSIZE)) return false;
+  if (!HasFlag(cf_.Flags, CF_LIMITSIZE)) return false;
   const double points = currentFont().pointSizeF();
   return points < cf_.nSizeMin || points > cf_.nSizeMax;
 }

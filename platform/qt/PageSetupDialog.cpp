@@ -6,10 +6,12 @@
 #include <cmath>
 #include <optional>
 
-#include "platform/qt/DialogHook.h"
+#include "platform/qt/HookCaller.h"
 #include "platform/qt/PrinterRecords.h"
+#include "platform/qt/RecordChecks.h"
 #include "platform/qt/WindowTable.h"
 #include "platform/win32/CommonDialogs.h"
+#include "platform/win32/FlagBits.h"
 
 namespace ferolan::qt {
 
@@ -19,10 +21,10 @@ namespace {
 
 DWORD RecordError(const PAGESETUPDLGA& psd) {
   const bool hookWithoutProcedure =
-      (Has(psd.Flags, PSD_ENABLEPAGESETUPHOOK) && psd.lpfnPageSetupHook == nullptr) ||
-      (Has(psd.Flags, PSD_ENABLEPAGEPAINTHOOK) && psd.lpfnPagePaintHook == nullptr);
+      (HasFlag(psd.Flags, PSD_ENABLEPAGESETUPHOOK) && psd.lpfnPageSetupHook == nullptr) ||
+      (HasFlag(psd.Flags, PSD_ENABLEPAGEPAINTHOOK) && psd.lpfnPagePaintHook == nullptr);
   return CommonRecordError(psd.lStructSize, PAGESETUPDLG_SIZE, sizeof(PAGESETUPDLGA),
-                           hookWithoutProcedure, Has(psd.Flags, PSD_ENABLEPAGESETUPTEMPLATE));
+                           hookWithoutProcedure, HasFlag(psd.Flags, PSD_ENABLEPAGESETUPTEMPLATE));
 }
 
 // The record's unit: thousandths of inches or hundredths of millimetres, as the flags ask or,
@@ -34,8 +36,8 @@ struct Units {
 };
 
 Units UnitsOf(DWORD flags) {
-  const bool inches = Has(flags, PSD_INTHOUSANDTHSOFINCHES) ||
-                      (!Has(flags, PSD_INHUNDREDTHSOFMILLIMETERS) &&
+  const bool inches = HasFlag(flags, PSD_INTHOUSANDTHSOFINCHES) ||
+                      (!HasFlag(flags, PSD_INHUNDREDTHSOFMILLIMETERS) &&
                        QLocale().measurementSystem() != QLocale::MetricSystem);
   if (inches) return {QPageLayout::Inch, 1000, PSD_INTHOUSANDTHSOFINCHES};
   return {QPageLayout::Millimeter, 100, PSD_INHUNDREDTHSOFMILLIMETERS};
@@ -64,18 +66,19 @@ void DisableGroupOf(QPageSetupDialog& dialog, const char* control) {
 }
 
 void DisableParts(QPageSetupDialog& dialog, DWORD flags) {
-  if (Has(flags, PSD_DISABLEMARGINS)) DisableGroupOf(dialog, "topMargin");
-  if (Has(flags, PSD_DISABLEORIENTATION)) DisableGroupOf(dialog, "portrait");
-  if (Has(flags, PSD_DISABLEPAPER)) DisableGroupOf(dialog, "pageSizeCombo");
+  if (HasFlag(flags, PSD_DISABLEMARGINS)) DisableGroupOf(dialog, "topMargin");
+  if (HasFlag(flags, PSD_DISABLEORIENTATION)) DisableGroupOf(dialog, "portrait");
+  if (HasFlag(flags, PSD_DISABLEPAPER)) DisableGroupOf(dialog, "pageSizeCombo");
   // PSD_DISABLEPRINTER: Qt's page setup has no printer choice to disable.
 }
 
 void SetMargins(QPrinter& printer, const PAGESETUPDLGA& psd, const Units& units) {
   QPageLayout layout = printer.pageLayout();
   layout.setUnits(units.unit);
-  if (Has(psd.Flags, PSD_MINMARGINS)) layout.setMinimumMargins(MarginsOf(psd.rtMinMargin, units));
+  if (HasFlag(psd.Flags, PSD_MINMARGINS))
+    layout.setMinimumMargins(MarginsOf(psd.rtMinMargin, units));
   // Margins below the minimum are refused, and the printer's own kept.
-  if (Has(psd.Flags, PSD_MARGINS)) layout.setMargins(MarginsOf(psd.rtMargin, units));
+  if (HasFlag(psd.Flags, PSD_MARGINS)) layout.setMargins(MarginsOf(psd.rtMargin, units));
   printer.setPageLayout(layout);
 }
 
@@ -106,8 +109,8 @@ BOOL ShowPageSetupDialog(PAGESETUPDLGA& psd, DWORD& extendedError) {
   QPageSetupDialog dialog(&printer, WindowOf(psd.hwndOwner));
   dialog.setWindowTitle(QStringLiteral("Mise en page"));
   DisableParts(dialog, psd.Flags);
-  std::optional<DialogHook> hook;
-  if (Has(psd.Flags, PSD_ENABLEPAGESETUPHOOK)) hook.emplace(psd.lpfnPageSetupHook, dialog);
+  std::optional<HookCaller> hook;
+  if (HasFlag(psd.Flags, PSD_ENABLEPAGESETUPHOOK)) hook.emplace(psd.lpfnPageSetupHook, dialog);
   const int result = RunHooked(dialog, hook ? &*hook : nullptr, &psd);
   if (result != QDialog::Accepted) return 0;
   WriteResult(psd, printer, units);

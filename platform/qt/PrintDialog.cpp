@@ -7,10 +7,12 @@
 #include <optional>
 
 #include "platform/qt/DeviceContexts.h"
-#include "platform/qt/DialogHook.h"
+#include "platform/qt/HookCaller.h"
 #include "platform/qt/PrinterRecords.h"
+#include "platform/qt/RecordChecks.h"
 #include "platform/qt/WindowTable.h"
 #include "platform/win32/CommonDialogs.h"
+#include "platform/win32/FlagBits.h"
 
 namespace ferolan::qt {
 
@@ -20,38 +22,39 @@ namespace {
 
 // Why the record cannot be shown; 0 when it can.
 DWORD RecordError(const PRINTDLGA& pd) {
-  const bool setup = Has(pd.Flags, PD_PRINTSETUP);
+  const bool setup = HasFlag(pd.Flags, PD_PRINTSETUP);
   const bool hookWithoutProcedure =
-      setup ? Has(pd.Flags, PD_ENABLESETUPHOOK) && pd.lpfnSetupHook == nullptr
-            : Has(pd.Flags, PD_ENABLEPRINTHOOK) && pd.lpfnPrintHook == nullptr;
+      setup ? HasFlag(pd.Flags, PD_ENABLESETUPHOOK) && pd.lpfnSetupHook == nullptr
+            : HasFlag(pd.Flags, PD_ENABLEPRINTHOOK) && pd.lpfnPrintHook == nullptr;
   return CommonRecordError(
       pd.lStructSize, PRINTDLG_SIZE, sizeof(PRINTDLGA), hookWithoutProcedure,
-      Has(pd.Flags, PD_ENABLEPRINTTEMPLATE) || Has(pd.Flags, PD_ENABLESETUPTEMPLATE));
+      HasFlag(pd.Flags, PD_ENABLEPRINTTEMPLATE) || HasFlag(pd.Flags, PD_ENABLESETUPTEMPLATE));
 }
 
 QAbstractPrintDialog::PrintDialogOptions OptionsOf(DWORD flags) {
   QAbstractPrintDialog::PrintDialogOptions options =
       QAbstractPrintDialog::PrintShowPageSize | QAbstractPrintDialog::PrintCollateCopies;
   // With no printer installed the PDF file is the only printer, so it stays offered.
-  const bool fileHidden = Has(flags, PD_DISABLEPRINTTOFILE) || Has(flags, PD_HIDEPRINTTOFILE);
+  const bool fileHidden =
+      HasFlag(flags, PD_DISABLEPRINTTOFILE) || HasFlag(flags, PD_HIDEPRINTTOFILE);
   if (!fileHidden || QPrinterInfo::availablePrinterNames().isEmpty()) {
     options |= QAbstractPrintDialog::PrintToFile;
   }
   // The setup dialog chooses the printer and its paper, not what to print.
-  if (Has(flags, PD_PRINTSETUP)) return options;
-  if (!Has(flags, PD_NOPAGENUMS)) options |= QAbstractPrintDialog::PrintPageRange;
-  if (!Has(flags, PD_NOSELECTION)) options |= QAbstractPrintDialog::PrintSelection;
+  if (HasFlag(flags, PD_PRINTSETUP)) return options;
+  if (!HasFlag(flags, PD_NOPAGENUMS)) options |= QAbstractPrintDialog::PrintPageRange;
+  if (!HasFlag(flags, PD_NOSELECTION)) options |= QAbstractPrintDialog::PrintSelection;
   return options;
 }
 
 void SetRange(QPrintDialog& dialog, const PRINTDLGA& pd) {
   if (pd.nMinPage <= pd.nMaxPage && pd.nMinPage > 0) dialog.setMinMax(pd.nMinPage, pd.nMaxPage);
-  if (Has(pd.Flags, PD_PAGENUMS)) {
+  if (HasFlag(pd.Flags, PD_PAGENUMS)) {
     dialog.setPrintRange(QAbstractPrintDialog::PageRange);
     const bool inRange =
         pd.nMinPage <= pd.nFromPage && pd.nFromPage <= pd.nToPage && pd.nToPage <= pd.nMaxPage;
     if (inRange) dialog.setFromTo(pd.nFromPage, pd.nToPage);
-  } else if (Has(pd.Flags, PD_SELECTION)) {
+  } else if (HasFlag(pd.Flags, PD_SELECTION)) {
     dialog.setPrintRange(QAbstractPrintDialog::Selection);
   }
 }
@@ -68,7 +71,7 @@ void WriteResult(PRINTDLGA& pd, const QPrintDialog& dialog, const QPrinter& prin
   if (PrintsToFile(printer)) pd.Flags |= PD_PRINTTOFILE;
   // Qt's printers make their copies themselves: with PD_USEDEVMODECOPIES the device mode
   // carries them, otherwise the program makes them.
-  const bool copiesInDevMode = Has(pd.Flags, PD_USEDEVMODECOPIES);
+  const bool copiesInDevMode = HasFlag(pd.Flags, PD_USEDEVMODECOPIES);
   if (copiesInDevMode) {
     pd.nCopies = 1;
   } else {
@@ -77,7 +80,7 @@ void WriteResult(PRINTDLGA& pd, const QPrintDialog& dialog, const QPrinter& prin
   }
   ReplaceBlock(pd.hDevMode, NewDevMode(printer, copiesInDevMode));
   ReplaceBlock(pd.hDevNames, NewDevNames(printer));
-  pd.hDC = Has(pd.Flags, PD_RETURNDC) ? CreatePrinterContext(printer) : 0;
+  pd.hDC = HasFlag(pd.Flags, PD_RETURNDC) ? CreatePrinterContext(printer) : 0;
 }
 
 }  // namespace
@@ -86,21 +89,21 @@ BOOL ShowPrintDialog(PRINTDLGA& pd, DWORD& extendedError) {
   extendedError = RecordError(pd);
   if (extendedError != 0) return 0;
   QPrinter printer(QPrinter::HighResolution);
-  UseDefaultPrinter(printer, Has(pd.Flags, PD_PRINTTOFILE));
+  UseDefaultPrinter(printer, HasFlag(pd.Flags, PD_PRINTTOFILE));
   printer.setCopyCount(std::max<int>(pd.nCopies, 1));
-  printer.setCollateCopies(Has(pd.Flags, PD_COLLATE));
+  printer.setCollateCopies(HasFlag(pd.Flags, PD_COLLATE));
 
   QPrintDialog dialog(&printer, WindowOf(pd.hwndOwner));
-  const bool setup = Has(pd.Flags, PD_PRINTSETUP);
+  const bool setup = HasFlag(pd.Flags, PD_PRINTSETUP);
   dialog.setWindowTitle(setup ? QStringLiteral("Configuration de l'impression")
                               : QStringLiteral("Imprimer"));
   dialog.setOptions(OptionsOf(pd.Flags));
   SetRange(dialog, pd);
 
   // The hook gets the dialog itself, as the platform's print dialogs give it.
-  std::optional<DialogHook> hook;
-  if (setup && Has(pd.Flags, PD_ENABLESETUPHOOK)) hook.emplace(pd.lpfnSetupHook, dialog);
-  if (!setup && Has(pd.Flags, PD_ENABLEPRINTHOOK)) hook.emplace(pd.lpfnPrintHook, dialog);
+  std::optional<HookCaller> hook;
+  if (setup && HasFlag(pd.Flags, PD_ENABLESETUPHOOK)) hook.emplace(pd.lpfnSetupHook, dialog);
+  if (!setup && HasFlag(pd.Flags, PD_ENABLEPRINTHOOK)) hook.emplace(pd.lpfnPrintHook, dialog);
   const int result = RunHooked(dialog, hook ? &*hook : nullptr, &pd);
   if (result != QDialog::Accepted) return 0;
   WriteResult(pd, dialog, printer);

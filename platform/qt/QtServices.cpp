@@ -24,15 +24,15 @@ struct Buttons {
 Buttons ButtonsOf(int style) {
   using B = QMessageBox;
   switch (style & kButtonsMask) {
-    case 1:
+    case vbOKCancel:
       return {B::Ok | B::Cancel, {B::Ok, B::Cancel, B::NoButton}};
-    case 2:
+    case vbAbortRetryIgnore:
       return {B::Abort | B::Retry | B::Ignore, {B::Abort, B::Retry, B::Ignore}};
-    case 3:
+    case vbYesNoCancel:
       return {B::Yes | B::No | B::Cancel, {B::Yes, B::No, B::Cancel}};
-    case 4:
+    case vbYesNo:
       return {B::Yes | B::No, {B::Yes, B::No, B::NoButton}};
-    case 5:
+    case vbRetryCancel:
       return {B::Retry | B::Cancel, {B::Retry, B::Cancel, B::NoButton}};
     default:
       return {B::Ok, {B::Ok, B::NoButton, B::NoButton}};
@@ -41,13 +41,13 @@ Buttons ButtonsOf(int style) {
 
 QMessageBox::Icon IconOf(int style) {
   switch (style & kIconMask) {
-    case 16:
+    case vbCritical:
       return QMessageBox::Critical;
-    case 32:
+    case vbQuestion:
       return QMessageBox::Question;
-    case 48:
+    case vbExclamation:
       return QMessageBox::Warning;
-    case 64:
+    case vbInformation:
       return QMessageBox::Information;
     default:
       return QMessageBox::NoIcon;
@@ -59,11 +59,11 @@ int AnswerOf(QMessageBox::StandardButton button) {
     case QMessageBox::Cancel:
       return vbCancel;
     case QMessageBox::Abort:
-      return 3;
+      return vbAbort;
     case QMessageBox::Retry:
-      return 4;
+      return vbRetry;
     case QMessageBox::Ignore:
-      return 5;
+      return vbIgnore;
     case QMessageBox::Yes:
       return vbYes;
     case QMessageBox::No:

@@ -10,8 +10,8 @@
 #include "platform/qt/FileDialog.h"
 #include "platform/qt/FontDialog.h"
 #include "platform/qt/PageSetupDialog.h"
+#include "platform/qt/PaletteColors.h"
 #include "platform/qt/PrintDialog.h"
-#include "platform/qt/SystemColors.h"
 #include "platform/qt/WinHelp.h"
 #include "platform/qt/WindowTable.h"
 #include "platform/win32/DeviceCaps.h"
@@ -133,7 +133,7 @@ BOOL QtWin32Services::ChooseFontA(CHOOSEFONTA* lpcf) {
   return ShowRecord(lpcf, extendedError_, ShowFontDialog);
 }
 
-DWORD QtWin32Services::GetSysColor(int nIndex) { return SystemColor(nIndex); }
+DWORD QtWin32Services::GetSysColor(int nIndex) { return PaletteColor(nIndex); }
 
 int QtWin32Services::GetDeviceCaps(HDC hdc, int index) {
   const QScreen* screen = QGuiApplication::primaryScreen();

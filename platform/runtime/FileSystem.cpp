@@ -16,6 +16,12 @@ void Kill(const std::string& path) {
   if (::unlink(path.c_str()) != 0) RaiseFileError(errno, FileAccess::kRead, path);
 }
 
+bool FolderOfExists(const std::string& path) {
+  std::error_code ec;
+  const auto parent = std::filesystem::path(path).parent_path();
+  return parent.empty() || std::filesystem::is_directory(parent, ec);
+}
+
 std::string Dir(const std::string& path) {
   struct stat info {};
   if (path.empty() || ::stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) return {};

@@ -1,4 +1,5 @@
-// The file services that are not reading or writing: deleting a file and looking one up.
+// The file services that are not reading or writing: deleting a file, looking one up, and
+// telling a missing file from a missing folder.
 #pragma once
 
 #include <string>
@@ -7,6 +8,10 @@ namespace ferolan {
 
 // Deletes a file; raises the runtime's file error when it cannot.
 void Kill(const std::string& path);
+
+// Whether the folder that `path` names a file in exists (a path without a folder: yes). A
+// missing file is "file not found" only when its folder exists; otherwise the path is wrong.
+bool FolderOfExists(const std::string& path);
 
 // The name (without its folder) of the normal file at `path`: a regular file that is not
 // hidden. Empty when there is none.

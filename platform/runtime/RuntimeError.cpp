@@ -1,9 +1,9 @@
 #include "platform/runtime/RuntimeError.h"
 
 #include <cerrno>
-#include <filesystem>
 
 #include "platform/runtime/App.h"
+#include "platform/runtime/FileSystem.h"
 
 namespace ferolan {
 
@@ -49,17 +49,6 @@ void Raise(long number) { Raise(number, App::EXEName()); }
 void Raise(long number, const std::string& source) {
   throw RuntimeError(number, source, DescriptionOf(number));
 }
-
-namespace {
-
-// A missing file is "file not found" only when its folder exists; otherwise the path is wrong.
-bool FolderOfExists(const std::string& path) {
-  std::error_code ec;
-  const auto parent = std::filesystem::path(path).parent_path();
-  return parent.empty() || std::filesystem::is_directory(parent, ec);
-}
-
-}  // namespace
 
 long FileErrorNumber(int errnoValue, FileAccess access, const std::string& path) {
   switch (errnoValue) {

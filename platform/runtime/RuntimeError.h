@@ -7,7 +7,7 @@
 
 namespace ferolan {
 
-// Error numbers the user can meet, with the runtime's own numbering.
+// Error numbers the user can meet: the runtime's own, and those of the common-dialog object.
 enum ErrorNumber : long {
   kErrInvalidArgument = 5,
   kErrOverflow = 6,
@@ -21,6 +21,9 @@ enum ErrorNumber : long {
   kErrPathFileAccess = 75,
   kErrPathNotFound = 76,
   kErrEntryPointNotFound = 453,
+  kErrDialogFailure = 13450,  // or-ed with the dialog's extended error
+  kErrInvalidHelpCommand = 13705,
+  kErrHelpFailed = 13706,  // a help viewer that failed without saying why
   kErrCancel = 20001,
 };
 

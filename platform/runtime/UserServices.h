@@ -10,10 +10,16 @@
 
 namespace ferolan {
 
-// Message-box styles (Windows message-box type flags).
+// Message-box styles (Windows message-box type flags): the buttons, the icon and the default
+// button, added together.
 inline constexpr int vbOKOnly = 0;
+inline constexpr int vbOKCancel = 1;
+inline constexpr int vbAbortRetryIgnore = 2;
 inline constexpr int vbYesNoCancel = 3;
+inline constexpr int vbYesNo = 4;
+inline constexpr int vbRetryCancel = 5;
 inline constexpr int vbCritical = 16;
+inline constexpr int vbQuestion = 32;
 inline constexpr int vbExclamation = 48;
 inline constexpr int vbInformation = 64;
 inline constexpr int vbDefaultButton1 = 0;
@@ -21,6 +27,9 @@ inline constexpr int vbDefaultButton1 = 0;
 // Message-box answers.
 inline constexpr int vbOK = 1;
 inline constexpr int vbCancel = 2;
+inline constexpr int vbAbort = 3;
+inline constexpr int vbRetry = 4;
+inline constexpr int vbIgnore = 5;
 inline constexpr int vbYes = 6;
 inline constexpr int vbNo = 7;
 

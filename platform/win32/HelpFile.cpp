@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "platform/runtime/FileSystem.h"
 #include "platform/runtime/UniqueFd.h"
 #include "platform/win32/LastError.h"
 
@@ -17,13 +18,8 @@ namespace {
 
 DWORD ErrorOf(int errnoValue, const std::string& path) {
   switch (errnoValue) {
-    case ENOENT: {
-      // A missing file is "file not found" only when its folder exists.
-      std::error_code ec;
-      const auto folder = std::filesystem::path(path).parent_path();
-      return folder.empty() || std::filesystem::is_directory(folder, ec) ? ERROR_FILE_NOT_FOUND
-                                                                         : ERROR_PATH_NOT_FOUND;
-    }
+    case ENOENT:
+      return FolderOfExists(path) ? ERROR_FILE_NOT_FOUND : ERROR_PATH_NOT_FOUND;
     case ENOTDIR:
     case ENAMETOOLONG:
     case ELOOP:

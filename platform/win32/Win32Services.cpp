@@ -42,10 +42,15 @@ BOOL ChooseFontA(CHOOSEFONTA* lpcf) { return Installed().ChooseFontA(lpcf); }
 DWORD GetSysColor(int nIndex) { return Installed().GetSysColor(nIndex); }
 
 int GetDeviceCaps(HDC hdc, int index) { return Installed().GetDeviceCaps(hdc, index); }
+
 BOOL PrintDlgA(PRINTDLGA* pPD) { return Installed().PrintDlgA(pPD); }
 
 BOOL PageSetupDlgA(PAGESETUPDLGA* pPSD) { return Installed().PageSetupDlgA(pPSD); }
 
 BOOL DeleteDC(HDC hdc) { return Installed().DeleteDC(hdc); }
+
+BOOL WinHelpA(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData) {
+  return Installed().WinHelpA(hWndMain, lpszHelp, uCommand, dwData);
+}
 
 }  // namespace ferolan::win32

@@ -8,6 +8,8 @@ namespace unzip32 {
 
 namespace {
 
+constexpr zip_uint32_t kDosDirectoryAttribute = 0x10;
+
 bool EndsWithSeparator(const std::string& name) {
   return !name.empty() && (name.back() == '/' || name.back() == '\\');
 }
@@ -47,8 +49,11 @@ bool Archive::Info(zip_uint64_t index, EntryInfo& info, std::string& cause) cons
   zip_uint32_t attributes = 0;
   zip_file_get_external_attributes(archive_.get(), index, 0, &system, &attributes);
   const mode_t mode = system == ZIP_OPSYS_UNIX ? (attributes >> 16) & S_IFMT : 0;
+  // Archivers of the MS-DOS family may mark a folder by its attribute alone, without a "/".
+  const bool dosFolder = mode == 0 && (attributes & kDosDirectoryAttribute) != 0;
   info.isSymbolicLink = mode == S_IFLNK;
-  info.isFolder = !info.isSymbolicLink && (EndsWithSeparator(info.name) || mode == S_IFDIR);
+  info.isFolder =
+      !info.isSymbolicLink && (EndsWithSeparator(info.name) || mode == S_IFDIR || dosFolder);
   info.encrypted = (info.stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 &&
                    info.stat.encryption_method != ZIP_EM_NONE;
   return true;

@@ -10,9 +10,12 @@
 #include <memory>
 #include <vector>
 
-#include "stand-ins/unzip32/Fd.h"
+#include "stand-ins/common/Fd.h"
 
 namespace unzip32 {
+
+using standin::ErrorText;
+using standin::Fd;
 
 namespace {
 

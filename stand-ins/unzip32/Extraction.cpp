@@ -2,10 +2,14 @@
 #include <string>
 #include <vector>
 
-#include "stand-ins/unzip32/EntryName.h"
+#include "stand-ins/common/EntryName.h"
 #include "stand-ins/unzip32/Passes.h"
 
 namespace unzip32 {
+
+using standin::EntryPath;
+using standin::JoinParts;
+using standin::SplitEntryName;
 
 namespace {
 
@@ -148,6 +152,7 @@ bool Extractor::ExtractFile(zip_uint64_t index, const EntryInfo& info, const Ent
     return true;
   }
   if (!CopyData(*reader, *part, info, shown)) return true;
+  if ((info.stat.valid & ZIP_STAT_MTIME) != 0) part->SetModified(info.stat.mtime);
   if (!part->Commit(leaf, cause)) {
     report_.Problem(UNZIP32_ERR_WRITE, shown, cause);
     return true;

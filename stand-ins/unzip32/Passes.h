@@ -1,13 +1,15 @@
 // The two kinds of work a call does on the selected entries of an open archive.
 #pragma once
 
+#include "stand-ins/common/Report.h"
 #include "stand-ins/unzip32/Archive.h"
-#include "stand-ins/unzip32/Report.h"
 #include "stand-ins/unzip32/Selection.h"
 #include "stand-ins/unzip32/TargetTree.h"
-#include "stand-ins/unzip32/unzip32.h"
+#include "zip/interface/unzip32.h"
 
 namespace unzip32 {
+
+using standin::Report;
 
 // Reports each selected entry through the entry callback.
 void ListEntries(const Archive& archive, Selection& selection, const UnzipCallbacks& callbacks,

@@ -4,10 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "stand-ins/unzip32/NameList.h"
+#include "stand-ins/common/NameList.h"
 #include "stand-ins/unzip32/Passes.h"
 
 namespace unzip32 {
+
+using standin::ReadNames;
 
 namespace {
 

@@ -46,6 +46,11 @@ bool PartFile::Write(const char* data, std::size_t size, std::string& cause) {
   return true;
 }
 
+void PartFile::SetModified(std::time_t modified) {
+  const timespec times[2] = {{0, UTIME_OMIT}, {modified, 0}};
+  ::futimens(file_.Get(), times);  // a file system without times keeps the time of extraction
+}
+
 bool PartFile::Commit(const std::string& name, std::string& cause) {
   if (!file_.Close() || ::renameat(folder_, name_.c_str(), folder_, name.c_str()) != 0) {
     cause = ErrorText(errno);

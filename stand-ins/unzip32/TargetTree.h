@@ -5,14 +5,18 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <ctime>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "stand-ins/unzip32/Fd.h"
+#include "stand-ins/common/Fd.h"
 
 namespace unzip32 {
+
+using standin::ErrorText;
+using standin::Fd;
 
 // A file being written under a temporary name in its folder; removed unless committed.
 class PartFile {
@@ -23,6 +27,8 @@ class PartFile {
   ~PartFile();
 
   bool Write(const char* data, std::size_t size, std::string& cause);
+  // Gives the file the modification time that the archive holds for it.
+  void SetModified(std::time_t modified);
   // Closes the file and renames it to `name` in its folder, replacing a file of that name.
   bool Commit(const std::string& name, std::string& cause);
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "stand-ins/unzip32/Fd.h"
+#include "stand-ins/common/Fd.h"
 #include "stand-ins/zip32/Utf8.h"
 
 namespace zip32 {
@@ -22,12 +22,12 @@ bool CanHold(const std::string& path, std::string& cause) {
     return false;
   }
   if (errno != ENOENT) {
-    cause = unzip32::ErrorText(errno);
+    cause = standin::ErrorText(errno);
     return false;
   }
   const std::filesystem::path folder = std::filesystem::path(path).parent_path();
   if (::stat(folder.empty() ? "." : folder.c_str(), &info) != 0) {
-    cause = "folder " + folder.string() + ": " + unzip32::ErrorText(errno);
+    cause = "folder " + folder.string() + ": " + standin::ErrorText(errno);
     return false;
   }
   if (!S_ISDIR(info.st_mode)) {
@@ -59,7 +59,7 @@ std::optional<Compression> CompressionOf(char level) {
 }  // namespace
 
 std::unique_ptr<ArchiveWriter> ArchiveWriter::Open(const std::string& path, bool addToExisting,
-                                                   unzip32::Report& report) {
+                                                   standin::Report& report) {
   std::string cause;
   if (!CanHold(path, cause)) {
     report.Problem(ZIP32_ERR_OPEN, path, cause);

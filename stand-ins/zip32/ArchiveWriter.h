@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "stand-ins/unzip32/Report.h"
+#include "stand-ins/common/Report.h"
 #include "stand-ins/zip32/Plan.h"
 
 namespace zip32 {
@@ -18,7 +18,7 @@ class ArchiveWriter {
   // Opens the archive at `path`, or a new one when there is none or when `addToExisting` is
   // off; null on failure, reported.
   static std::unique_ptr<ArchiveWriter> Open(const std::string& path, bool addToExisting,
-                                             unzip32::Report& report);
+                                             standin::Report& report);
 
   // Sets the archive comment; a comment that is not UTF-8 text is reported and left out.
   void Comment(const std::string& comment);
@@ -27,7 +27,7 @@ class ArchiveWriter {
   bool Close();
 
  private:
-  ArchiveWriter(zip_t* archive, std::string path, unzip32::Report& report)
+  ArchiveWriter(zip_t* archive, std::string path, standin::Report& report)
       : archive_(archive), path_(std::move(path)), report_(report) {}
   bool Check(bool ok, int32_t code, const std::string& name);
 
@@ -36,7 +36,7 @@ class ArchiveWriter {
   };
   std::unique_ptr<zip_t, Discard> archive_;
   std::string path_;
-  unzip32::Report& report_;
+  standin::Report& report_;
 };
 
 }  // namespace zip32

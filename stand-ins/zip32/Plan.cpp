@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <system_error>
 
-#include "stand-ins/unzip32/Fd.h"
+#include "stand-ins/common/Fd.h"
 #include "stand-ins/zip32/StoredName.h"
 
 namespace zip32 {
@@ -22,8 +22,8 @@ std::string Child(const std::string& folder, const std::string& name) {
 // Files are read only when the archive is written; opening each one now finds the unreadable
 // ones before anything is written.
 bool CanRead(const std::string& path, std::string& cause) {
-  const unzip32::Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
-  if (fd.Get() < 0) cause = unzip32::ErrorText(errno);
+  const standin::Fd fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  if (fd.Get() < 0) cause = standin::ErrorText(errno);
   return fd.Get() >= 0;
 }
 
@@ -32,7 +32,7 @@ bool CanRead(const std::string& path, std::string& cause) {
 void Plan::Add(const std::string& listed) {
   struct stat info {};
   if (::stat(listed.c_str(), &info) != 0) {
-    report_.Problem(ZIP32_ERR_MISSING, listed, unzip32::ErrorText(errno));
+    report_.Problem(ZIP32_ERR_MISSING, listed, standin::ErrorText(errno));
   } else {
     AddFound(listed, info);
   }
@@ -106,7 +106,7 @@ void Plan::AddChild(const std::string& path) {
     if (S_ISLNK(link.st_mode)) {
       report_.Warning(path, "symbolic link to nothing, left out");
     } else {
-      report_.Problem(ZIP32_ERR_MISSING, path, unzip32::ErrorText(errno));
+      report_.Problem(ZIP32_ERR_MISSING, path, standin::ErrorText(errno));
     }
   } else if (S_ISDIR(info.st_mode) && S_ISLNK(link.st_mode)) {
     // Followed, it could lead out of the folder or back into it for ever.

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "stand-ins/unzip32/Report.h"
-#include "stand-ins/zip32/zip32.h"
+#include "stand-ins/common/Report.h"
+#include "zip/interface/zip32.h"
 
 namespace zip32 {
 
@@ -28,7 +28,7 @@ struct PlannedEntry {
 class Plan {
  public:
   // `archive` identifies the archive file, when it exists, so that it is never added to itself.
-  Plan(const ZipOptions& options, std::optional<struct stat> archive, unzip32::Report& report)
+  Plan(const ZipOptions& options, std::optional<struct stat> archive, standin::Report& report)
       : options_(options), archive_(archive), report_(report) {}
 
   // Adds a listed path; problems go to the report.
@@ -54,7 +54,7 @@ class Plan {
 
   const ZipOptions& options_;
   const std::optional<struct stat> archive_;
-  unzip32::Report& report_;
+  standin::Report& report_;
   std::vector<PlannedEntry> entries_;
   std::map<std::string, Source> sources_;  // by stored name
 };

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "stand-ins/zip32/zip32.h"
+#include "zip/interface/zip32.h"
 
 namespace zip32 {
 

@@ -3,7 +3,7 @@
 #include <utility>
 #include <vector>
 
-#include "stand-ins/unzip32/EntryName.h"
+#include "stand-ins/common/EntryName.h"
 #include "stand-ins/zip32/Utf8.h"
 
 namespace zip32 {
@@ -26,10 +26,10 @@ StoredName NameOf(std::string_view path, bool lastPartOnly) {
     start = end + 1;
   }
   if (lastPartOnly && parts.size() > 1) parts.erase(parts.begin(), parts.end() - 1);
-  StoredName stored{unzip32::JoinParts(parts), {}};
+  StoredName stored{standin::JoinParts(parts), {}};
   if (stored.name.empty()) return stored;
   if (!IsUtf8(stored.name)) return Refused("the name is not UTF-8 text");
-  const unzip32::EntryPath back = unzip32::SplitEntryName(stored.name);
+  const standin::EntryPath back = standin::SplitEntryName(stored.name);
   if (!back.refusal.empty()) return Refused("would be refused when read back: " + back.refusal);
   if (back.parts != parts) return Refused("a \"\\\" would be read back as a folder separator");
   return stored;

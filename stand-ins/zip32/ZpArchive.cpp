@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "stand-ins/unzip32/NameList.h"
+#include "stand-ins/common/NameList.h"
 #include "stand-ins/zip32/ArchiveWriter.h"
 #include "stand-ins/zip32/Plan.h"
 #include "stand-ins/zip32/Registration.h"
@@ -57,7 +57,7 @@ std::optional<std::string> AskComment(const ZipCallbacks& callbacks) {
 }
 
 int32_t Write(const std::string& archivePath, const Plan& plan, const Registration& registered,
-              unzip32::Report& report) {
+              standin::Report& report) {
   const ZipOptions& options = registered.options;
   const ZipCallbacks& callbacks = registered.callbacks;
   const auto writer = ArchiveWriter::Open(archivePath, options.addToExisting != 0, report);
@@ -88,10 +88,10 @@ int32_t Write(const std::string& archivePath, const Plan& plan, const Registrati
 
 int32_t Run(int32_t count, const char* archivePath, const char* const* names) {
   const Registration& registered = Registered();
-  unzip32::Report report(registered.callbacks.print, 0);
+  standin::Report report(registered.callbacks.print, 0);
   std::vector<std::string> listed;
   if (!Supported(registered) || archivePath == nullptr ||
-      !unzip32::ReadNames(count, names, ZIP32_NAME_LIST_SIZE, listed)) {
+      !standin::ReadNames(count, names, ZIP32_NAME_LIST_SIZE, listed)) {
     report.Problem(ZIP32_ERR_ARGUMENTS, "", "unsupported option, or invalid name list or path");
     return report.Result();
   }

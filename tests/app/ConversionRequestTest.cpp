@@ -17,6 +17,7 @@
 #include "platform/scripted/ScriptedWin32.h"
 #include "tests/app/RequestFixture.h"
 #include "tests/commondialog/DialogScript.h"
+#include "tests/support/ScopedEnvironment.h"
 
 namespace ferolan::testing {
 namespace {
@@ -198,8 +199,7 @@ TEST_F(ConversionRequestTest, AWorkRootThatCannotBeTrustedIsRefused) {
        },
        " appartient à un autre utilisateur"},
   };
-  const std::string saved = std::getenv("XDG_CACHE_HOME");
-  ::setenv("XDG_CACHE_HOME", cache.c_str(), 1);
+  const ScopedEnvironment workRoot("XDG_CACHE_HOME", cache);
   for (const auto& row : table) {
     if (std::string(row.name) == "another user's" && ::geteuid() != 0) continue;  // needs root
     std::filesystem::remove_all(root);
@@ -211,7 +211,6 @@ TEST_F(ConversionRequestTest, AWorkRootThatCannotBeTrustedIsRefused) {
         services.messages[0].text.starts_with("Error: Le dossier de travail " + root + row.said))
         << services.messages[0].text;
   }
-  ::setenv("XDG_CACHE_HOME", saved.c_str(), 1);
   EXPECT_FALSE(Exists(dir / (Base() + "1.c01")));
   EXPECT_FALSE(Exists(dir / (Base() + "FR.txt")));
 }

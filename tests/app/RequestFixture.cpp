@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "engine/Module1.h"
+#include "tests/support/ExportBuilder.h"
 
 namespace ferolan::testing {
 
@@ -32,12 +33,8 @@ std::string RequestFixture::MakeExport(const std::string& base,
 std::string RequestFixture::WorkFile(const std::string& ending) { return WorkBase + ending; }
 
 std::string SmallExportXml() {
-  return "<?xml version=\"1.0\"?>\r\n<JADE_EXPORTATION>\r\n"
-         "  <MELEVE_MID>MARTIN--Paul (1)</MELEVE_MID>\r\n"
-         "  <MPROTOCOLE_MNOM>FRACE2-2005</MPROTOCOLE_MNOM>\r\n  <MCODES>1190</MCODES>\r\n"
-         "  <MELEVE_MID>MARTIN--Paul (1)</MELEVE_MID>\r\n"
-         "  <MPROTOCOLE_MNOM>MATCE2-2005</MPROTOCOLE_MNOM>\r\n  <MCODES>901</MCODES>\r\n"
-         "</JADE_EXPORTATION>\r\n";
+  return Export(Record("MARTIN--Paul (1)", "FRACE2-2005", "1190") +
+                Record("MARTIN--Paul (1)", "MATCE2-2005", "901"));
 }
 
 }  // namespace ferolan::testing

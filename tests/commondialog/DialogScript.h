@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "commondialog/DialogOwner.h"
 #include "commondialog/GCommonDialog.h"
+#include "commondialog/cCommonDialogEvents.h"
 #include "platform/scripted/ScriptedWin32.h"
 
 namespace ferolan::testing {

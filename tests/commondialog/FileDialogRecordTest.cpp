@@ -2,6 +2,7 @@
 // platform dialog receives.
 #include <gtest/gtest.h>
 
+#include "app/ExportDialog.h"
 #include "commondialog/GCommonDialog.h"
 #include "commondialog/cCommonDialog.h"
 #include "commondialog/mDialogHook.h"
@@ -19,22 +20,11 @@ using namespace win32;
 using testing::kJadFilter;
 using testing::Pick;
 
-// The main window's request.
-void ConfigureAsTheMainWindow(cCommonDialog& dialog) {
-  dialog.DialogTitle("Choisissez une exportation");
-  dialog.CancelError(true);
-  dialog.flags(6148);
-  dialog.InitDir(App::Path());
-  dialog.Filter(kJadFilter);
-  dialog.FilterIndex(1);
-  dialog.HookDialog(true);
-}
-
 TEST(FileDialogRecordTest, TheMainWindowsRequestReachesTheRecordFieldByField) {
   ScriptedWin32 platform;
   platform.fileDialogAnswers = {Pick("/home/prof/exports/ce2.jad")};
   cCommonDialog dialog;
-  ConfigureAsTheMainWindow(dialog);
+  ConfigureExportDialog(dialog, App::Path());  // as the main window's request does
   dialog.ShowOpen();
 
   ASSERT_EQ(platform.openRequests.size(), 1u);
@@ -53,7 +43,7 @@ TEST(FileDialogRecordTest, TheMainWindowsRequestReachesTheRecordFieldByField) {
   EXPECT_EQ(record.nMaxFileTitle, 260u);
   EXPECT_EQ(request.fileTitle, std::string(260, '\0'));
   EXPECT_EQ(request.initialDir, App::Path());
-  EXPECT_EQ(request.title, "Choisissez une exportation");
+  EXPECT_EQ(request.title, "L'équipe Ferolan - Parcourir...");
   EXPECT_EQ(request.defExt, "");
   EXPECT_EQ(record.lCustData, 0);
   EXPECT_EQ(record.lpfnHook, mDialogHook::HookProc1);

@@ -8,7 +8,7 @@
 #include "engine/Module1.h"
 #include "platform/runtime/RuntimeError.h"
 #include "tests/engine/ConversionHarness.h"
-#include "tests/engine/ExportBuilder.h"
+#include "tests/support/ExportBuilder.h"
 
 namespace ferolan::testing {
 namespace {

@@ -52,8 +52,4 @@ int OpenFileCount() {
                                         std::filesystem::directory_iterator()));
 }
 
-std::string Pad(const std::string& text, std::size_t width) {
-  return text.size() >= width ? text : text + std::string(width - text.size(), ' ');
-}
-
 }  // namespace ferolan::testing

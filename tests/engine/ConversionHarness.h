@@ -43,7 +43,4 @@ class ConversionHarness {
 // Counts the open file descriptors of the process.
 int OpenFileCount();
 
-// Text padded with spaces to `width` bytes.
-std::string Pad(const std::string& text, std::size_t width);
-
 }  // namespace ferolan::testing

@@ -6,7 +6,7 @@
 #include "engine/ExportScan.h"
 #include "engine/Module1.h"
 #include "tests/engine/ConversionHarness.h"
-#include "tests/engine/ExportBuilder.h"
+#include "tests/support/ExportBuilder.h"
 
 namespace ferolan::testing {
 namespace {

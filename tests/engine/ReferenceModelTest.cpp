@@ -8,8 +8,8 @@
 #include <string>
 
 #include "tests/engine/ConversionHarness.h"
-#include "tests/engine/ExportBuilder.h"
 #include "tests/engine/ReferenceModel.h"
+#include "tests/support/ExportBuilder.h"
 
 namespace ferolan::testing {
 namespace {

@@ -25,7 +25,8 @@ TEST(SplitTextTest, CutsAsTheEngineNeeds) {
   } table[] = {
       {"MARTIN--Paul (1)", "(", true, "MARTIN--Paul "},
       {"MARTIN--Paul ", "--", true, "MARTIN"},
-      {"MARTIN--Paul ", "-", false, "-Paul "},  // only one character of the match is skipped
+      {"MARTIN--Paul ", "-", false, "-Paul "},
+      {"MARTIN--Paul ", "--", false, "-Paul "},  // one byte of a longer separator is skipped
       {"A-B--C--D ", "--", true, "A-B--C"},
       {"no parenthesis", "(", true, ""},
       {"(starts with it", "(", true, ""},

@@ -10,6 +10,7 @@
 
 #include "engine/ExportScan.h"
 #include "platform/runtime/RuntimeError.h"
+#include "tests/support/ExportBuilder.h"
 #include "tests/support/TempDir.h"
 #include "tests/zip/ArchiveMaker.h"
 
@@ -19,38 +20,32 @@ using namespace ferolan;
 using ferolan::testing::ArchiveEntry;
 namespace fs = std::filesystem;
 
-std::string Pupil(const std::string& name, const std::string& protocol, const std::string& codes) {
-  return "  <MELEVE>\r\n    <MELEVE_MID>" + name + "</MELEVE_MID>\r\n    <MPROTOCOLE_MNOM>" +
-         protocol + "</MPROTOCOLE_MNOM>\r\n    <MCODES>" + codes + "</MCODES>\r\n  </MELEVE>\r\n";
-}
-
 std::vector<std::string> Exports() {
-  const std::string head =
-      "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<JADE_EXPORTATION>\r\n";
-  const std::string tail = "</JADE_EXPORTATION>\r\n";
+  const std::string head(testing::kExportHead);
+  const std::string tail(testing::kExportTail);
   const std::string item =
       "  <MITEM><MITEM_LIBELLE>Lire une consigne</MITEM_LIBELLE><MITEM_SCORE>2</MITEM_SCORE>"
       "</MITEM>\r\n";
   std::string many;
   for (int i = 1; i <= 120; ++i) {
-    many += Pupil("ELEVE" + std::to_string(i) + "--Prenom (" + std::to_string(i) + ")",
-                  i % 2 ? "FRACE2-2005" : "MATCE2-2005", "1190921");
+    many += testing::Record("ELEVE" + std::to_string(i) + "--Prenom (" + std::to_string(i) + ")",
+                            i % 2 ? "FRACE2-2005" : "MATCE2-2005", "1190921");
   }
   return {
-      head + Pupil("MARTIN--Paul (1)", "FRACE2-2005", "1190") +
-          Pupil("MARTIN--Paul (1)", "MATCE2-2005", "901") + tail,
-      head + Pupil("L\xC9VY--H\xE9l\xE8ne (2)", "FRACE2-2005", "0129") + item + item +
-          Pupil("DURAND (3)", "MATCE2-2005", "") + tail,
+      head + testing::Record("MARTIN--Paul (1)", "FRACE2-2005", "1190") +
+          testing::Record("MARTIN--Paul (1)", "MATCE2-2005", "901") + tail,
+      head + testing::Record("L\xC9VY--H\xE9l\xE8ne (2)", "FRACE2-2005", "0129") + item + item +
+          testing::Record("DURAND (3)", "MATCE2-2005", "") + tail,
       head +
-          Pupil("NOM-TR\xC8S-LONG-POUR-LA-LARGEUR-DU-CHAMP--Pr\xE9nomTr\xE8sLong (4)", "AUTRE",
-                "9999") +
+          testing::Record("NOM-TR\xC8S-LONG-POUR-LA-LARGEUR-DU-CHAMP--Pr\xE9nomTr\xE8sLong (4)",
+                          "AUTRE", "9999") +
           tail,
       head + many + tail,
       head + "  <MELEVE_MID>SANS-FIN--Paul (1",  // cut in a value
       head +
-          Pupil("LIGNE\r\nCOUP\xC9"
-                "E--Paul (5)",
-                "FRACE2-2005", "12\r\n90") +
+          testing::Record("LIGNE\r\nCOUP\xC9"
+                          "E--Paul (5)",
+                          "FRACE2-2005", "12\r\n90") +
           tail,
   };
 }

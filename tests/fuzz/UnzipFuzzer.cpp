@@ -6,7 +6,7 @@
 
 #include <filesystem>
 #include <string>
-#include "stand-ins/unzip32/unzip32.h"
+#include "zip/interface/unzip32.h"
 
 #include "tests/support/TempDir.h"
 

@@ -7,6 +7,8 @@
 #include <array>
 #include <sstream>
 
+#include "tests/support/ExportBuilder.h"
+
 namespace ferolan::testing {
 
 pid_t StartConvert(const std::string& exportPath, int outputFd) {
@@ -48,20 +50,20 @@ CommandRun RunConvert(const std::string& exportPath) {
 
 namespace {
 
-std::string Record(const std::string& surname, int pupil, const char* protocol) {
-  return "  <MELEVE>\r\n    <MELEVE_MID>" + surname + std::to_string(pupil) + "--Prenom (" +
-         std::to_string(pupil) + ")</MELEVE_MID>\r\n    <MPROTOCOLE_MNOM>" + protocol +
-         "</MPROTOCOLE_MNOM>\r\n    <MCODES>1190921</MCODES>\r\n  </MELEVE>\r\n";
+std::string PupilRecord(const std::string& surname, int pupil, const char* protocol) {
+  const std::string number = std::to_string(pupil);
+  return Record(surname + number + "--Prenom (" + number + ")", protocol, "1190921");
 }
 
 }  // namespace
 
 void WriteExportXml(std::ostream& out, int pupils, std::uint64_t filler,
                     const std::string& surname) {
-  out << "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<JADE_EXPORTATION>\r\n";
+  out << kExportHead;
   const auto half = [&](int from, int to) {
     for (int pupil = from; pupil < to; ++pupil) {
-      out << Record(surname, pupil, "FRACE2-2005") << Record(surname, pupil, "MATCE2-2005");
+      out << PupilRecord(surname, pupil, "FRACE2-2005")
+          << PupilRecord(surname, pupil, "MATCE2-2005");
     }
   };
   half(1, pupils / 2 + 1);
@@ -70,7 +72,7 @@ void WriteExportXml(std::ostream& out, int pupils, std::uint64_t filler,
       "<MITEM_SCORE>2</MITEM_SCORE></MITEM>\r\n";
   for (std::uint64_t written = 0; written < filler; written += item.size()) out << item;
   half(pupils / 2 + 1, pupils + 1);
-  out << "</JADE_EXPORTATION>\r\n";
+  out << kExportTail;
 }
 
 std::string ExportXml(int pupils, const std::string& surname) {

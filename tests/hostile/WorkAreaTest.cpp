@@ -17,6 +17,7 @@
 #include "tests/hostile/ConvertProcess.h"
 #include "tests/hostile/TmpfsMount.h"
 #include "tests/hostile/ZipBomb.h"
+#include "tests/support/ScopedEnvironment.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/WorkFolders.h"
 #include "tests/zip/ArchiveMaker.h"
@@ -192,8 +193,7 @@ TEST(WorkAreaTest, OverlappingEntriesStopBeforeTheWorkRootsDiskIsFull) {
   fs::create_directory(cache);
   TmpfsMount mount(cache, 64 * kMiB);
   if (!mount.Mounted()) GTEST_SKIP() << "skipped: this machine lets the tests mount no tmpfs";
-  const std::string saved = std::getenv("XDG_CACHE_HOME");
-  ::setenv("XDG_CACHE_HOME", cache.c_str(), 1);
+  const ScopedEnvironment workRoot("XDG_CACHE_HOME", cache);
 
   const std::string jad = dir / "CE2.jad";
   std::vector<std::string> copies;
@@ -204,7 +204,6 @@ TEST(WorkAreaTest, OverlappingEntriesStopBeforeTheWorkRootsDiskIsFull) {
   EXPECT_NE(run.output.find("free on the disk; extraction stopped"), std::string::npos)
       << run.output;
   EXPECT_TRUE(WorkFolders().empty());
-  ::setenv("XDG_CACHE_HOME", saved.c_str(), 1);
 }
 
 }  // namespace

@@ -52,6 +52,7 @@ TEST(WorkFolderTest, OnlyFoldersNobodyHoldsAreSwept) {
   EXPECT_FALSE(Exists(root + "/conversion-abandonne"));
   EXPECT_FALSE(Exists(root + "/conversion-sans-verrou"));
   EXPECT_EQ(WorkFolders().size(), 3u);
+  fs::remove_all(root + "/conversion-tenu");
 }
 
 }  // namespace

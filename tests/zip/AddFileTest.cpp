@@ -31,14 +31,14 @@ class AddFileTest : public ZipTest {
   }
   // What a fresh archive object reads from the archive through the unzip library.
   std::shared_ptr<ccZip> Reopened() {
-    auto reader = std::make_shared<ccZip>();
+    auto reader = ccZip::Create();
     reader->Init(archive);
     return reader;
   }
 
   const std::string archive;
   const std::string folder;
-  std::shared_ptr<ccZip> zip = std::make_shared<ccZip>();
+  std::shared_ptr<ccZip> zip = ccZip::Create();
 };
 
 TEST_F(AddFileTest, AFileIsStoredUnderItsPathAndExtractsBack) {
@@ -100,7 +100,7 @@ TEST_F(AddFileTest, TheCommentIsWrittenAndKeptByALaterAddFileWithoutOne) {
   ASSERT_EQ(zip->AddFile(folder + "/a.txt", false, true), 0);
   EXPECT_EQ(Reopened()->Comm(), "Classe de CE2\nÉcole Jules Ferry");
 
-  auto later = std::make_shared<ccZip>();
+  auto later = ccZip::Create();
   later->Init(archive);
   later->Comm("");
   ASSERT_EQ(later->AddFile(folder + "/sub/b.txt", false, true), 0);

@@ -41,6 +41,13 @@ void MakeArchive(const std::string& path, const std::vector<ArchiveEntry>& entri
                                                zip_uint32_t{S_IFLNK | 0777} << 16) == 0,
               archive, entry.name);
       }
+      if (entry.kind == ArchiveEntry::Kind::kDosFolder) {
+        Check(zip_file_set_external_attributes(archive, at, 0, ZIP_OPSYS_DOS, 0x10) == 0, archive,
+              entry.name);
+      }
+      if (entry.modified != 0) {
+        Check(zip_file_set_mtime(archive, at, entry.modified, 0) == 0, archive, entry.name);
+      }
       if (entry.stored) {
         Check(zip_set_file_compression(archive, at, ZIP_CM_STORE, 0) == 0, archive, entry.name);
       }

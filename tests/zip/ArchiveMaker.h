@@ -4,20 +4,23 @@
 
 #include <zip.h>
 
+#include <ctime>
 #include <string>
 #include <vector>
 
 namespace ferolan::testing {
 
 struct ArchiveEntry {
-  enum class Kind { kFile, kFolder, kSymbolicLink };
+  // A folder is stored with a "/" at the end of its name; a DOS folder by its attribute alone.
+  enum class Kind { kFile, kFolder, kSymbolicLink, kDosFolder };
 
   std::string name = {};
   std::string data = {};  // a symbolic link's data is its target
   Kind kind = Kind::kFile;
   zip_uint16_t encryption = ZIP_EM_NONE;
   std::string password = {};
-  bool stored = false;  // kept uncompressed, so that tests can find and damage its bytes
+  bool stored = false;       // kept uncompressed, so that tests can find and damage its bytes
+  std::time_t modified = 0;  // the archive's modification time for it; 0 for now
 };
 
 void MakeArchive(const std::string& path, const std::vector<ArchiveEntry>& entries,

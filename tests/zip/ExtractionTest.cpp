@@ -26,7 +26,7 @@ class ExtractionTest : public ZipTest {
     zip->Init(archive);
     return zip->Decompress(target, "");
   }
-  std::shared_ptr<ccZip> zip = std::make_shared<ccZip>();
+  std::shared_ptr<ccZip> zip = ccZip::Create();
 };
 
 TEST_F(ExtractionTest, TheOverwriteQuestionIsObeyed) {
@@ -222,6 +222,17 @@ TEST_F(ExtractionTest, AFileInTheWayOfAFolderFailsThatEntryOnly) {
       UNZIP32_ERR_WRITE);
   EXPECT_EQ(ReadBytes(target + "/sub"), "a file");
   EXPECT_EQ(ReadBytes(target + "/b.txt"), "b");
+}
+
+TEST_F(ExtractionTest, ADosFolderIsAFolderAndFilesKeepTheirModificationTime) {
+  constexpr std::time_t kModified = 1'262'347'200;  // 2010-01-01 12:00:00 UTC
+  EXPECT_EQ(Decompress(Archive({{.name = "dossier", .kind = Kind::kDosFolder},
+                                {.name = "eleves.xml", .data = "<x/>", .modified = kModified}})),
+            UNZIP32_OK);
+  EXPECT_TRUE(std::filesystem::is_directory(target + "/dossier"));
+  struct stat info {};
+  ASSERT_EQ(::stat((target + "/eleves.xml").c_str(), &info), 0);
+  EXPECT_NEAR(info.st_mtime, kModified, 2);  // the archive keeps the time to two seconds
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ class UnzipCallbacksTest : public ZipTest {
     zip->Init(dir / "absent.zip");  // an empty list, without calling the library
   }
   static void Report(const char* name) { OnUnzipEntry(0, 0, 0, 0, 0, 0, 0, 0, 0, name, 0, 0, 0); }
-  std::shared_ptr<ccZip> zip = std::make_shared<ccZip>();
+  std::shared_ptr<ccZip> zip = ccZip::Create();
 };
 
 TEST_F(UnzipCallbacksTest, PrintedTextIsLoggedUpToANulOrItsBound) {

@@ -15,7 +15,7 @@ class ZipCallbacksTest : public ZipTest {
     BindArchive(zip);
     zip->Init(dir / "absent.zip");  // an empty list, without calling the library
   }
-  std::shared_ptr<ccZip> zip = std::make_shared<ccZip>();
+  std::shared_ptr<ccZip> zip = ccZip::Create();
 };
 
 TEST_F(ZipCallbacksTest, PrintedTextOnlyLetsEventsRun) {

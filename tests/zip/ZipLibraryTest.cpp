@@ -84,7 +84,7 @@ TEST_F(ZipLibraryTest, EncryptionAsksOnePasswordAndTheEntriesExtractWithIt) {
   zipOptions.junkFolders = 1;
   ASSERT_EQ(Zip(archive, {folder + "/a.txt"}), 0);
   EXPECT_EQ(ReadArchive(archive).entries.at(0).encryption, ZIP_EM_AES_256);
-  auto reader = std::make_shared<ccZip>();
+  auto reader = ccZip::Create();
   reader->Init(archive);
   services.textAnswers = {"sésame"};
   ASSERT_EQ(reader->Decompress(target, ""), 0) << reader->GetZipInfo();

@@ -23,7 +23,7 @@ class ccZipTest : public ZipTest {
                     {.name = "images/logo.png", .data = "png"}},
                    comment);
   }
-  std::shared_ptr<ccZip> zip = std::make_shared<ccZip>();
+  std::shared_ptr<ccZip> zip = ccZip::Create();
 };
 
 TEST_F(ccZipTest, InitCollectsTheNamesOfBothPassesInOrder) {
@@ -75,7 +75,7 @@ TEST_F(ccZipTest, GetFileGivesEntriesOnlyWithinTheList) {
 TEST_F(ccZipTest, DecompressWithoutATargetDoesNothing) {
   zip->Init(Sample());
   const std::string log = zip->GetZipInfo();
-  auto other = std::make_shared<ccZip>();
+  auto other = ccZip::Create();
   EXPECT_EQ(other->Decompress("", ""), 1);
   EXPECT_EQ(other->GetZipInfo(), log);
   EXPECT_EQ(mZipDLLProc::m_oArchive, zip);
@@ -107,7 +107,7 @@ TEST_F(ccZipTest, ASecondInitAndTheEndOfLifeEmptyTheListForItsHolders) {
   zip.reset();
   ASSERT_FALSE(watch.expired());
   EXPECT_EQ(second->Count(), 2);
-  mZipDLLProc::BindArchive(std::make_shared<ccZip>());
+  mZipDLLProc::BindArchive(ccZip::Create());
   EXPECT_TRUE(watch.expired());
   EXPECT_EQ(second->Count(), 0);
 }

@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <cstdlib>
 
+#include "app/ExportDialog.h"
 #include "commondialog/cCommonDialog.h"
 #include "platform/qt/QtWin32Services.h"
 #include "platform/qt/WindowTable.h"
@@ -41,23 +42,13 @@ class MainWindow : public QWidget, public cCommonDialogEvents, public WindowHand
   int32_t hwnd_;
 };
 
-void Request(cCommonDialog& dialog, const TempDir& folder) {
-  dialog.DialogTitle("Choisissez l'exportation");
-  dialog.CancelError(true);
-  dialog.flags(6148);
-  dialog.InitDir(folder.Path().string());
-  dialog.Filter("Exportation d'une évaluation J'ADE (*.jad)|*.jad");
-  dialog.FilterIndex(1);
-  dialog.HookDialog(true);
-}
-
 TEST(OpenDialogRoadTest, TheDialogOpensCentredOverTheWindowAndGivesThePickedFile) {
   TempDir folder;
   testing::WriteBytes(folder / "ce2-2005.jad", "PK");
   testing::WriteBytes(folder / "autre.txt", "");
   qt::QtWin32Services platform;
   MainWindow window;
-  Request(window.m_cHookDlg, folder);
+  ConfigureExportDialog(window.m_cHookDlg, folder.Path().string());
 
   QPoint dialogCentre, windowCentre;
   int frameMargin = 0;
@@ -78,7 +69,7 @@ TEST(OpenDialogRoadTest, TheDialogOpensCentredOverTheWindowAndGivesThePickedFile
   // The dialog's frame is only known once it shows, after the InitDialog event centred it.
   EXPECT_LE(std::abs(dialogCentre.x() - windowCentre.x()), frameMargin + 1);
   EXPECT_LE(std::abs(dialogCentre.y() - windowCentre.y()), frameMargin + 1);
-  EXPECT_EQ(title, QStringLiteral("Choisissez l'exportation"));
+  EXPECT_EQ(title, QStringLiteral("L'équipe Ferolan - Parcourir..."));
   EXPECT_EQ(window.m_cHookDlg.Filename(), folder / "ce2-2005.jad");
   EXPECT_EQ(window.m_cHookDlg.FileTitle(), "ce2-2005.jad");
   EXPECT_EQ(window.m_cHookDlg.Filter(), "Exportation d'une évaluation J'ADE (*.jad)\0*.jad"s);
@@ -89,7 +80,7 @@ TEST(OpenDialogRoadTest, ACancelRaises20001AndEmptiesFilename) {
   TempDir folder;
   qt::QtWin32Services platform;
   MainWindow window;
-  Request(window.m_cHookDlg, folder);
+  ConfigureExportDialog(window.m_cHookDlg, folder.Path().string());
   window.m_cHookDlg.Filename(folder / "ancien.jad");
   WhenShowing<QFileDialog>([](QFileDialog& dialog) { dialog.reject(); });
   try {

@@ -13,12 +13,17 @@
 namespace ferolan::testing {
 
 // Runs `action` on the modal dialog of type Dialog that the next event loop shows. A dialog of
-// another type is closed, so that the test fails instead of waiting.
+// another type, or one that a failed assertion left open, is closed, so that the test fails
+// instead of waiting.
 template <class Dialog>
 void WhenShowing(std::function<void(Dialog&)> action) {
   QTimer::singleShot(0, [action] {
     QWidget* modal = QApplication::activeModalWidget();
-    if (auto* dialog = qobject_cast<Dialog*>(modal)) return action(*dialog);
+    if (auto* dialog = qobject_cast<Dialog*>(modal)) {
+      action(*dialog);
+      if (::testing::Test::HasFatalFailure() && dialog->isVisible()) dialog->reject();
+      return;
+    }
     ADD_FAILURE() << "the expected dialog is not showing";
     if (modal != nullptr) modal->close();
   });

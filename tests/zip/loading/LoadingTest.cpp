@@ -19,7 +19,7 @@ TEST(LOADING_TEST, InitAndDecompressRaiseTheLoadingError) {
   TempDir dir;
   const std::string archive = dir / "classe.jad";
   WriteBytes(archive, "any bytes: the library is needed before they are read");
-  auto zip = std::make_shared<ccZip>();
+  auto zip = ccZip::Create();
 
   EXPECT_EQ(ErrorNumberOf([&] { zip->Init(archive); }), EXPECTED_LOADING_ERROR);
   EXPECT_EQ(zip->Name(), archive);
@@ -36,7 +36,7 @@ TEST(LOADING_TEST, AddFileRaisesNothingAndReturnsTheLastResultItGot) {
   ScriptedServices services;
   TempDir dir;
   WriteBytes(dir / "eleves.txt", "a file to add");
-  auto zip = std::make_shared<ccZip>();
+  auto zip = ccZip::Create();
   zip->Init(dir / "classe.zip");
 
   EXPECT_EQ(zip->AddFile(dir / "eleves.txt", false, false), EXPECTED_ADD_FILE_RESULT);

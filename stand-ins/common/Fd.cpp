@@ -1,10 +1,10 @@
-#include "stand-ins/unzip32/Fd.h"
+#include "stand-ins/common/Fd.h"
 
 #include <unistd.h>
 
 #include <system_error>
 
-namespace unzip32 {
+namespace standin {
 
 std::string ErrorText(int error) { return std::generic_category().message(error); }
 
@@ -25,4 +25,4 @@ bool Fd::Close() {
   return closed;
 }
 
-}  // namespace unzip32
+}  // namespace standin

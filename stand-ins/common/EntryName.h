@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace unzip32 {
+namespace standin {
 
 struct EntryPath {
   // The folders and, last, the file or folder itself; "." and empty parts are dropped.
@@ -22,4 +22,4 @@ EntryPath SplitEntryName(std::string_view name);
 // The parts joined with "/", as the name is shown.
 std::string JoinParts(const std::vector<std::string>& parts);
 
-}  // namespace unzip32
+}  // namespace standin

@@ -1,4 +1,4 @@
-#include "platform/qt/SystemColors.h"
+#include "platform/qt/PaletteColors.h"
 
 #include <QGuiApplication>
 #include <QPalette>
@@ -12,20 +12,20 @@ using namespace win32;
 
 namespace {
 
-struct PaletteColor {
+struct PaletteEntry {
   bool known;
   QPalette::ColorGroup group;
   QPalette::ColorRole role;
 };
 
-constexpr PaletteColor Active(QPalette::ColorRole role) { return {true, QPalette::Active, role}; }
-constexpr PaletteColor Inactive(QPalette::ColorRole role) {
+constexpr PaletteEntry Active(QPalette::ColorRole role) { return {true, QPalette::Active, role}; }
+constexpr PaletteEntry Inactive(QPalette::ColorRole role) {
   return {true, QPalette::Inactive, role};
 }
-constexpr PaletteColor kNone{false, QPalette::Active, QPalette::NoRole};
+constexpr PaletteEntry kNone{false, QPalette::Active, QPalette::NoRole};
 
 // By system colour number; number 25 names no colour.
-constexpr std::array<PaletteColor, COLOR_MENUBAR + 1> kPaletteColors = {
+constexpr std::array<PaletteEntry, COLOR_MENUBAR + 1> kPaletteColors = {
     Active(QPalette::Button),                    // COLOR_SCROLLBAR
     Active(QPalette::Dark),                      // COLOR_BACKGROUND
     Active(QPalette::Highlight),                 // COLOR_ACTIVECAPTION
@@ -61,9 +61,9 @@ constexpr std::array<PaletteColor, COLOR_MENUBAR + 1> kPaletteColors = {
 
 }  // namespace
 
-DWORD SystemColor(int nIndex) {
+DWORD PaletteColor(int nIndex) {
   if (nIndex < 0 || nIndex > COLOR_MENUBAR) return 0;
-  const PaletteColor& color = kPaletteColors[static_cast<std::size_t>(nIndex)];
+  const PaletteEntry& color = kPaletteColors[static_cast<std::size_t>(nIndex)];
   if (!color.known) return 0;
   return ColorRefOf(QGuiApplication::palette().color(color.group, color.role));
 }

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-namespace unzip32 {
+namespace standin {
 
 // Appends the first `count` names of `names` to `out`; false when `count` is outside 0 to
 // `size` or a name within it is null.
 bool ReadNames(int32_t count, const char* const* names, std::size_t size,
                std::vector<std::string>& out);
 
-}  // namespace unzip32
+}  // namespace standin

@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-namespace unzip32 {
+namespace standin {
 
 class Fd {
  public:
@@ -25,4 +25,4 @@ class Fd {
 
 std::string ErrorText(int error);
 
-}  // namespace unzip32
+}  // namespace standin

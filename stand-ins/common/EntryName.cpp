@@ -1,8 +1,8 @@
-#include "stand-ins/unzip32/EntryName.h"
+#include "stand-ins/common/EntryName.h"
 
 #include <cctype>
 
-namespace unzip32 {
+namespace standin {
 
 namespace {
 
@@ -46,4 +46,4 @@ std::string JoinParts(const std::vector<std::string>& parts) {
   return joined;
 }
 
-}  // namespace unzip32
+}  // namespace standin

@@ -1,6 +1,6 @@
-#include "stand-ins/unzip32/NameList.h"
+#include "stand-ins/common/NameList.h"
 
-namespace unzip32 {
+namespace standin {
 
 bool ReadNames(int32_t count, const char* const* names, std::size_t size,
                std::vector<std::string>& out) {
@@ -14,4 +14,4 @@ bool ReadNames(int32_t count, const char* const* names, std::size_t size,
   return true;
 }
 
-}  // namespace unzip32
+}  // namespace standin

@@ -1,5 +1,5 @@
 // What the owner of a cCommonDialog offers it: handlers for the seven events that the dialog
-// hook raises, and, to centre a dialog over it, a window handle.
+// hook raises.
 #pragma once
 
 #include <cstdint>
@@ -19,13 +19,6 @@ class cCommonDialogEvents {
   virtual void TypeChange(int32_t /*hDlg*/) {}
   virtual void DialogClose() {}
   virtual void WMCommand(int32_t /*hDlg*/, int32_t& /*wParam*/, int32_t& /*lParam*/) {}
-};
-
-// An object with a window, such as the program's main window.
-class WindowHandleOwner {
- public:
-  virtual ~WindowHandleOwner() = default;
-  virtual int32_t hwnd() const = 0;
 };
 
 }  // namespace ferolan

@@ -1,11 +1,8 @@
-#include "platform/qt/DialogHook.h"
+#include "platform/qt/RecordChecks.h"
 
 #include <QApplication>
-#include <QDialog>
 
-#include "platform/qt/WindowTable.h"
 #include "platform/win32/CommonDialogs.h"
-#include "platform/win32/WindowFunctions.h"
 
 namespace ferolan::qt {
 
@@ -19,23 +16,6 @@ bool CanShowDialogs() {
 }
 
 }  // namespace
-
-DialogHook::DialogHook(Procedure procedure, QWidget& window)
-    : procedure_(procedure), window_(HandleOf(&window)) {}
-
-UINT_PTR DialogHook::Send(UINT msg, WPARAM wParam, LPARAM lParam) const {
-  return procedure_(window_, msg, wParam, lParam);
-}
-
-int RunHooked(QDialog& dialog, const DialogHook* hook, const void* record) {
-  if (hook != nullptr) {
-    dialog.adjustSize();
-    hook->Send(WM_INITDIALOG, 0, reinterpret_cast<LPARAM>(record));
-  }
-  const int result = dialog.exec();
-  if (hook != nullptr) hook->Send(WM_DESTROY, 0, 0);
-  return result;
-}
 
 DWORD CommonRecordError(DWORD lStructSize, DWORD size32, std::size_t size,
                         bool hookWithoutProcedure, bool templateAsked) {

@@ -1,11 +1,17 @@
-// Builds exports as J'ADE writes them, and the result lines the conversion should make of them.
+// Builds exports as J'ADE writes them, for the tests, the fuzz seeds and the fixtures, and the
+// result lines the conversion should make of them.
 #pragma once
 
 #include <string>
-
-#include "tests/engine/ConversionHarness.h"
+#include <string_view>
 
 namespace ferolan::testing {
+
+// What comes before the records of an export and after them. The closing tag is long enough
+// for the scan to read past it.
+inline constexpr std::string_view kExportHead =
+    "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<JADE_EXPORTATION>\r\n";
+inline constexpr std::string_view kExportTail = "</JADE_EXPORTATION>\r\n";
 
 // One pupil record with its three tags, indented on lines of their own.
 inline std::string Record(const std::string& pupil, const std::string& protocol,
@@ -14,10 +20,14 @@ inline std::string Record(const std::string& pupil, const std::string& protocol,
          protocol + "</MPROTOCOLE_MNOM>\r\n    <MCODES>" + codes + "</MCODES>\r\n  </MELEVE>\r\n";
 }
 
-// A whole export around `body`. Its closing tag is long enough for the scan to read past it.
+// A whole export around `body`.
 inline std::string Export(const std::string& body) {
-  return "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<JADE_EXPORTATION>\r\n" + body +
-         "</JADE_EXPORTATION>\r\n";
+  return std::string(kExportHead) + body + std::string(kExportTail);
+}
+
+// Text padded with spaces to `width` bytes.
+inline std::string Pad(const std::string& text, std::size_t width) {
+  return text.size() >= width ? text : text + std::string(width - text.size(), ' ');
 }
 
 // A casimir result line.

@@ -1,8 +1,8 @@
-#include "stand-ins/unzip32/Report.h"
+#include "stand-ins/common/Report.h"
 
 #include <string>
 
-namespace unzip32 {
+namespace standin {
 
 void Report::Text(std::string_view text) const {
   if (print_ != nullptr && quietLevel_ < 2) print_(text.data(), static_cast<uint32_t>(text.size()));
@@ -32,4 +32,4 @@ void Report::Print(std::string_view kind, std::string_view name, std::string_vie
   Text(line);
 }
 
-}  // namespace unzip32
+}  // namespace standin

@@ -4,9 +4,9 @@
 
 #include <string_view>
 
-#include "stand-ins/unzip32/unzip32.h"
+#include "zip/interface/unzip32.h"
 
-namespace unzip32 {
+namespace standin {
 
 class Report {
  public:
@@ -34,4 +34,4 @@ class Report {
   int32_t result_ = UNZIP32_OK;
 };
 
-}  // namespace unzip32
+}  // namespace standin

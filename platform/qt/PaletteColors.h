@@ -6,6 +6,6 @@
 namespace ferolan::qt {
 
 // The colour of system colour number nIndex (COLOR_SCROLLBAR … COLOR_MENUBAR); 0 for others.
-win32::DWORD SystemColor(int nIndex);
+win32::DWORD PaletteColor(int nIndex);
 
 }  // namespace ferolan::qt
