@@ -5,9 +5,9 @@
 #include "app/AuthorCredit.h"
 #include "app/ExportNames.h"
 #include "commondialog/cCommonDialog.h"
-#include "platform/runtime/App.h"
 #include "platform/runtime/FileSystem.h"
 #include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/UserFolders.h"
 #include "platform/runtime/UserServices.h"
 #include "platform/runtime/WorkFolder.h"
 #include "zip/ccZip.h"
@@ -49,6 +49,13 @@ class ExtractionGuard {
   bool armed_ = true;
 };
 
+// The open dialog starts where the export chosen last in this run lies, else in the user's
+// documents: exports are never in the program's folder once the program is installed.
+std::string StartingFolder() {
+  if (ExportPath.empty()) return DocumentsFolder();
+  return std::filesystem::path(ExportPath).parent_path().string();
+}
+
 // An extracted XML of no bytes holds no export; converting it would write empty result files
 // over the earlier ones and call that done.
 bool ExtractedExportIsEmpty() {
@@ -70,7 +77,7 @@ RequestOutcome ConversionRequest::cmdOpen_Click(cCommonDialog& m_cHookDlg,
     m_cHookDlg.DialogTitle(std::string(kAuthorCredit) + " - Parcourir...");
     m_cHookDlg.CancelError(true);
     m_cHookDlg.flags(kOpenFlags);
-    m_cHookDlg.InitDir(App::Path());
+    m_cHookDlg.InitDir(StartingFolder());
     m_cHookDlg.Filter("Exportation d'une évaluation J'ADE (*.jad)|*.jad");
     m_cHookDlg.FilterIndex(1);
     m_cHookDlg.HookDialog(true);
