@@ -1,3 +1,4 @@
+#!/usr/bin/env bash
 # Fresh minimal Debian 12 machines, for checks that must start from nothing: a base system made
 # once with debootstrap, then copied for each machine, with /proc, /sys and /dev mounted in it
 # while the script runs. Sourced by the scripts that use it; they need root, debootstrap and
