@@ -5,9 +5,9 @@
 #include "app/ExportDialog.h"
 #include "app/ExportNames.h"
 #include "commondialog/cCommonDialog.h"
-#include "platform/runtime/App.h"
 #include "platform/runtime/FileSystem.h"
 #include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/UserFolders.h"
 #include "platform/runtime/UserServices.h"
 #include "platform/runtime/WorkFolder.h"
 #include "zip/ccZip.h"
@@ -47,6 +47,13 @@ class ExtractionGuard {
   bool armed_ = true;
 };
 
+// The open dialog starts where the export chosen last in this run lies, else in the user's
+// documents: exports are never in the program's folder once the program is installed.
+std::string StartingFolder() {
+  if (ExportPath.empty()) return DocumentsFolder();
+  return std::filesystem::path(ExportPath).parent_path().string();
+}
+
 // An extracted XML of no bytes holds no export; converting it would write empty result files
 // over the earlier ones and call that done.
 bool ExtractedExportIsEmpty() {
@@ -65,7 +72,7 @@ ConversionRequest::~ConversionRequest() = default;
 RequestOutcome ConversionRequest::cmdOpen_Click(cCommonDialog& m_cHookDlg,
                                                 FileNameBox& txtFileName) {
   return WithRequestHandler([&] {
-    ConfigureExportDialog(m_cHookDlg, App::Path());
+    ConfigureExportDialog(m_cHookDlg, StartingFolder());
     m_cHookDlg.ShowOpen();
     txtFileName.SetText(m_cHookDlg.Filename());
     ExportPath = txtFileName.Text();

@@ -36,7 +36,8 @@ class ConversionRequest {
   ~ConversionRequest();
 
   // The browse button: lets the user choose an export in the open dialog, puts its path
-  // into `txtFileName`, then converts it.
+  // into `txtFileName`, then converts it. The dialog starts in the folder of the export chosen
+  // last in this run, else in the user's documents folder.
   RequestOutcome cmdOpen_Click(cCommonDialog& m_cHookDlg, FileNameBox& txtFileName);
 
   // Converts the export at `exportPath` as a chosen export is converted.

@@ -6,8 +6,13 @@
 
 #include "app/ConsoleServices.h"
 #include "app/ConversionRequest.h"
+#include "platform/runtime/App.h"
 
 namespace {
+
+// The package is versioned by the build; the program must say the same version.
+static_assert(ferolan::App::Major == FEROLAN_VERSION_MAJOR &&
+              ferolan::App::Minor == FEROLAN_VERSION_MINOR);
 
 constexpr const char* kUsage =
     "Usage : ferolan-convert [--casimir | --txt] EXPORT.jad...\n"
@@ -19,9 +24,12 @@ constexpr const char* kUsage =
     "              par défaut\n"
     "  --txt       fichiers texte avec ';' comme séparateur (FR.txt et MATHS.txt)\n"
     "  --help      affiche cette aide\n"
+    "  --version   affiche la version\n"
     "\n"
     "Les messages s'affichent sur la sortie standard. Le code de sortie vaut 0 lorsque\n"
-    "chaque exportation a été traitée jusqu'au bout, 1 sinon, 2 pour un appel incorrect.\n";
+    "chaque exportation a été traitée jusqu'au bout, 1 sinon, 2 pour un appel incorrect.\n"
+    "\n"
+    "Plus de détails dans la page de manuel : man ferolan-convert\n";
 
 }  // namespace
 
@@ -32,6 +40,10 @@ int main(int argc, char** argv) {
     const std::string argument = argv[i];
     if (argument == "--help" || argument == "-h") {
       std::cout << kUsage;
+      return 0;
+    }
+    if (argument == "--version") {
+      std::cout << "ferolan-convert " << ferolan::App::Major << "." << ferolan::App::Minor << "\n";
       return 0;
     }
     if (argument == "--casimir" || argument == "--txt") {

@@ -1,5 +1,7 @@
-// Writes the window icon as a 48 x 48 PNG file, for the desktop entry.
-//   ferolan-make-icon OUT.png
+// Writes the window icon at each size it is drawn in, as FOLDER/<n>x<n>/apps/ferolan.png,
+// the layout of the desktop's icon theme.
+//   ferolan-make-icon FOLDER
+#include <QDir>
 #include <QGuiApplication>
 #include <iostream>
 
@@ -8,8 +10,17 @@
 int main(int argc, char** argv) {
   QGuiApplication application(argc, argv);
   if (argc != 2) {
-    std::cerr << "usage: ferolan-make-icon OUT.png\n";
+    std::cerr << "usage: ferolan-make-icon FOLDER\n";
     return 2;
   }
-  return ferolan::Pictures::WindowIcon().pixmap(48, 48).save(argv[1]) ? 0 : 1;
+  const QIcon icon = ferolan::Pictures::WindowIcon();
+  for (const QSize& size : icon.availableSizes()) {
+    const QString folder =
+        QString("%1/%2x%3/apps").arg(argv[1]).arg(size.width()).arg(size.height());
+    if (!QDir().mkpath(folder) || !icon.pixmap(size).save(folder + "/ferolan.png")) {
+      std::cerr << "ferolan-make-icon: cannot write " << folder.toStdString() << "/ferolan.png\n";
+      return 1;
+    }
+  }
+  return 0;
 }

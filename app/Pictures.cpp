@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QPolygon>
 
 namespace ferolan::Pictures {
 
@@ -50,9 +51,45 @@ QPixmap Conversion(int size) {
   return pixmap;
 }
 
+// One sheet on the pixel grid, from (left, top) to (right, bottom) inclusive, with a line of
+// `ink` from `inkLeft` to `inkRight` on each of `rows`.
+void DrawSmallSheet(QPainter& painter, const QRect& sheet, int fold, const QColor& ink,
+                    std::initializer_list<int> rows, int inkLeft, int inkRight) {
+  painter.setPen(QColor(60, 60, 60));
+  painter.setBrush(Qt::white);
+  painter.drawPolygon(QPolygon({sheet.topLeft(), QPoint(sheet.right() - fold, sheet.top()),
+                                QPoint(sheet.right(), sheet.top() + fold), sheet.bottomRight(),
+                                sheet.bottomLeft()}));
+  painter.setPen(ink);
+  for (const int y : rows) painter.drawLine(inkLeft, y, inkRight, y);
+}
+
+// The same drawing for 16 pixels, where the scaled one blurs: drawn pixel by pixel, with
+// fewer lines of text.
+QPixmap SmallConversion() {
+  QPixmap pixmap = Blank(16);
+  QPainter painter(&pixmap);
+  DrawSmallSheet(painter, QRect(QPoint(0, 2), QPoint(6, 13)), 2, QColor(90, 90, 90), {6, 8, 10}, 2,
+                 4);
+  const QColor navy(0, 0, 128);
+  painter.setPen(navy);
+  painter.setBrush(navy);
+  painter.drawRect(7, 7, 2, 1);
+  painter.drawPolygon(QPolygon({QPoint(8, 5), QPoint(10, 7), QPoint(10, 8), QPoint(8, 10)}));
+  DrawSmallSheet(painter, QRect(QPoint(11, 0), QPoint(15, 7)), 2, QColor(40, 70, 200), {3, 5}, 12,
+                 14);
+  DrawSmallSheet(painter, QRect(QPoint(11, 8), QPoint(15, 15)), 2, QColor(200, 40, 40), {11, 13},
+                 12, 14);
+  return pixmap;
+}
+
 }  // namespace
 
-QIcon WindowIcon() { return QIcon(Conversion(32)); }
+QIcon WindowIcon() {
+  QIcon icon(SmallConversion());
+  for (const int size : {32, 48}) icon.addPixmap(Conversion(size));
+  return icon;
+}
 
 QPixmap ConversionPicture() { return Conversion(48); }
 

@@ -7,7 +7,8 @@
 
 namespace ferolan::Pictures {
 
-// A sheet of results turning into two: 32 x 32 for the window icon.
+// A sheet of results turning into two, drawn at 16, 32 and 48 pixels for the window icon and
+// the desktop's icon theme.
 QIcon WindowIcon();
 // The same drawing in 48 x 48, for the picture box.
 QPixmap ConversionPicture();

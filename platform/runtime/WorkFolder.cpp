@@ -1,7 +1,6 @@
 #include "platform/runtime/WorkFolder.h"
 
 #include <fcntl.h>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -13,6 +12,7 @@
 #include "platform/runtime/FileTree.h"
 #include "platform/runtime/RandomName.h"
 #include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/UserFolders.h"
 
 namespace ferolan {
 
@@ -23,15 +23,6 @@ constexpr const char* kFolderPrefix = "conversion-";
 // folder is made and locked, the sweep holds it exclusively, so the sweep never sees a folder
 // between its creation and its lock.
 constexpr const char* kLockName = ".lock";
-
-std::string HomeFolder() {
-  const char* home = std::getenv("HOME");
-  if (home != nullptr && home[0] == '/') return home;
-  if (const passwd* user = ::getpwuid(::getuid()); user != nullptr && user->pw_dir != nullptr) {
-    return user->pw_dir;
-  }
-  return {};
-}
 
 [[noreturn]] void RefuseWorkRoot(const std::string& text) {
   throw RuntimeError(kErrPathFileAccess, App::EXEName(), text);

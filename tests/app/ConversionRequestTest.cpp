@@ -11,13 +11,12 @@
 #include "app/ConversionRequest.h"
 #include "commondialog/cCommonDialog.h"
 #include "engine/Module1.h"
-#include "platform/runtime/App.h"
 #include "platform/runtime/WorkFolder.h"
 #include "platform/scripted/ScriptedServices.h"
 #include "platform/scripted/ScriptedWin32.h"
 #include "tests/app/RequestFixture.h"
 #include "tests/commondialog/DialogScript.h"
-#include "tests/support/ScopedEnvironment.h"
+#include "tests/support/ScopedEnv.h"
 
 namespace ferolan::testing {
 namespace {
@@ -49,7 +48,6 @@ TEST_F(ConversionRequestTest, AChosenExportIsExtractedAndConvertedBesideItself) 
   ASSERT_EQ(platform.openRequests.size(), 1u);
   const auto& asked = platform.openRequests[0];
   EXPECT_EQ(asked.title, "L'équipe Ferolan - Parcourir...");
-  EXPECT_EQ(asked.initialDir, App::Path());
   EXPECT_EQ(asked.filter, "Exportation d'une évaluation J'ADE (*.jad)\0*.jad\0\0"s);
   EXPECT_EQ(asked.record.Flags, win32::DWORD{0x1000 | 0x4 | 0x20 | 0x80000});
 
@@ -63,6 +61,22 @@ TEST_F(ConversionRequestTest, AChosenExportIsExtractedAndConvertedBesideItself) 
   EXPECT_TRUE(Exists(WorkFile())) << "the extracted XML stays until the request's life ends";
   EXPECT_EQ(services.pointers, (std::vector<int>{vbHourglass, vbDefault}));
   EXPECT_EQ(services.messages, (std::vector<Message>{{"Traitement terminé.", 0, "Ferolan"}}));
+}
+
+// Never in the program's folder: in the user's documents (here the home folder) at first, then
+// where the export chosen last lies, whether its conversion went through or not.
+TEST_F(ConversionRequestTest, TheDialogStartsInTheDocumentsThenBesideTheLastChosenExport) {
+  const ScopedEnv home("HOME", dir.Path().string());
+  const ScopedEnv config("XDG_CONFIG_HOME", std::nullopt);
+  const std::string elsewhere = dir / "ailleurs";
+  std::filesystem::create_directory(elsewhere);
+  Browse(elsewhere + "/absente.jad");
+  Browse(MakeExport(Base(), SmallExportXml()));
+  request.cmdOpen_Click(dialog, txtFileName);  // cancelled
+  request.cmdOpen_Click(dialog, txtFileName);
+  std::vector<std::string> startedIn;
+  for (const auto& asked : platform.openRequests) startedIn.push_back(asked.initialDir.value());
+  EXPECT_EQ(startedIn, (std::vector<std::string>{dir.Path(), elsewhere, dir.Path(), dir.Path()}));
 }
 
 TEST_F(ConversionRequestTest, ACancelledDialogEndsSilentlyAndKeepsThePreviousPath) {
@@ -199,7 +213,7 @@ TEST_F(ConversionRequestTest, AWorkRootThatCannotBeTrustedIsRefused) {
        },
        " appartient à un autre utilisateur"},
   };
-  const ScopedEnvironment workRoot("XDG_CACHE_HOME", cache);
+  const ScopedEnv workRoot("XDG_CACHE_HOME", cache);
   for (const auto& row : table) {
     if (std::string(row.name) == "another user's" && ::geteuid() != 0) continue;  // needs root
     std::filesystem::remove_all(root);

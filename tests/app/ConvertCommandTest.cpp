@@ -72,11 +72,15 @@ TEST_F(ConvertCommandTest, ABrokenExportPrintsEveryMessageOnALineOfItsOwn) {
   EXPECT_TRUE(run.output.ends_with("\nError: Fichier introuvable\n")) << run.output;
 }
 
-TEST_F(ConvertCommandTest, HelpAndWrongCalls) {
+TEST_F(ConvertCommandTest, HelpVersionAndWrongCalls) {
   const CommandRun help = Convert("--help");
   EXPECT_EQ(help.status, 0);
   EXPECT_NE(help.output.find("Usage : ferolan-convert [--casimir | --txt] EXPORT.jad"),
             std::string::npos);
+  EXPECT_NE(help.output.find("man ferolan-convert"), std::string::npos);
+  const CommandRun version = Convert("--version");
+  EXPECT_EQ(version.status, 0);
+  EXPECT_EQ(version.output, "ferolan-convert 2.0\n");
   EXPECT_EQ(Convert("--rapide x.jad").status, 2);
   EXPECT_EQ(Convert("").status, 2);
 }

@@ -17,7 +17,7 @@
 #include "tests/hostile/ConvertProcess.h"
 #include "tests/hostile/TmpfsMount.h"
 #include "tests/hostile/ZipBomb.h"
-#include "tests/support/ScopedEnvironment.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/WorkFolders.h"
 #include "tests/zip/ArchiveMaker.h"
@@ -193,7 +193,7 @@ TEST(WorkAreaTest, OverlappingEntriesStopBeforeTheWorkRootsDiskIsFull) {
   fs::create_directory(cache);
   TmpfsMount mount(cache, 64 * kMiB);
   if (!mount.Mounted()) GTEST_SKIP() << "skipped: this machine lets the tests mount no tmpfs";
-  const ScopedEnvironment workRoot("XDG_CACHE_HOME", cache);
+  const ScopedEnv workRoot("XDG_CACHE_HOME", cache);
 
   const std::string jad = dir / "CE2.jad";
   std::vector<std::string> copies;

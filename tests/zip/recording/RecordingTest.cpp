@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/scripted/ScriptedServices.h"
-#include "tests/support/ScopedEnvironment.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDir.h"
 #include "zip/ccZip.h"
 
@@ -39,7 +39,7 @@ TEST(RecordingTest, TheThreeUnzipPassesAndAddFileHandOverTheirRecords) {
   ScriptedServices services;
   TempDir dir;
   const std::string recording = dir / "recording.txt";
-  const ScopedEnvironment recordTo("FEROLAN_RECORDING", recording);
+  const ScopedEnv recordTo("FEROLAN_RECORDING", recording);
   const std::string archive = dir / "classe.jad";
   WriteBytes(archive, "the recording library reads nothing");
 
