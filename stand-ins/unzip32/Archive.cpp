@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include "stand-ins/unzip32/ArchiveFile.h"
+#include "stand-ins/unzip32/ZipErrorText.h"
 
 namespace unzip32 {
 
@@ -14,9 +15,7 @@ bool EndsWithSeparator(const std::string& name) {
 
 }  // namespace
 
-std::string EntryReader::Error() const {
-  return zip_error_strerror(zip_file_get_error(file_.get()));
-}
+std::string EntryReader::Error() const { return ZipErrorText(zip_file_get_error(file_.get())); }
 
 std::unique_ptr<Archive> Archive::Open(const char* path, std::string& cause, bool& notAnArchive) {
   zip_source_t* source = OpenArchiveFile(path, cause, notAnArchive);
@@ -27,7 +26,7 @@ std::unique_ptr<Archive> Archive::Open(const char* path, std::string& cause, boo
   if (archive == nullptr) {
     zip_source_free(source);
     const int code = zip_error_code_zip(&error);
-    cause = zip_error_strerror(&error);
+    cause = ZipErrorText(&error);
     notAnArchive = code == ZIP_ER_NOZIP || code == ZIP_ER_INCONS || code == ZIP_ER_READ ||
                    code == ZIP_ER_SEEK || code == ZIP_ER_COMPNOTSUPP;
   }
@@ -39,7 +38,7 @@ bool Archive::Info(zip_uint64_t index, EntryInfo& info, std::string& cause) cons
   zip_stat_init(&info.stat);
   if (zip_stat_index(archive_.get(), index, 0, &info.stat) != 0 ||
       (info.stat.valid & ZIP_STAT_NAME) == 0) {
-    cause = zip_strerror(archive_.get());
+    cause = ZipErrorText(zip_get_error(archive_.get()));
     return false;
   }
   info.name = info.stat.name;
@@ -67,7 +66,7 @@ std::unique_ptr<EntryReader> Archive::OpenEntry(zip_uint64_t index, const char* 
     zip_error_t* error = zip_get_error(archive_.get());
     wrongPassword = zip_error_code_zip(error) == ZIP_ER_WRONGPASSWD ||
                     zip_error_code_zip(error) == ZIP_ER_NOPASSWD;
-    cause = zip_error_strerror(error);
+    cause = ZipErrorText(error);
     zip_error_clear(archive_.get());
     return nullptr;
   }
