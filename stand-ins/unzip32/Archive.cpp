@@ -2,7 +2,10 @@
 
 #include <sys/stat.h>
 
+#include <cstring>
+
 #include "stand-ins/unzip32/ArchiveFile.h"
+#include "stand-ins/unzip32/UnflaggedName.h"
 #include "stand-ins/unzip32/ZipErrorText.h"
 
 namespace unzip32 {
@@ -11,6 +14,15 @@ namespace {
 
 bool EndsWithSeparator(const std::string& name) {
   return !name.empty() && (name.back() == '/' || name.back() == '\\');
+}
+
+// libzip reads a name without the UTF-8 flag as cp437, which turns the accented letters of a
+// French name into box drawings; read strictly, such a name differs from its stored bytes.
+std::string EntryName(zip_t* archive, zip_uint64_t index, const char* guessed) {
+  const char* raw = zip_get_name(archive, index, ZIP_FL_ENC_RAW);
+  const char* strict = zip_get_name(archive, index, ZIP_FL_ENC_STRICT);
+  if (raw == nullptr || strict == nullptr) return guessed;
+  return std::strcmp(raw, strict) == 0 ? std::string(raw) : UnflaggedNameToUtf8(raw);
 }
 
 }  // namespace
@@ -41,7 +53,7 @@ bool Archive::Info(zip_uint64_t index, EntryInfo& info, std::string& cause) cons
     cause = ZipErrorText(zip_get_error(archive_.get()));
     return false;
   }
-  info.name = info.stat.name;
+  info.name = EntryName(archive_.get(), index, info.stat.name);
   zip_uint8_t system = 0;
   zip_uint32_t attributes = 0;
   zip_file_get_external_attributes(archive_.get(), index, 0, &system, &attributes);

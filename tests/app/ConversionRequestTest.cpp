@@ -142,6 +142,26 @@ TEST_F(ConversionRequestTest, AnXmlMemberNotNamedAfterTheExportIsFileNotFound) {
             (std::vector<Message>{{"Error: Fichier introuvable", 0, "Ferolan"}}));
 }
 
+// As Windows and DOS programs stored names, without the UTF-8 flag.
+TEST_F(ConversionRequestTest, AnAccentedMemberNameConvertsInEachEncodingAWindowsProgramUses) {
+  const struct {
+    const char* encoding;
+    std::string name;
+  } stored[] = {
+      {"UTF-8", "Évaluation été.xml"},
+      {"cp850", "\x90valuation \x82t\x82.xml"},
+      {"cp1252", "\xC9valuation \xE9t\xE9.xml"},
+  };
+  for (const auto& member : stored) {
+    SCOPED_TRACE(member.encoding);
+    const std::string path = MakeExport(
+        "Évaluation été", {{.name = member.name, .data = SmallExportXml(), .utf8Flag = false}});
+    EXPECT_EQ(request.ConvertChosenExport(path), RequestOutcome::kConverted);
+    EXPECT_EQ(ReadBytes(dir / "Évaluation étéFR.txt"), kSmallExportFrenchText);
+    std::filesystem::remove(dir / "Évaluation étéFR.txt");
+  }
+}
+
 TEST_F(ConversionRequestTest, AHiddenExportIsNotExtracted) {
   const std::string base = "." + Base();
   const std::string path = MakeExport(base, SmallExportXml());

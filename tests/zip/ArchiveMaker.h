@@ -17,7 +17,8 @@ struct ArchiveEntry {
   Kind kind = Kind::kFile;
   zip_uint16_t encryption = ZIP_EM_NONE;
   std::string password = {};
-  bool stored = false;  // kept uncompressed, so that tests can find and damage its bytes
+  bool stored = false;   // kept uncompressed, so that tests can find and damage its bytes
+  bool utf8Flag = true;  // off: the name's bytes are stored as they are, without the UTF-8 flag
 };
 
 void MakeArchive(const std::string& path, const std::vector<ArchiveEntry>& entries,
