@@ -4,6 +4,7 @@
 
 #include "app/AuthorCredit.h"
 #include "app/ExportNames.h"
+#include "app/RenamedExport.h"
 #include "commondialog/cCommonDialog.h"
 #include "platform/runtime/App.h"
 #include "platform/runtime/FileSystem.h"
@@ -106,7 +107,14 @@ RequestOutcome ConversionRequest::Convert() {
            vbCritical);
     return RequestOutcome::kFailed;
   }
-  Module1::ConvertExport(option1Value_);
+  try {
+    Module1::ConvertExport(option1Value_);
+  } catch (const RuntimeError& error) {
+    const std::string hint =
+        error.Number() == kErrFileNotFound ? RenamedExportHint(WorkBase) : std::string();
+    if (hint.empty()) throw;
+    throw RuntimeError(error.Number(), error.Source(), error.Description() + "\r" + hint);
+  }
   return RequestOutcome::kConverted;
 }
 

@@ -50,6 +50,14 @@ void Raise(long number, const std::string& source) {
   throw RuntimeError(number, source, DescriptionOf(number));
 }
 
+void RaiseForFile(long number, const std::string& path, const std::string& reason) {
+  // The folders of a work file mean nothing to the user; its name tells which file it is.
+  const std::string name = std::filesystem::path(path).filename().string();
+  std::string description = DescriptionOf(number) + " : " + (name.empty() ? path : name);
+  if (!reason.empty()) description += " (" + reason + ")";
+  throw RuntimeError(number, App::EXEName(), description);
+}
+
 namespace {
 
 // A missing file is "file not found" only when its folder exists; otherwise the path is wrong.
@@ -90,7 +98,7 @@ long FileErrorNumber(int errnoValue, FileAccess access, const std::string& path)
 }
 
 void RaiseFileError(int errnoValue, FileAccess access, const std::string& path) {
-  Raise(FileErrorNumber(errnoValue, access, path));
+  RaiseForFile(FileErrorNumber(errnoValue, access, path), path);
 }
 
 }  // namespace ferolan

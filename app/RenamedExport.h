@@ -1,0 +1,14 @@
+// What to tell the user when the extracted export holds no XML of the export's name: a
+// browser's "(1)" or the user's own renaming of the export is the usual cause.
+#pragma once
+
+#include <string>
+
+namespace ferolan {
+
+// The hint for a missing `workBase` + ".xml": names the XML documents the extracted archive
+// holds beside it and, when there is one, the name to give the export back. Empty when the
+// XML is there or the archive held none.
+std::string RenamedExportHint(const std::string& workBase);
+
+}  // namespace ferolan
