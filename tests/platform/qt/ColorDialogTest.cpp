@@ -4,6 +4,7 @@
 
 #include <QColorDialog>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPalette>
 #include <QWidget>
 #include <cstdlib>
@@ -50,11 +51,13 @@ TEST(ColorDialogTest, APickedColourComesBackInColorAndTheCustomBoxesStay) {
   HWND shownDialog = 0;
   QPoint centreOffset;
   int frameMargin = 0;
+  QStringList labels;
   WhenShowing<QColorDialog>([&](QColorDialog& dialog) {
     shown = dialog.currentColor();
     shownDialog = qt::HandleOf(&dialog);
     centreOffset = dialog.frameGeometry().center() - owner.frameGeometry().center();
     frameMargin = (dialog.frameGeometry().width() - dialog.width() + 1) / 2;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) labels << label->text();
     QColorDialog::setCustomColor(2, QColor(1, 2, 3));
     dialog.setCurrentColor(QColor(0x11, 0x22, 0x33));
     dialog.accept();
@@ -70,6 +73,9 @@ TEST(ColorDialogTest, APickedColourComesBackInColorAndTheCustomBoxesStay) {
   // The frame is only known once the dialog shows, after the handler centred it.
   EXPECT_LE(std::abs(centreOffset.x()), frameMargin + 1);
   EXPECT_LE(std::abs(centreOffset.y()), frameMargin + 1);
+  for (const char* french : {"Couleurs de &base", "&Couleurs personnalisées", "&Rouge :"}) {
+    EXPECT_TRUE(labels.contains(QString::fromUtf8(french))) << french;
+  }
   EXPECT_EQ(owner.closes, 1);
 }
 

@@ -38,7 +38,7 @@ TEST(FontDialogTest, APickedFontComesBackInTheFontObjectWithItsColour) {
     shownColour = colours->currentText();
     colours->setCurrentIndex(colours->findText(QStringLiteral("Bleu")));
     QFont chosen = Font("DejaVu Sans Mono", 14);
-    chosen.setBold(true);
+    chosen.setStyleName(QStringLiteral("Bold"));  // as the user picks it in the list
     chosen.setUnderline(true);
     fonts.setCurrentFont(chosen);
     fonts.accept();

@@ -1,8 +1,11 @@
 // The main window's road through the real open dialog, offscreen: its request, the dialog
-// centred over it from the InitDialog event, the picked file in the properties.
+// centred over it from the InitDialog event and speaking French, the picked file in the
+// properties.
 #include <gtest/gtest.h>
 
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QTreeView>
 #include <QWidget>
 #include <cstdlib>
 
@@ -61,12 +64,15 @@ TEST(OpenDialogRoadTest, TheDialogOpensCentredOverTheWindowAndGivesThePickedFile
 
   QPoint dialogCentre, windowCentre;
   int frameMargin = 0;
-  QString title;
+  QString title, firstColumn;
   WhenShowing<QFileDialog>([&](QFileDialog& dialog) {
     dialogCentre = dialog.frameGeometry().center();
     windowCentre = window.frameGeometry().center();
     frameMargin = (dialog.frameGeometry().width() - dialog.width() + 1) / 2;
     title = dialog.windowTitle();
+    if (const auto* details = dialog.findChild<QTreeView*>()) {
+      firstColumn = details->model()->headerData(0, Qt::Horizontal).toString();
+    }
     dialog.selectFile(QStringLiteral("ce2-2005.jad"));
     Accept(dialog);
   });
@@ -79,6 +85,9 @@ TEST(OpenDialogRoadTest, TheDialogOpensCentredOverTheWindowAndGivesThePickedFile
   EXPECT_LE(std::abs(dialogCentre.x() - windowCentre.x()), frameMargin + 1);
   EXPECT_LE(std::abs(dialogCentre.y() - windowCentre.y()), frameMargin + 1);
   EXPECT_EQ(title, QStringLiteral("Choisissez l'exportation"));
+  EXPECT_EQ(firstColumn, QStringLiteral("Nom"));
+  EXPECT_EQ(QFileIconProvider().type(QFileInfo(QString::fromStdString(folder.Path()))),
+            QStringLiteral("Dossier"));  // the "Type" column of a folder
   EXPECT_EQ(window.m_cHookDlg.Filename(), folder / "ce2-2005.jad");
   EXPECT_EQ(window.m_cHookDlg.FileTitle(), "ce2-2005.jad");
   EXPECT_EQ(window.m_cHookDlg.Filter(), "Exportation d'une évaluation J'ADE (*.jad)\0*.jad"s);
