@@ -8,6 +8,7 @@
 #include <QTreeView>
 #include <QWidget>
 #include <cstdlib>
+#include <filesystem>
 
 #include "commondialog/cCommonDialog.h"
 #include "platform/qt/QtWin32Services.h"
@@ -92,6 +93,27 @@ TEST(OpenDialogRoadTest, TheDialogOpensCentredOverTheWindowAndGivesThePickedFile
   EXPECT_EQ(window.m_cHookDlg.FileTitle(), "ce2-2005.jad");
   EXPECT_EQ(window.m_cHookDlg.Filter(), "Exportation d'une évaluation J'ADE (*.jad)\0*.jad"s);
   EXPECT_EQ(window.m_cHookDlg.flags(), 0x81024);
+}
+
+// Longer than Windows' 260 bytes, which the records first had: accents count two.
+TEST(OpenDialogRoadTest, AFileOnALongPathOpens) {
+  TempDir folder;
+  std::filesystem::path deep = folder.Path();
+  while (deep.string().size() < 300) deep /= "Évaluations élèves";
+  std::filesystem::create_directories(deep);
+  const std::string path = deep / "évaluation.jad";
+  testing::WriteBytes(path, "PK");
+  ASSERT_GE(path.size(), 300u);
+  qt::QtWin32Services platform;
+  MainWindow window;
+  Request(window.m_cHookDlg, folder);
+  window.m_cHookDlg.InitDir(deep.string());
+  WhenShowing<QFileDialog>([](QFileDialog& dialog) {
+    dialog.selectFile(QStringLiteral("évaluation.jad"));
+    Accept(dialog);
+  });
+  window.m_cHookDlg.ShowOpen();
+  EXPECT_EQ(window.m_cHookDlg.Filename(), path);
 }
 
 TEST(OpenDialogRoadTest, ACancelRaises20001AndEmptiesFilename) {
