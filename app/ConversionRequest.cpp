@@ -4,6 +4,7 @@
 
 #include "app/ExportDialog.h"
 #include "app/ExportNames.h"
+#include "app/RenamedExport.h"
 #include "commondialog/cCommonDialog.h"
 #include "platform/runtime/FileSystem.h"
 #include "platform/runtime/RuntimeError.h"
@@ -105,7 +106,11 @@ RequestOutcome ConversionRequest::Convert() {
            vbCritical);
     return RequestOutcome::kFailed;
   }
-  Module1::ConvertExport(option1Value_);
+  try {
+    Module1::ConvertExport(option1Value_);
+  } catch (const RuntimeError& error) {
+    throw WithRenamedExportHint(error, WorkBase);
+  }
   return RequestOutcome::kConverted;
 }
 

@@ -2,11 +2,15 @@
 #include <QApplication>
 
 #include "app/frmDeb.h"
+#include "platform/qt/FrenchCatalogues.h"
+#include "platform/qt/NoSettings.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/QtWin32Services.h"
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);  // takes Qt's own options only
+  ferolan::qt::LoadFrenchCatalogues(application);
+  ferolan::qt::KeepNoQtSettings();
   ferolan::qt::QtServices services;
   ferolan::qt::QtWin32Services windowSystem;
   ferolan::frmDeb window;

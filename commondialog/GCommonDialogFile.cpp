@@ -1,3 +1,4 @@
+#include <climits>
 #include <cstddef>
 
 #include "commondialog/GCommonDialog.h"
@@ -12,8 +13,10 @@ using namespace win32;
 
 namespace {
 
-constexpr std::size_t kFileBuffer = 260;
+// The platform's longest path, where the original records had Windows' 260 characters.
+constexpr std::size_t kFileBuffer = PATH_MAX;
 constexpr std::size_t kMultiSelectBuffer = 8192;
+static_assert(kMultiSelectBuffer >= kFileBuffer, "a multi-select dialog takes any single path");
 constexpr std::size_t kLongestFilter = 32767;
 
 // "Description|pattern|..." as the record wants it: every "|" and ":" a NUL, then two NULs.

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
@@ -39,6 +40,14 @@ DWORD RecordError(const CHOOSEFONTA& cf) {
   return 0;
 }
 
+// The family's own name for the style the font system matches the font with ("Book" or
+// "Roman" for an upright one), which the dialog then starts on; given a name its family does
+// not list, the dialog starts on the family's first style, an italic one as often as not.
+QString StyleNameOf(const QFont& font) {
+  const QFontInfo matched(font);
+  return matched.family() == font.family() ? matched.styleName() : QString();
+}
+
 QFont FontOf(const LOGFONTA& lf) {
   QFont font(QString::fromUtf8(FaceName(lf)));
   // A negative height is the characters' height, a positive one the cell's: near enough.
@@ -52,6 +61,7 @@ QFont FontOf(const LOGFONTA& lf) {
   font.setItalic(lf.lfItalic != 0);
   font.setUnderline(lf.lfUnderline != 0);
   font.setStrikeOut(lf.lfStrikeOut != 0);
+  font.setStyleName(StyleNameOf(font));
   return font;
 }
 

@@ -13,6 +13,7 @@
 #include "platform/qt/PaletteColors.h"
 #include "platform/qt/PrintDialog.h"
 #include "platform/qt/WinHelp.h"
+#include "platform/qt/WindowFrame.h"
 #include "platform/qt/WindowTable.h"
 #include "platform/win32/DeviceCaps.h"
 
@@ -38,14 +39,15 @@ RECT RectOf(const QRect& rect) {
 
 // A window's rectangle includes its frame; a child's is its own area, in screen pixels.
 QRect ScreenRect(const QWidget& widget) {
-  if (widget.isWindow()) return widget.frameGeometry();
+  if (widget.isWindow()) return FrameRect(widget);
   return {widget.mapToGlobal(QPoint(0, 0)), widget.size()};
 }
 
 // The platform sizes a window with its frame, Qt without.
 void ResizeOuter(QWidget& widget, int cx, int cy) {
-  const QSize frame = widget.isWindow() ? widget.frameGeometry().size() - widget.size() : QSize();
-  widget.resize(std::max(cx - frame.width(), 0), std::max(cy - frame.height(), 0));
+  const QMargins frame = widget.isWindow() ? FrameMargins(widget) : QMargins();
+  widget.resize(std::max(cx - frame.left() - frame.right(), 0),
+                std::max(cy - frame.top() - frame.bottom(), 0));
 }
 
 void Stack(QWidget& widget, HWND hWndInsertAfter) {
@@ -94,7 +96,13 @@ BOOL QtWin32Services::SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y
   QWidget* widget = WindowOf(hWnd);
   if (widget == nullptr) return 0;
   // A window moves by its frame on the screen, a child within its parent, as on the platform.
-  if (!(uFlags & SWP_NOMOVE)) widget->move(X, Y);
+  if (!(uFlags & SWP_NOMOVE)) {
+    if (widget->isWindow()) {
+      MoveFrame(*widget, {X, Y});
+    } else {
+      widget->move(X, Y);
+    }
+  }
   if (!(uFlags & SWP_NOSIZE)) ResizeOuter(*widget, cx, cy);
   if (!(uFlags & SWP_NOZORDER)) Stack(*widget, hWndInsertAfter);
   if (uFlags & SWP_SHOWWINDOW) widget->show();

@@ -12,7 +12,8 @@ namespace ferolan {
 
 void Kill(const std::string& path) {
   struct stat info {};
-  if (::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) Raise(kErrFileNotFound);
+  if (::lstat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+    RaiseForFile(kErrFileNotFound, path);
   if (::unlink(path.c_str()) != 0) RaiseFileError(errno, FileAccess::kRead, path);
 }
 

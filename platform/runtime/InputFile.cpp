@@ -16,7 +16,7 @@ InputFile::InputFile(const std::string& path) {
   if (!fd_.Valid()) RaiseFileError(errno, FileAccess::kRead, path);
   struct stat info {};
   if (::fstat(fd_.Get(), &info) != 0) RaiseFileError(errno, FileAccess::kRead, path);
-  if (S_ISDIR(info.st_mode)) Raise(kErrPathFileAccess);
+  if (S_ISDIR(info.st_mode)) RaiseForFile(kErrPathFileAccess, path);
 }
 
 bool InputFile::Refill() {

@@ -49,7 +49,7 @@ std::string ResolveLinks(const std::string& path) {
 int CheckReplaceable(const std::string& target) {
   struct stat info {};
   if (::stat(target.c_str(), &info) != 0) return -1;
-  if (!S_ISREG(info.st_mode)) Raise(kErrPathFileAccess);
+  if (!S_ISREG(info.st_mode)) RaiseForFile(kErrPathFileAccess, target);
   if (::access(target.c_str(), W_OK) != 0) RaiseFileError(errno, FileAccess::kWrite, target);
   return static_cast<int>(info.st_mode & 07777);
 }

@@ -1,6 +1,7 @@
 #include "platform/runtime/RuntimeError.h"
 
 #include <cerrno>
+#include <filesystem>
 
 #include "platform/runtime/App.h"
 #include "platform/runtime/FileSystem.h"
@@ -50,6 +51,14 @@ void Raise(long number, const std::string& source) {
   throw RuntimeError(number, source, DescriptionOf(number));
 }
 
+void RaiseForFile(long number, const std::string& path, const std::string& reason) {
+  // The folders of a work file mean nothing to the user; its name tells which file it is.
+  const std::string name = std::filesystem::path(path).filename().string();
+  std::string description = DescriptionOf(number) + " : " + (name.empty() ? path : name);
+  if (!reason.empty()) description += " (" + reason + ")";
+  throw RuntimeError(number, App::EXEName(), description);
+}
+
 long FileErrorNumber(int errnoValue, FileAccess access, const std::string& path) {
   switch (errnoValue) {
     case ENOENT:
@@ -79,7 +88,7 @@ long FileErrorNumber(int errnoValue, FileAccess access, const std::string& path)
 }
 
 void RaiseFileError(int errnoValue, FileAccess access, const std::string& path) {
-  Raise(FileErrorNumber(errnoValue, access, path));
+  RaiseForFile(FileErrorNumber(errnoValue, access, path), path);
 }
 
 }  // namespace ferolan

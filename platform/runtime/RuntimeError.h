@@ -49,8 +49,13 @@ std::string DescriptionOf(long number);
 [[noreturn]] void Raise(long number);
 [[noreturn]] void Raise(long number, const std::string& source);
 
+// Raises one of the runtime's errors for a file: its description names the file by its name
+// alone ("Fichier introuvable : CE2-A.xml"), followed by `reason` in brackets when there is one.
+[[noreturn]] void RaiseForFile(long number, const std::string& path,
+                               const std::string& reason = {});
+
 // The runtime error number that matches a failed system call on a file (errno value), and
-// raising it.
+// raising it for that file.
 enum class FileAccess { kRead, kWrite };
 long FileErrorNumber(int errnoValue, FileAccess access, const std::string& path);
 [[noreturn]] void RaiseFileError(int errnoValue, FileAccess access, const std::string& path);

@@ -2,7 +2,9 @@
 
 #include <dlfcn.h>
 #include <strings.h>
+#include <unistd.h>
 
+#include <filesystem>
 #include <utility>
 
 #include "platform/runtime/App.h"
@@ -12,13 +14,30 @@ namespace ferolan {
 
 namespace {
 
-void* OpenByName(const std::string& name) {
-  const std::string file = LibraryFileName(name);
-  if (file.find('/') != std::string::npos) return ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
-  if (void* handle = ::dlopen((App::Path() + "/" + file).c_str(), RTLD_NOW | RTLD_LOCAL)) {
-    return handle;
+void* Open(const std::string& file, std::string& reason) {
+  void* handle = ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+  if (handle == nullptr) {
+    const char* error = ::dlerror();
+    reason = error == nullptr ? std::string() : error;
   }
-  return ::dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
+  return handle;
+}
+
+// On failure, `reason` is the loader's: for the copy beside the program when there is one,
+// which tells more than its absence from the system's path.
+void* OpenByName(const std::string& name, std::string& reason) {
+  const std::string file = LibraryFileName(name);
+  if (file.find('/') != std::string::npos) return Open(file, reason);
+  const std::string beside = App::Path() + "/" + file;
+  if (void* handle = Open(beside, reason)) return handle;
+  std::string systemReason;
+  void* handle = Open(file, systemReason);
+  if (handle == nullptr && ::access(beside.c_str(), F_OK) != 0) reason = systemReason;
+  return handle;
+}
+
+std::string ShownName(const std::string& name) {
+  return std::filesystem::path(LibraryFileName(name)).filename().string();
 }
 
 }  // namespace
@@ -33,24 +52,27 @@ std::string LibraryFileName(const std::string& name) {
 }
 
 SharedLibrary SharedLibrary::Load(const std::string& name) {
-  void* handle = OpenByName(name);
-  if (handle == nullptr) Raise(kErrFileNotFound);
-  return SharedLibrary(handle);
+  std::string reason;
+  void* handle = OpenByName(name, reason);
+  if (handle == nullptr) RaiseForFile(kErrFileNotFound, LibraryFileName(name), reason);
+  return SharedLibrary(handle, ShownName(name));
 }
 
 std::unique_ptr<SharedLibrary> SharedLibrary::TryLoad(const std::string& name) {
-  void* handle = OpenByName(name);
+  std::string reason;
+  void* handle = OpenByName(name, reason);
   if (handle == nullptr) return nullptr;
-  return std::unique_ptr<SharedLibrary>(new SharedLibrary(handle));
+  return std::unique_ptr<SharedLibrary>(new SharedLibrary(handle, ShownName(name)));
 }
 
 SharedLibrary::SharedLibrary(SharedLibrary&& other) noexcept
-    : handle_(std::exchange(other.handle_, nullptr)) {}
+    : handle_(std::exchange(other.handle_, nullptr)), name_(std::move(other.name_)) {}
 
 SharedLibrary& SharedLibrary::operator=(SharedLibrary&& other) noexcept {
   if (this != &other) {
     if (handle_ != nullptr) ::dlclose(handle_);
     handle_ = std::exchange(other.handle_, nullptr);
+    name_ = std::move(other.name_);
   }
   return *this;
 }
@@ -61,7 +83,10 @@ SharedLibrary::~SharedLibrary() {
 
 void* SharedLibrary::EntryPoint(const std::string& entry) const {
   void* address = ::dlsym(handle_, entry.c_str());
-  if (address == nullptr) Raise(kErrEntryPointNotFound);
+  if (address == nullptr) {
+    throw RuntimeError(kErrEntryPointNotFound, App::EXEName(),
+                       DescriptionOf(kErrEntryPointNotFound) + " : " + entry + " (" + name_ + ")");
+  }
   return address;
 }
 

@@ -4,12 +4,14 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 namespace ferolan {
 
 class SharedLibrary {
  public:
-  // Loads the library; raises "file not found" when it cannot be found or loaded.
+  // Loads the library; raises "file not found", naming the library and giving the loader's
+  // reason, when it cannot be found or loaded.
   static SharedLibrary Load(const std::string& name);
   // Loads the library; empty when it cannot be found or loaded.
   static std::unique_ptr<SharedLibrary> TryLoad(const std::string& name);
@@ -20,7 +22,8 @@ class SharedLibrary {
   SharedLibrary& operator=(const SharedLibrary&) = delete;
   ~SharedLibrary();
 
-  // The address of an entry point; raises "entry point not found" when the library has none.
+  // The address of an entry point; raises "entry point not found", naming the entry point and
+  // the library, when the library has none.
   void* EntryPoint(const std::string& entry) const;
 
   template <class Function>
@@ -29,8 +32,9 @@ class SharedLibrary {
   }
 
  private:
-  explicit SharedLibrary(void* handle) : handle_(handle) {}
+  SharedLibrary(void* handle, std::string name) : handle_(handle), name_(std::move(name)) {}
   void* handle_;
+  std::string name_;  // the library's file name, as errors show it
 };
 
 // The file name that a library name stands for: "unzip32" and "unzip32.dll" give

@@ -13,11 +13,11 @@ bool IsSeparator(char c) { return c == '/' || c == '\\'; }
 EntryPath SplitEntryName(std::string_view name) {
   EntryPath path;
   if (!name.empty() && IsSeparator(name.front())) {
-    path.refusal = "absolute path";
+    path.refusal = "chemin absolu";
     return path;
   }
   if (name.size() >= 2 && name[1] == ':' && std::isalpha(static_cast<unsigned char>(name[0]))) {
-    path.refusal = "path starts with a drive letter";
+    path.refusal = "le chemin commence par une lettre de lecteur";
     return path;
   }
   std::size_t start = 0;
@@ -26,14 +26,14 @@ EntryPath SplitEntryName(std::string_view name) {
     while (end < name.size() && !IsSeparator(name[end])) ++end;
     const std::string_view part = name.substr(start, end - start);
     if (part == "..") {
-      path.refusal = "path leads out of the target folder (\"..\")";
+      path.refusal = "le chemin sort du dossier de destination (« .. »)";
       path.parts.clear();
       return path;
     }
     if (!part.empty() && part != ".") path.parts.emplace_back(part);
     start = end + 1;
   }
-  if (path.parts.empty()) path.refusal = "empty name";
+  if (path.parts.empty()) path.refusal = "nom vide";
   return path;
 }
 

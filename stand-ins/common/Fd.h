@@ -23,6 +23,7 @@ class Fd {
   int fd_;
 };
 
+// The French text of a system error (an errno value).
 std::string ErrorText(int error);
 
 }  // namespace standin

@@ -11,23 +11,23 @@ void Report::Text(std::string_view text) const {
 void Report::Line(std::string_view what, std::string_view name) const {
   if (quietLevel_ >= 1) return;
   std::string line;
-  line.append(what).append(": ").append(name).append("\n");
+  line.append(what).append(" : ").append(name).append("\n");
   Text(line);
 }
 
 void Report::Problem(int32_t code, std::string_view name, std::string_view cause) {
   if (result_ <= UNZIP32_WARNING) result_ = code;
-  Print("error: ", name, cause);
+  Print("erreur : ", name, cause);
 }
 
 void Report::Warning(std::string_view name, std::string_view cause) {
   if (result_ == UNZIP32_OK) result_ = UNZIP32_WARNING;
-  Print("warning: ", name, cause);
+  Print("avertissement : ", name, cause);
 }
 
 void Report::Print(std::string_view kind, std::string_view name, std::string_view cause) const {
   std::string line(kind);
-  if (!name.empty()) line.append(name).append(": ");
+  if (!name.empty()) line.append(name).append(" : ");
   line.append(cause).append("\n");
   Text(line);
 }

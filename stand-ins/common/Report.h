@@ -14,13 +14,13 @@ class Report {
 
   // Text printed as it is, as one call (the archive comment).
   void Text(std::string_view text) const;
-  // A line about the work done; not printed at quiet level 1 and above.
+  // A line about the work done, "<what> : <name>"; not printed at quiet level 1 and above.
   void Line(std::string_view what, std::string_view name) const;
-  // A problem: printed as "error: <name>: <cause>" below quiet level 2, and remembered as the
+  // A problem: printed as "erreur : <name> : <cause>" below quiet level 2, and remembered as the
   // result unless an earlier problem was.
   void Problem(int32_t code, std::string_view name, std::string_view cause);
-  // A minor problem: printed as "warning: <name>: <cause>" below quiet level 2; the result is
-  // a warning unless a problem was met.
+  // A minor problem: printed as "avertissement : <name> : <cause>" below quiet level 2; the result
+  // is a warning unless a problem was met.
   void Warning(std::string_view name, std::string_view cause);
 
   int32_t Result() const { return result_; }

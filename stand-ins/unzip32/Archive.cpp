@@ -2,7 +2,11 @@
 
 #include <sys/stat.h>
 
+#include <cstring>
+
+#include "stand-ins/common/ZipErrorText.h"
 #include "stand-ins/unzip32/ArchiveFile.h"
+#include "stand-ins/unzip32/UnflaggedName.h"
 
 namespace unzip32 {
 
@@ -14,10 +18,19 @@ bool EndsWithSeparator(const std::string& name) {
   return !name.empty() && (name.back() == '/' || name.back() == '\\');
 }
 
+// libzip reads a name without the UTF-8 flag as cp437, which turns the accented letters of a
+// French name into box drawings; read strictly, such a name differs from its stored bytes.
+std::string EntryName(zip_t* archive, zip_uint64_t index, const char* guessed) {
+  const char* raw = zip_get_name(archive, index, ZIP_FL_ENC_RAW);
+  const char* strict = zip_get_name(archive, index, ZIP_FL_ENC_STRICT);
+  if (raw == nullptr || strict == nullptr) return guessed;
+  return std::strcmp(raw, strict) == 0 ? std::string(raw) : UnflaggedNameToUtf8(raw);
+}
+
 }  // namespace
 
 std::string EntryReader::Error() const {
-  return zip_error_strerror(zip_file_get_error(file_.get()));
+  return standin::ZipErrorText(zip_file_get_error(file_.get()));
 }
 
 std::unique_ptr<Archive> Archive::Open(const char* path, std::string& cause, bool& notAnArchive) {
@@ -29,7 +42,7 @@ std::unique_ptr<Archive> Archive::Open(const char* path, std::string& cause, boo
   if (archive == nullptr) {
     zip_source_free(source);
     const int code = zip_error_code_zip(&error);
-    cause = zip_error_strerror(&error);
+    cause = standin::ZipErrorText(&error);
     notAnArchive = code == ZIP_ER_NOZIP || code == ZIP_ER_INCONS || code == ZIP_ER_READ ||
                    code == ZIP_ER_SEEK || code == ZIP_ER_COMPNOTSUPP;
   }
@@ -41,10 +54,10 @@ bool Archive::Info(zip_uint64_t index, EntryInfo& info, std::string& cause) cons
   zip_stat_init(&info.stat);
   if (zip_stat_index(archive_.get(), index, 0, &info.stat) != 0 ||
       (info.stat.valid & ZIP_STAT_NAME) == 0) {
-    cause = zip_strerror(archive_.get());
+    cause = standin::ZipErrorText(zip_get_error(archive_.get()));
     return false;
   }
-  info.name = info.stat.name;
+  info.name = EntryName(archive_.get(), index, info.stat.name);
   zip_uint8_t system = 0;
   zip_uint32_t attributes = 0;
   zip_file_get_external_attributes(archive_.get(), index, 0, &system, &attributes);
@@ -72,7 +85,7 @@ std::unique_ptr<EntryReader> Archive::OpenEntry(zip_uint64_t index, const char* 
     zip_error_t* error = zip_get_error(archive_.get());
     wrongPassword = zip_error_code_zip(error) == ZIP_ER_WRONGPASSWD ||
                     zip_error_code_zip(error) == ZIP_ER_NOPASSWD;
-    cause = zip_error_strerror(error);
+    cause = standin::ZipErrorText(error);
     zip_error_clear(archive_.get());
     return nullptr;
   }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "stand-ins/common/Fd.h"
+#include "stand-ins/common/ZipErrorText.h"
 
 namespace unzip32 {
 
@@ -133,12 +134,12 @@ zip_source_t* OpenArchiveFile(const char* path, std::string& cause, bool& empty)
     return nullptr;
   }
   if (!S_ISREG(info.st_mode)) {
-    cause = "not a file";
+    cause = "ce n'est pas un fichier";
     return nullptr;
   }
   if (info.st_size == 0) {
     empty = true;
-    cause = "empty file, not a zip archive";
+    cause = "fichier vide, ce n'est pas une archive zip";
     return nullptr;
   }
   auto file = std::make_unique<ArchiveFile>(std::move(fd), info);
@@ -146,7 +147,7 @@ zip_source_t* OpenArchiveFile(const char* path, std::string& cause, bool& empty)
   zip_error_init(&error);
   zip_source_t* source = zip_source_function_create(ArchiveFile::Command, file.get(), &error);
   if (source == nullptr) {
-    cause = zip_error_strerror(&error);
+    cause = standin::ZipErrorText(&error);
   } else {
     file.release();  // the source frees it
   }

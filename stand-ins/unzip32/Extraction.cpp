@@ -21,6 +21,10 @@ constexpr zip_uint64_t kLargestEntry = 0x7FFFFFFF;
 // the check above, and together they would fill the disk.
 constexpr zip_uint64_t kLargestTotal = 0x7FFFFFFF;
 
+// What became of the entry, or of the whole extraction, after a problem.
+constexpr const char* kSkipped = ", entrée ignorée";
+constexpr const char* kStopped = " ; extraction arrêtée et fichiers extraits supprimés";
+
 class Extractor {
  public:
   Extractor(const Archive& archive, const UnzipOptions& options, const UnzipCallbacks& callbacks,
@@ -69,11 +73,11 @@ class Extractor {
 bool Extractor::Extract(zip_uint64_t index, const EntryInfo& info) {
   const EntryPath path = SplitEntryName(info.name);
   if (!path.refusal.empty()) {
-    report_.Problem(UNZIP32_ERR_UNSAFE, info.name, path.refusal + ", not extracted");
+    report_.Problem(UNZIP32_ERR_UNSAFE, info.name, path.refusal + kSkipped);
     return true;
   }
   if (info.isSymbolicLink) {
-    report_.Problem(UNZIP32_ERR_UNSAFE, info.name, "symbolic link, not extracted");
+    report_.Problem(UNZIP32_ERR_UNSAFE, info.name, std::string("lien symbolique") + kSkipped);
     return true;
   }
   if (info.isFolder) {
@@ -90,14 +94,14 @@ int Extractor::FolderOrReport(const EntryPath& path, std::size_t count, const st
   if (folder < 0) {
     const bool unsafe = outcome == TargetTree::Outcome::kUnsafe;
     report_.Problem(unsafe ? UNZIP32_ERR_UNSAFE : UNZIP32_ERR_WRITE, shown,
-                    unsafe ? cause + ", not extracted" : cause);
+                    unsafe ? cause + kSkipped : cause);
   }
   return folder;
 }
 
 void Extractor::MakeFolder(const EntryPath& path) {
   const std::string shown = JoinParts(path.parts) + "/";
-  if (FolderOrReport(path, path.parts.size(), shown) >= 0) report_.Line("created", shown);
+  if (FolderOrReport(path, path.parts.size(), shown) >= 0) report_.Line("créé", shown);
 }
 
 bool Extractor::ExtractFile(zip_uint64_t index, const EntryInfo& info, const EntryPath& path) {
@@ -109,11 +113,11 @@ bool Extractor::ExtractFile(zip_uint64_t index, const EntryInfo& info, const Ent
 
   switch (TargetTree::Find(folder, leaf)) {
     case TargetTree::Existing::kFolder:
-      report_.Problem(UNZIP32_ERR_WRITE, shown, "a folder of that name is in the way");
+      report_.Problem(UNZIP32_ERR_WRITE, shown, "un dossier de ce nom occupe déjà la place");
       return true;
     case TargetTree::Existing::kFile:
       if (!MayReplace(shown)) {
-        report_.Line("kept", shown);
+        report_.Line("conservé", shown);
         return true;
       }
       break;
@@ -124,23 +128,22 @@ bool Extractor::ExtractFile(zip_uint64_t index, const EntryInfo& info, const Ent
   std::string cause;
   if (info.stat.size > kLargestEntry) {
     report_.Problem(UNZIP32_ERR_ENTRY, shown,
-                    std::to_string(info.stat.size) + " bytes, more than the " +
-                        std::to_string(kLargestEntry) + " an entry may hold; not extracted");
+                    std::to_string(info.stat.size) + " octets, plus que les " +
+                        std::to_string(kLargestEntry) + " qu'une entrée peut contenir" + kSkipped);
     return true;
   }
   const zip_uint64_t total = extractedBytes_ + info.stat.size;
   if (total > kLargestTotal) {
     report_.Problem(UNZIP32_ERR_ENTRY, shown,
-                    "the archive would give " + std::to_string(total) + " bytes, more than the " +
-                        std::to_string(kLargestTotal) +
-                        " an archive may hold; extraction stopped and its files removed");
+                    "l'archive donnerait " + std::to_string(total) + " octets, plus que les " +
+                        std::to_string(kLargestTotal) + " qu'une archive peut contenir" + kStopped);
     stoppedByLimit_ = true;
     return false;
   }
   if (total > freeBytes_) {
     report_.Problem(UNZIP32_ERR_WRITE, shown,
-                    std::to_string(total) + " bytes needed, " + std::to_string(freeBytes_) +
-                        " free on the disk; extraction stopped and its files removed");
+                    std::to_string(total) + " octets nécessaires, " + std::to_string(freeBytes_) +
+                        " libres sur le disque" + kStopped);
     stoppedByLimit_ = true;
     return false;
   }
@@ -157,13 +160,13 @@ bool Extractor::ExtractFile(zip_uint64_t index, const EntryInfo& info, const Ent
     report_.Problem(UNZIP32_ERR_WRITE, shown, cause);
     return true;
   }
-  report_.Line("extracted", shown);
+  report_.Line("extrait", shown);
   extractedBytes_ = total;
   extracted_.push_back(keepFolders ? path.parts : std::vector<std::string>{leaf});
 
   if (callbacks_.service != nullptr &&
       callbacks_.service(shown.c_str(), static_cast<uint32_t>(info.stat.size)) != 0) {
-    report_.Problem(UNZIP32_ERR_STOPPED, "", "stopped at the caller's request");
+    report_.Problem(UNZIP32_ERR_STOPPED, "", "arrêt demandé par le programme appelant");
     return false;
   }
   return true;
@@ -195,7 +198,7 @@ std::unique_ptr<EntryReader> Extractor::OpenData(zip_uint64_t index, const Entry
     return reader;
   }
   if (zip_encryption_method_supported(info.stat.encryption_method, 0) == 0) {
-    report_.Problem(UNZIP32_ERR_ENTRY, shown, "encryption method not supported");
+    report_.Problem(UNZIP32_ERR_ENTRY, shown, "méthode de chiffrement non prise en charge");
     return nullptr;
   }
   if (!password_.empty()) {
@@ -208,19 +211,20 @@ std::unique_ptr<EntryReader> Extractor::OpenData(zip_uint64_t index, const Entry
     }
   }
   char answer[UNZIP32_PASSWORD_SIZE] = {};
-  const std::string prompt = "Password for " + shown;
+  const std::string prompt = "Mot de passe de " + shown + " :";
   const bool given = callbacks_.password != nullptr &&
                      callbacks_.password(answer, sizeof answer, prompt.c_str(), shown.c_str()) ==
                          UNZIP32_PASSWORD_GIVEN;
   answer[sizeof answer - 1] = '\0';
   if (!given || answer[0] == '\0') {
-    report_.Problem(UNZIP32_ERR_PASSWORD, shown, "no password given, skipped");
+    report_.Problem(UNZIP32_ERR_PASSWORD, shown,
+                    std::string("aucun mot de passe donné") + kSkipped);
     return nullptr;
   }
   auto reader = archive_.OpenEntry(index, answer, cause, wrongPassword);
   if (!reader) {
     report_.Problem(wrongPassword ? UNZIP32_ERR_PASSWORD : UNZIP32_ERR_ENTRY, shown,
-                    wrongPassword ? "wrong password, skipped" : cause);
+                    wrongPassword ? std::string("mot de passe incorrect") + kSkipped : cause);
     return nullptr;
   }
   password_ = answer;
@@ -235,16 +239,16 @@ bool Extractor::CopyData(EntryReader& reader, PartFile& part, const EntryInfo& i
     if (read == 0) return true;
     if (read < 0) {
       std::string cause = reader.Error();
-      if (info.encrypted) cause += " (wrong password?)";
+      if (info.encrypted) cause += " (mot de passe incorrect ?)";
       report_.Problem(UNZIP32_ERR_ENTRY, shown, cause);
       return false;
     }
     // Data that inflates beyond its declared size is a forgery: stop before it fills the disk.
     copied += static_cast<zip_uint64_t>(read);
     if (copied > info.stat.size) {
-      report_.Problem(
-          UNZIP32_ERR_ENTRY, shown,
-          "more data than the " + std::to_string(info.stat.size) + " bytes its entry declares");
+      report_.Problem(UNZIP32_ERR_ENTRY, shown,
+                      "plus de données que les " + std::to_string(info.stat.size) +
+                          " octets annoncés par l'entrée");
       return false;
     }
     std::string cause;

@@ -27,7 +27,7 @@ void ForEachSelected(const Archive& archive, Selection& selection, Report& repor
     EntryInfo info;
     std::string cause;
     if (!archive.Info(static_cast<zip_uint64_t>(index), info, cause)) {
-      report.Problem(UNZIP32_ERR_ARCHIVE, "entry " + std::to_string(index + 1), cause);
+      report.Problem(UNZIP32_ERR_ARCHIVE, "entrée " + std::to_string(index + 1), cause);
     } else if (selection.Selects(info.name) && !visit(static_cast<zip_uint64_t>(index), info)) {
       return;
     }

@@ -19,14 +19,14 @@ struct Setting {
 };
 
 constexpr Setting kUnsupported[] = {
-    {&UnzipOptions::newerOnly, "extract only newer files"},
-    {&UnzipOptions::spacesToUnderscores, "spaces to underscores"},
-    {&UnzipOptions::toStandardOutput, "write to standard output"},
-    {&UnzipOptions::testOnly, "test only"},
-    {&UnzipOptions::freshenOnly, "freshen only"},
-    {&UnzipOptions::convertLineEnds, "convert line ends"},
-    {&UnzipOptions::verbose, "verbose"},
-    {&UnzipOptions::restoreSecurity, "restore security information"},
+    {&UnzipOptions::newerOnly, "extraire seulement les fichiers plus récents"},
+    {&UnzipOptions::spacesToUnderscores, "remplacer les espaces par des soulignés"},
+    {&UnzipOptions::toStandardOutput, "écrire sur la sortie standard"},
+    {&UnzipOptions::testOnly, "tester seulement"},
+    {&UnzipOptions::freshenOnly, "rafraîchir seulement"},
+    {&UnzipOptions::convertLineEnds, "convertir les fins de ligne"},
+    {&UnzipOptions::verbose, "informations détaillées"},
+    {&UnzipOptions::restoreSecurity, "restaurer les informations de sécurité"},
 };
 
 int32_t Run(int32_t includeCount, const char* const* includeNames, int32_t excludeCount,
@@ -35,7 +35,8 @@ int32_t Run(int32_t includeCount, const char* const* includeNames, int32_t exclu
   Report report(callbacks.print, options.quietLevel);
   for (const Setting& setting : kUnsupported) {
     if (options.*setting.field != 0) {
-      report.Problem(UNZIP32_ERR_ARGUMENTS, "", std::string(setting.name) + ": not supported");
+      report.Problem(UNZIP32_ERR_ARGUMENTS, "",
+                     std::string(setting.name) + " : réglage non pris en charge");
       return report.Result();
     }
   }
@@ -44,7 +45,7 @@ int32_t Run(int32_t includeCount, const char* const* includeNames, int32_t exclu
   if (!ReadNames(includeCount, includeNames, UNZIP32_NAME_LIST_SIZE, includes) ||
       !ReadNames(excludeCount, excludeNames, UNZIP32_NAME_LIST_SIZE, excludes) ||
       options.archivePath == nullptr) {
-    report.Problem(UNZIP32_ERR_ARGUMENTS, "", "invalid name list or archive path");
+    report.Problem(UNZIP32_ERR_ARGUMENTS, "", "liste de noms ou chemin de l'archive incorrect");
     return report.Result();
   }
   Selection selection(includes, excludes, options.ignoreCase != 0);
@@ -58,7 +59,8 @@ int32_t Run(int32_t includeCount, const char* const* includeNames, int32_t exclu
     return report.Result();
   }
   if (options.showComment != 0 && !archive->Comment().empty()) report.Text(archive->Comment());
-  if (archive->Count() == 0) report.Warning(options.archivePath, "the archive holds no entry");
+  if (archive->Count() == 0)
+    report.Warning(options.archivePath, "l'archive ne contient aucune entrée");
 
   if (options.listContents != 0) {
     ListEntries(*archive, selection, callbacks, report);
@@ -72,7 +74,7 @@ int32_t Run(int32_t includeCount, const char* const* includeNames, int32_t exclu
   }
   if (report.Result() != UNZIP32_ERR_STOPPED) {
     for (const std::string& name : selection.UnmatchedIncludes()) {
-      report.Warning(name, "no entry matches");
+      report.Warning(name, "aucune entrée ne correspond");
     }
   }
   return report.Result();

@@ -103,7 +103,7 @@ int TargetTree::Folder(const std::vector<std::string>& parts, std::size_t count,
     const std::string& name = parts[openNames_.size()];
     if (::mkdirat(parent, name.c_str(), 0777) != 0 && errno != EEXIST) {
       outcome = Outcome::kFailed;
-      cause = "cannot create folder " + name + ": " + ErrorText(errno);
+      cause = "impossible de créer le dossier " + name + " : " + ErrorText(errno);
       return -1;
     }
     const int fd = ::openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
@@ -113,10 +113,10 @@ int TargetTree::Folder(const std::vector<std::string>& parts, std::size_t count,
       if (::fstatat(parent, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
           S_ISLNK(info.st_mode)) {
         outcome = Outcome::kUnsafe;
-        cause = "folder " + name + " is a symbolic link";
+        cause = "le dossier " + name + " est un lien symbolique";
       } else {
         outcome = Outcome::kFailed;
-        cause = "cannot open folder " + name + ": " + ErrorText(error);
+        cause = "impossible d'ouvrir le dossier " + name + " : " + ErrorText(error);
       }
       return -1;
     }

@@ -7,7 +7,8 @@
 #include <optional>
 
 #include "stand-ins/common/Fd.h"
-#include "stand-ins/zip32/Utf8.h"
+#include "stand-ins/common/Utf8.h"
+#include "stand-ins/common/ZipErrorText.h"
 
 namespace zip32 {
 
@@ -18,7 +19,7 @@ bool CanHold(const std::string& path, std::string& cause) {
   struct stat info {};
   if (::stat(path.c_str(), &info) == 0) {
     if (S_ISREG(info.st_mode)) return true;
-    cause = "not a file";
+    cause = "ce n'est pas un fichier";
     return false;
   }
   if (errno != ENOENT) {
@@ -27,11 +28,11 @@ bool CanHold(const std::string& path, std::string& cause) {
   }
   const std::filesystem::path folder = std::filesystem::path(path).parent_path();
   if (::stat(folder.empty() ? "." : folder.c_str(), &info) != 0) {
-    cause = "folder " + folder.string() + ": " + standin::ErrorText(errno);
+    cause = "dossier " + folder.string() + " : " + standin::ErrorText(errno);
     return false;
   }
   if (!S_ISDIR(info.st_mode)) {
-    cause = folder.string() + " is not a folder";
+    cause = folder.string() + " n'est pas un dossier";
     return false;
   }
   return true;
@@ -71,7 +72,7 @@ std::unique_ptr<ArchiveWriter> ArchiveWriter::Open(const std::string& path, bool
     zip_error_t error;
     zip_error_init_with_code(&error, code);
     report.Problem(IsFormatError(code) ? ZIP32_ERR_ARCHIVE : ZIP32_ERR_OPEN, path,
-                   zip_error_strerror(&error));
+                   standin::ZipErrorText(&error));
     zip_error_fini(&error);
     return nullptr;
   }
@@ -79,13 +80,13 @@ std::unique_ptr<ArchiveWriter> ArchiveWriter::Open(const std::string& path, bool
 }
 
 bool ArchiveWriter::Check(bool ok, int32_t code, const std::string& name) {
-  if (!ok) report_.Problem(code, name, zip_strerror(archive_.get()));
+  if (!ok) report_.Problem(code, name, standin::ZipErrorText(zip_get_error(archive_.get())));
   return ok;
 }
 
 void ArchiveWriter::Comment(const std::string& comment) {
-  if (!IsUtf8(comment)) {
-    report_.Warning(path_, "the comment is not UTF-8 text, the archive keeps its comment");
+  if (!standin::IsUtf8(comment)) {
+    report_.Warning(path_, "le commentaire n'est pas du texte UTF-8, l'archive garde le sien");
     return;
   }
   Check(zip_set_archive_comment(archive_.get(), comment.data(),

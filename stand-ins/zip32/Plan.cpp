@@ -44,7 +44,7 @@ void Plan::AddFound(const std::string& path, const struct stat& info) {
   } else if (S_ISREG(info.st_mode)) {
     AddFile(path, info);
   } else {
-    report_.Warning(path, "not a file or a folder, left out");
+    report_.Warning(path, "ni fichier ni dossier, laissé de côté");
   }
 }
 
@@ -54,7 +54,7 @@ bool Plan::IsArchive(const struct stat& info) const {
 
 void Plan::AddFile(const std::string& path, const struct stat& info) {
   if (IsArchive(info)) {
-    report_.Line("skipped", path + " (the archive itself)");
+    report_.Line("ignoré", path + " (l'archive elle-même)");
     return;
   }
   const StoredName stored = NameOf(path, options_.junkFolders != 0);
@@ -62,7 +62,7 @@ void Plan::AddFile(const std::string& path, const struct stat& info) {
   if (!stored.refusal.empty()) {
     report_.Problem(ZIP32_ERR_NAME, path, stored.refusal);
   } else if (stored.name.empty()) {
-    report_.Problem(ZIP32_ERR_NAME, path, "no name to store the file under");
+    report_.Problem(ZIP32_ERR_NAME, path, "aucun nom sous lequel ranger le fichier");
   } else if (!CanRead(path, cause)) {
     report_.Problem(ZIP32_ERR_MISSING, path, cause);
   } else {
@@ -91,7 +91,7 @@ void Plan::AddContents(const std::string& folder) {
     names.push_back(it->path().filename().string());
   }
   if (error) {
-    report_.Problem(ZIP32_ERR_MISSING, folder, error.message());
+    report_.Problem(ZIP32_ERR_MISSING, folder, standin::ErrorText(error.value()));
     return;
   }
   // The same archive from the same folder, whatever order the system lists it in.
@@ -104,13 +104,13 @@ void Plan::AddChild(const std::string& path) {
   struct stat info {};
   if (::lstat(path.c_str(), &link) != 0 || ::stat(path.c_str(), &info) != 0) {
     if (S_ISLNK(link.st_mode)) {
-      report_.Warning(path, "symbolic link to nothing, left out");
+      report_.Warning(path, "lien symbolique vers rien, laissé de côté");
     } else {
       report_.Problem(ZIP32_ERR_MISSING, path, standin::ErrorText(errno));
     }
   } else if (S_ISDIR(info.st_mode) && S_ISLNK(link.st_mode)) {
     // Followed, it could lead out of the folder or back into it for ever.
-    report_.Warning(path, "symbolic link to a folder, not followed");
+    report_.Warning(path, "lien symbolique vers un dossier, non suivi");
   } else {
     AddFound(path, info);
   }
@@ -123,7 +123,7 @@ void Plan::Store(PlannedEntry entry, const struct stat& info) {
     entries_.push_back(std::move(entry));
   } else if (at->second.device != info.st_dev || at->second.inode != info.st_ino) {
     report_.Problem(ZIP32_ERR_NAME, entry.path,
-                    "would be stored as " + entry.name + ", as " + at->second.path + " is");
+                    "serait rangé sous le nom " + entry.name + ", comme " + at->second.path);
   }
 }
 

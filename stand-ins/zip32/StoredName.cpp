@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "stand-ins/common/EntryName.h"
-#include "stand-ins/zip32/Utf8.h"
+#include "stand-ins/common/Utf8.h"
 
 namespace zip32 {
 
@@ -21,17 +21,17 @@ StoredName NameOf(std::string_view path, bool lastPartOnly) {
     const std::size_t slash = path.find('/', start);
     const std::size_t end = slash == std::string_view::npos ? path.size() : slash;
     const std::string_view part = path.substr(start, end - start);
-    if (part == "..") return Refused("a \"..\" part cannot be stored");
+    if (part == "..") return Refused("une partie « .. » ne peut pas être rangée");
     if (!part.empty() && part != ".") parts.emplace_back(part);
     start = end + 1;
   }
   if (lastPartOnly && parts.size() > 1) parts.erase(parts.begin(), parts.end() - 1);
   StoredName stored{standin::JoinParts(parts), {}};
   if (stored.name.empty()) return stored;
-  if (!IsUtf8(stored.name)) return Refused("the name is not UTF-8 text");
+  if (!standin::IsUtf8(stored.name)) return Refused("le nom n'est pas du texte UTF-8");
   const standin::EntryPath back = standin::SplitEntryName(stored.name);
-  if (!back.refusal.empty()) return Refused("would be refused when read back: " + back.refusal);
-  if (back.parts != parts) return Refused("a \"\\\" would be read back as a folder separator");
+  if (!back.refusal.empty()) return Refused("serait refusé à la lecture : " + back.refusal);
+  if (back.parts != parts) return Refused("un « \\ » serait lu comme un séparateur de dossiers");
   return stored;
 }
 

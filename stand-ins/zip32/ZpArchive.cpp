@@ -40,9 +40,8 @@ bool Supported(const Registration& registered) {
 std::string AskPassword(const ZipCallbacks& callbacks, const std::string& archivePath) {
   if (callbacks.password == nullptr) return {};
   std::vector<char> buffer(ZIP32_PASSWORD_SIZE, '\0');
-  const int32_t answer =
-      callbacks.password(buffer.data(), ZIP32_PASSWORD_SIZE,
-                         "Enter the password for the archive: ", archivePath.c_str());
+  const int32_t answer = callbacks.password(buffer.data(), ZIP32_PASSWORD_SIZE,
+                                            "Mot de passe de l'archive : ", archivePath.c_str());
   if (answer != 0) return {};
   return std::string(buffer.data(), ::strnlen(buffer.data(), buffer.size() - 1));
 }
@@ -66,7 +65,7 @@ int32_t Write(const std::string& archivePath, const Plan& plan, const Registrati
   if (options.encrypt != 0) {
     password = AskPassword(callbacks, archivePath);
     if (password.empty()) {
-      report.Problem(ZIP32_ERR_PASSWORD, archivePath, "no password given");
+      report.Problem(ZIP32_ERR_PASSWORD, archivePath, "aucun mot de passe donné");
       return report.Result();
     }
   }
@@ -75,10 +74,10 @@ int32_t Write(const std::string& archivePath, const Plan& plan, const Registrati
   }
   for (const PlannedEntry& entry : plan.Entries()) {
     if (report.Failed() || !writer->Add(entry, options.level, password)) return report.Result();
-    report.Line("adding", entry.name);
+    report.Line("ajout", entry.name);
     if (callbacks.entry != nullptr &&
         callbacks.entry(entry.name.c_str(), static_cast<uint32_t>(entry.size)) != 0) {
-      report.Problem(ZIP32_ERR_STOPPED, "", "stopped by the caller");
+      report.Problem(ZIP32_ERR_STOPPED, "", "arrêt demandé par le programme appelant");
       return report.Result();
     }
   }
@@ -92,7 +91,8 @@ int32_t Run(int32_t count, const char* archivePath, const char* const* names) {
   std::vector<std::string> listed;
   if (!Supported(registered) || archivePath == nullptr ||
       !standin::ReadNames(count, names, ZIP32_NAME_LIST_SIZE, listed)) {
-    report.Problem(ZIP32_ERR_ARGUMENTS, "", "unsupported option, or invalid name list or path");
+    report.Problem(ZIP32_ERR_ARGUMENTS, "",
+                   "réglage non pris en charge, ou liste de noms ou chemin incorrect");
     return report.Result();
   }
   struct stat info {};
@@ -102,7 +102,7 @@ int32_t Run(int32_t count, const char* archivePath, const char* const* names) {
   for (const std::string& name : listed) plan.Add(name);
   if (report.Failed()) return report.Result();
   if (plan.Entries().empty()) {
-    report.Warning(archivePath, "nothing to add, the archive is left as it was");
+    report.Warning(archivePath, "rien à ajouter, l'archive reste telle quelle");
     return report.Result();
   }
   return Write(archivePath, plan, registered, report);

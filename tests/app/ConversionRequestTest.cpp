@@ -106,19 +106,19 @@ TEST_F(ConversionRequestTest, AnEmptyArchiveWarnsAndTheConversionRunsAllTheSame)
   EXPECT_EQ(
       services.messages,
       (std::vector<Message>{{"Vous n'avez pas précisé de répertoire destination !", 16, "Ferolan"},
-                            {"Error: Fichier introuvable", 0, "Ferolan"}}));
+                            {"Error: Fichier introuvable : " + base + ".xml", 0, "Ferolan"}}));
 }
 
 TEST_F(ConversionRequestTest, AFailedExtractionShowsTheLibrarysTextThenTheConversionsError) {
-  const std::string path = dir / (Base() + ".jad");
+  const std::string base = Base();
+  const std::string path = dir / (base + ".jad");
   WriteBytes(path, "not an archive at all");
   EXPECT_EQ(request.ConvertChosenExport(path), RequestOutcome::kFailed);
-  ASSERT_EQ(services.messages.size(), 3u);
-  EXPECT_EQ(services.messages[0],
-            (Message{"Une erreur s'est produite pendant la décompression", 16, "Ferolan"}));
-  EXPECT_NE(services.messages[1].text.find(path), std::string::npos);
-  EXPECT_EQ(services.messages[1].style, 0);
-  EXPECT_EQ(services.messages[2], (Message{"Error: Fichier introuvable", 0, "Ferolan"}));
+  EXPECT_EQ(services.messages,
+            (std::vector<Message>{
+                {"Une erreur s'est produite pendant la décompression", 16, "Ferolan"},
+                {"erreur : " + path + " : ce n'est pas une archive zip\n", 0, "Ferolan"},
+                {"Error: Fichier introuvable : " + base + ".xml", 0, "Ferolan"}}));
 }
 
 TEST_F(ConversionRequestTest, AnEarlierWorkFileDoesNotStandInForAnExportThatFailsToExtract) {
@@ -131,7 +131,8 @@ TEST_F(ConversionRequestTest, AnEarlierWorkFileDoesNotStandInForAnExportThatFail
 
   EXPECT_EQ(request.ConvertChosenExport(path), RequestOutcome::kFailed);
   ASSERT_FALSE(services.messages.empty());
-  EXPECT_EQ(services.messages.back(), (Message{"Error: Fichier introuvable", 0, "Ferolan"}));
+  EXPECT_EQ(services.messages.back(),
+            (Message{"Error: Fichier introuvable : " + base + ".xml", 0, "Ferolan"}));
   EXPECT_EQ(ReadBytes(dir / (base + "FR.txt")), "earlier");
 }
 
@@ -148,13 +149,38 @@ TEST_F(ConversionRequestTest, AnEmptyXmlIsRefusedAndTheEarlierResultsKept) {
   EXPECT_FALSE(Exists(dir / (base + "MATHS.txt")));
 }
 
-TEST_F(ConversionRequestTest, AnXmlMemberNotNamedAfterTheExportIsFileNotFound) {
-  const std::string base = Base();
-  const std::string path =
-      MakeExport(base, {{.name = base + "-autre.xml", .data = SmallExportXml()}});
+TEST_F(ConversionRequestTest, AnXmlMemberNotNamedAfterTheExportSaysTheExportWasRenamed) {
+  const std::string base = Base(" (1)");
+  const std::string held = Base() + ".xml";
+  const std::string path = MakeExport(base, {{.name = held, .data = SmallExportXml()}});
   EXPECT_EQ(request.ConvertChosenExport(path), RequestOutcome::kFailed);
   EXPECT_EQ(services.messages,
-            (std::vector<Message>{{"Error: Fichier introuvable", 0, "Ferolan"}}));
+            (std::vector<Message>{{"Error: Fichier introuvable : " + base +
+                                       ".xml\rL'exportation a peut-être été renommée : elle "
+                                       "contient " +
+                                       held + ". Redonnez-lui son nom d'origine, " + Base() +
+                                       ".jad, puis recommencez.",
+                                   0, "Ferolan"}}));
+}
+
+// As Windows and DOS programs stored names, without the UTF-8 flag.
+TEST_F(ConversionRequestTest, AnAccentedMemberNameConvertsInEachEncodingAWindowsProgramUses) {
+  const struct {
+    const char* encoding;
+    std::string name;
+  } stored[] = {
+      {"UTF-8", "Évaluation été.xml"},
+      {"cp850", "\x90valuation \x82t\x82.xml"},
+      {"cp1252", "\xC9valuation \xE9t\xE9.xml"},
+  };
+  for (const auto& member : stored) {
+    SCOPED_TRACE(member.encoding);
+    const std::string path = MakeExport(
+        "Évaluation été", {{.name = member.name, .data = SmallExportXml(), .utf8Flag = false}});
+    EXPECT_EQ(request.ConvertChosenExport(path), RequestOutcome::kConverted);
+    EXPECT_EQ(ReadBytes(dir / "Évaluation étéFR.txt"), kSmallExportFrenchText);
+    std::filesystem::remove(dir / "Évaluation étéFR.txt");
+  }
 }
 
 TEST_F(ConversionRequestTest, AHiddenExportIsNotExtracted) {
@@ -163,8 +189,9 @@ TEST_F(ConversionRequestTest, AHiddenExportIsNotExtracted) {
   EXPECT_EQ(request.ConvertChosenExport(path), RequestOutcome::kFailed);
   EXPECT_TRUE(services.pointers.empty());
   EXPECT_FALSE(Exists(WorkFile()));
-  EXPECT_EQ(services.messages,
-            (std::vector<Message>{{"Error: Fichier introuvable", 0, "Ferolan"}}));
+  EXPECT_EQ(
+      services.messages,
+      (std::vector<Message>{{"Error: Fichier introuvable : " + base + ".xml", 0, "Ferolan"}}));
 }
 
 TEST_F(ConversionRequestTest, TheOutputKindIsAskedOfTheWindowAtEachRequest) {

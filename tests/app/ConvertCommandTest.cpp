@@ -62,14 +62,16 @@ TEST_F(ConvertCommandTest, AnExportThatCannotBeOpenedIsNamedAndFailsTheRun) {
 }
 
 TEST_F(ConvertCommandTest, ABrokenExportPrintsEveryMessageOnALineOfItsOwn) {
-  const std::string path = dir / (Base() + ".jad");
+  const std::string base = Base();
+  const std::string path = dir / (base + ".jad");
   WriteBytes(path, "pas une archive");
   const CommandRun run = Convert(path);
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.output.rfind("Une erreur s'est produite pendant la décompression\n", 0), 0u)
       << run.output;
   EXPECT_NE(run.output.find(path), std::string::npos);
-  EXPECT_TRUE(run.output.ends_with("\nError: Fichier introuvable\n")) << run.output;
+  EXPECT_TRUE(run.output.ends_with("\nError: Fichier introuvable : " + base + ".xml\n"))
+      << run.output;
 }
 
 TEST_F(ConvertCommandTest, HelpVersionAndWrongCalls) {

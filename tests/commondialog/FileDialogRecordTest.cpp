@@ -2,6 +2,8 @@
 // platform dialog receives.
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "app/ExportDialog.h"
 #include "commondialog/GCommonDialog.h"
 #include "commondialog/cCommonDialog.h"
@@ -38,10 +40,10 @@ TEST(FileDialogRecordTest, TheMainWindowsRequestReachesTheRecordFieldByField) {
   EXPECT_EQ(record.lpstrCustomFilter, nullptr);
   EXPECT_EQ(record.nMaxCustFilter, 0u);
   EXPECT_EQ(record.nFilterIndex, 1u);
-  EXPECT_EQ(record.nMaxFile, 260u);
-  EXPECT_EQ(request.file, std::string(260, '\0'));
-  EXPECT_EQ(record.nMaxFileTitle, 260u);
-  EXPECT_EQ(request.fileTitle, std::string(260, '\0'));
+  EXPECT_EQ(record.nMaxFile, DWORD{PATH_MAX});
+  EXPECT_EQ(request.file, std::string(PATH_MAX, '\0'));
+  EXPECT_EQ(record.nMaxFileTitle, DWORD{PATH_MAX});
+  EXPECT_EQ(request.fileTitle, std::string(PATH_MAX, '\0'));
   EXPECT_EQ(request.initialDir, App::Path());
   EXPECT_EQ(request.title, "L'équipe Ferolan - Parcourir...");
   EXPECT_EQ(request.defExt, "");
@@ -67,7 +69,7 @@ TEST(FileDialogRecordTest, ASecondOpenStartsFromThePreviousResultAndACancelEmpti
   ASSERT_EQ(platform.openRequests.size(), 3u);
   EXPECT_EQ(GCommonDialog::CutAtNul(platform.openRequests[1].file), "/e/ce2.jad");
   EXPECT_EQ(GCommonDialog::CutAtNul(platform.openRequests[1].fileTitle), "ce2.jad");
-  EXPECT_EQ(platform.openRequests[2].file, std::string(260, '\0'));
+  EXPECT_EQ(platform.openRequests[2].file, std::string(PATH_MAX, '\0'));
 }
 
 struct FlagCase {
@@ -264,14 +266,14 @@ TEST_P(ArgumentTest, PresetsLongerThanTheirBuffersFailBeforeAnyDialog) {
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, ArgumentTest,
-    ::testing::Values(ArgumentCase{"NameFillsItsBuffer", 0, 260, 0, 0, 0},
-                      ArgumentCase{"NameTooLong", 0, 261, 0, 0, 5},
-                      ArgumentCase{"TitleTooLong", 0, 0, 261, 0, 5},
+    ::testing::Values(ArgumentCase{"NameFillsItsBuffer", 0, PATH_MAX, 0, 0, 0},
+                      ArgumentCase{"NameTooLong", 0, PATH_MAX + 1, 0, 0, 5},
+                      ArgumentCase{"TitleTooLong", 0, 0, PATH_MAX + 1, 0, 5},
                       ArgumentCase{"MultiSelectNameFillsItsBuffer", 0x200, 8192, 8192, 0, 0},
                       ArgumentCase{"MultiSelectNameTooLong", 0x200, 8193, 0, 0, 5},
                       ArgumentCase{"LongestFilter", 0, 0, 0, 32767, 0},
                       ArgumentCase{"FilterTooLong", 0, 0, 0, 32768, 6},
-                      ArgumentCase{"OverflowComesFirst", 0, 261, 0, 32768, 6}),
+                      ArgumentCase{"OverflowComesFirst", 0, PATH_MAX + 1, 0, 32768, 6}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FileDialogRecordTest, TheTemplateFreeWorkersClearTheTemplateBitInTheCallersFlags) {

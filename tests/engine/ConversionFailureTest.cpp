@@ -109,7 +109,7 @@ TEST(ConversionFailureTest, AnUnwritableOutputFolderIsAnErrorAndFreesEveryFile) 
     Module1::ConvertExport([] { return true; });
   } catch (const RuntimeError& e) {
     error = e.Number();
-    EXPECT_EQ(e.Description(), "Chemin d'accès introuvable");
+    EXPECT_EQ(e.Description(), "Chemin d'accès introuvable : classe1.c01");
   }
   EXPECT_EQ(error, kErrPathNotFound);
   EXPECT_TRUE(services.messages.empty());

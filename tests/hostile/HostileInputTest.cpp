@@ -127,24 +127,24 @@ void MakeXmlEntry(const std::string& jad, const std::string& entryName, const st
 
 std::vector<HostileCase> HostileCases() {
   const std::string decompression = "Une erreur s'est produite pendant la décompression";
-  const std::string refusedName = "not extracted";
+  const std::string refusedName = "entrée ignorée";
   const auto outsideProgramFolder = [](const std::string& base) {
     return std::vector<std::string>{App::Path() + "/../" + base + ".xml", "/tmp/" + base + ".xml",
                                     App::Path() + "/..\\" + base + ".xml"};
   };
   std::vector<HostileCase> cases = {
       {"NotAZip", [](auto& jad, auto&) { WriteBytes(jad, "Ceci n'est pas une archive.\r\n"); },
-       "Not a zip archive"},
-      {"Empty", [](auto& jad, auto&) { WriteBytes(jad, ""); }, "empty file"},
+       "ce n'est pas une archive zip"},
+      {"Empty", [](auto& jad, auto&) { WriteBytes(jad, ""); }, "fichier vide"},
       {"DeclaresGigabytes",
        [](auto& jad, auto& base) { MakeZipBomb(jad, base + ".xml", 3 * kGiB, kMiB); },
-       "more than the 2147483647 an entry may hold"},
+       "plus que les 2147483647 qu'une entrée peut contenir"},
       {"InflatesToGigabytes",
        [](auto& jad, auto& base) { MakeZipBomb(jad, base + ".xml", 3 * kGiB, 3 * kGiB); },
-       "more than the 2147483647 an entry may hold"},
+       "plus que les 2147483647 qu'une entrée peut contenir"},
       {"InflatesFarBeyondItsDeclaredSize",
        [](auto& jad, auto& base) { MakeZipBomb(jad, base + ".xml", kMiB, 3 * kGiB); },
-       "more data than the 1048576 bytes its entry declares"},
+       "plus de données que les 1048576 octets annoncés par l'entrée"},
       {"DotDotName",
        [](auto& jad, auto& base) { MakeXmlEntry(jad, "../" + base + ".xml", ExportXml(2)); },
        refusedName, outsideProgramFolder},
@@ -159,7 +159,7 @@ std::vector<HostileCase> HostileCases() {
        refusedName},
       {"VeryLongName",
        [](auto& jad, auto&) { MakeXmlEntry(jad, std::string(300, 'n') + ".xml", ExportXml(2)); },
-       "File name too long"},
+       "nom de fichier trop long"},
       {"EncryptedWithoutItsPassword",
        [](auto& jad, auto& base) {
          MakeArchive(jad, {{.name = base + ".xml",
@@ -167,7 +167,7 @@ std::vector<HostileCase> HostileCases() {
                             .encryption = ZIP_EM_AES_256,
                             .password = "secret"}});
        },
-       "no password given"},
+       "aucun mot de passe donné"},
       {"EmptyXml", [](auto& jad, auto& base) { MakeXmlEntry(jad, base + ".xml", ""); }, "est vide"},
       // Three hundred entries on one piece of data, each within the limit of one entry: the
       // extraction stops and removes what it had extracted, the export itself included.
@@ -178,7 +178,7 @@ std::vector<HostileCase> HostileCases() {
          MakeSharedDataArchive(jad,
                                {{{base + ".xml"}, kMiB, kMiB}, {copies, 2047 * kMiB, 2047 * kMiB}});
        },
-       "an archive may hold"},
+       "qu'une archive peut contenir"},
   };
   for (int tenth = 1; tenth <= 9; ++tenth) {
     cases.push_back({"TruncatedAtTenth" + std::to_string(tenth),

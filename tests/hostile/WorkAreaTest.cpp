@@ -201,7 +201,7 @@ TEST(WorkAreaTest, OverlappingEntriesStopBeforeTheWorkRootsDiskIsFull) {
   MakeSharedDataArchive(jad, {{copies, 8 * kMiB, 8 * kMiB}});
   const CommandRun run = RunConvert(jad);
   EXPECT_EQ(run.status, 1);
-  EXPECT_NE(run.output.find("free on the disk; extraction stopped"), std::string::npos)
+  EXPECT_NE(run.output.find("libres sur le disque ; extraction arrêtée"), std::string::npos)
       << run.output;
   EXPECT_TRUE(WorkFolders().empty());
 }

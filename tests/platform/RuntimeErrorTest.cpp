@@ -5,6 +5,7 @@
 #include "platform/runtime/App.h"
 #include "platform/runtime/RuntimeError.h"
 #include "tests/support/ErrorNumber.h"
+#include "tests/support/TempDir.h"
 
 namespace ferolan {
 namespace {
@@ -32,6 +33,17 @@ TEST(RuntimeErrorTest, EveryNumberTheUserCanMeetHasItsDescription) {
     EXPECT_EQ(DescriptionOf(number), description) << number;
   }
   EXPECT_EQ(DescriptionOf(12345), "");
+}
+
+TEST(RuntimeErrorTest, AFileErrorNamesTheFileWithoutItsFolders) {
+  try {
+    const testing::TempDir folder;
+    RaiseFileError(ENOENT, FileAccess::kRead, folder / "CE2-A.xml");
+    FAIL() << "no error raised";
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.Number(), kErrFileNotFound);
+    EXPECT_EQ(error.Description(), "Fichier introuvable : CE2-A.xml");
+  }
 }
 
 TEST(RuntimeErrorTest, FileErrorsMapToTheRuntimeNumbers) {

@@ -23,7 +23,8 @@ TEST(SharedLibraryTest, ALibraryInTheProgramsFolderIsFoundWithItsEntryPoints) {
     FAIL() << "no error raised";
   } catch (const RuntimeError& error) {
     EXPECT_EQ(error.Number(), kErrEntryPointNotFound);
-    EXPECT_EQ(error.Description(), "Point d'entrée de DLL introuvable");
+    EXPECT_EQ(error.Description(),
+              "Point d'entrée de DLL introuvable : NoSuchEntry (libferolan_sample.so)");
   }
 }
 

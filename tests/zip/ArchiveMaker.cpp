@@ -15,7 +15,9 @@ void Check(bool ok, zip_t* archive, const std::string& what) {
 zip_int64_t AddData(zip_t* archive, const ArchiveEntry& entry) {
   zip_source_t* source = zip_source_buffer(archive, entry.data.data(), entry.data.size(), 0);
   Check(source != nullptr, archive, entry.name);
-  const zip_int64_t index = zip_file_add(archive, entry.name.c_str(), source, ZIP_FL_ENC_UTF_8);
+  // libzip leaves the flag off for a name it only guesses the encoding of.
+  const zip_int64_t index = zip_file_add(archive, entry.name.c_str(), source,
+                                         entry.utf8Flag ? ZIP_FL_ENC_UTF_8 : ZIP_FL_ENC_GUESS);
   if (index < 0) zip_source_free(source);
   Check(index >= 0, archive, entry.name);
   return index;

@@ -20,6 +20,7 @@ struct ArchiveEntry {
   zip_uint16_t encryption = ZIP_EM_NONE;
   std::string password = {};
   bool stored = false;       // kept uncompressed, so that tests can find and damage its bytes
+  bool utf8Flag = true;      // off: the name's bytes are stored as they are, without the flag
   std::time_t modified = 0;  // the archive's modification time for it; 0 for now
 };
 

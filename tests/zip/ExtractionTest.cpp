@@ -69,7 +69,7 @@ TEST_F(ExtractionTest, WithoutAskingOrReplacingExistingFilesAreKept) {
   EXPECT_EQ(Unzip(Archive({{.name = "a.txt", .data = "new a"}}), Settings{.keepFolders = 1}), 0);
   EXPECT_EQ(ReadBytes(target + "/a.txt"), "old a");
   EXPECT_TRUE(services.messages.empty());
-  EXPECT_EQ(mZipDLLProc::m_sZipLog, "kept: a.txt\n");
+  EXPECT_EQ(mZipDLLProc::m_sZipLog, "conservé : a.txt\n");
 }
 
 TEST_F(ExtractionTest, EncryptedEntriesNeedTheirPassword) {
@@ -106,7 +106,7 @@ TEST_F(ExtractionTest, EncryptedEntriesNeedTheirPassword) {
     } else {
       EXPECT_GE(result, 2);
       EXPECT_FALSE(PathExists(target + "/secret.txt"));
-      EXPECT_NE(zip->GetZipInfo().find("error: secret.txt: "), std::string::npos);
+      EXPECT_NE(zip->GetZipInfo().find("erreur : secret.txt : "), std::string::npos);
       EXPECT_EQ(Listing(target), std::set<std::string>{"plain.txt"});
     }
   }
@@ -131,16 +131,16 @@ TEST_F(ExtractionTest, EntriesThatWouldLeaveTheTargetAreRefusedAndTheOthersExtra
     std::vector<ArchiveEntry> hostile;
     const char* why;
   } cases[] = {
-      {"parent folder", {{.name = "../evil.txt", .data = "x"}}, "\"..\""},
-      {"parent deeper down", {{.name = "sub/../../evil.txt", .data = "x"}}, "\"..\""},
-      {"parent with backslashes", {{.name = "..\\evil.txt", .data = "x"}}, "\"..\""},
-      {"absolute path", {{.name = outside + "/evil.txt", .data = "x"}}, "absolute path"},
-      {"drive letter", {{.name = "C:/evil.txt", .data = "x"}}, "drive letter"},
-      {"drive-relative", {{.name = "c:evil.txt", .data = "x"}}, "drive letter"},
+      {"parent folder", {{.name = "../evil.txt", .data = "x"}}, "« .. »"},
+      {"parent deeper down", {{.name = "sub/../../evil.txt", .data = "x"}}, "« .. »"},
+      {"parent with backslashes", {{.name = "..\\evil.txt", .data = "x"}}, "« .. »"},
+      {"absolute path", {{.name = outside + "/evil.txt", .data = "x"}}, "chemin absolu"},
+      {"drive letter", {{.name = "C:/evil.txt", .data = "x"}}, "lettre de lecteur"},
+      {"drive-relative", {{.name = "c:evil.txt", .data = "x"}}, "lettre de lecteur"},
       {"symbolic link",
        {{.name = "link", .data = outside, .kind = Kind::kSymbolicLink},
         {.name = "link/evil.txt", .data = "x"}},
-       "symbolic link"},
+       "lien symbolique"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.title);
@@ -155,7 +155,7 @@ TEST_F(ExtractionTest, EntriesThatWouldLeaveTheTargetAreRefusedAndTheOthersExtra
     EXPECT_TRUE(Listing(outside).empty());
     EXPECT_EQ(Listing(dir.Path()), (std::set<std::string>{"archive.zip", "outside", "target"}));
     const std::string log = zip->GetZipInfo();
-    EXPECT_NE(log.find("error: " + c.hostile[0].name + ": "), std::string::npos) << log;
+    EXPECT_NE(log.find("erreur : " + c.hostile[0].name + " : "), std::string::npos) << log;
     EXPECT_NE(log.find(c.why), std::string::npos) << log;
   }
 }
@@ -185,11 +185,12 @@ TEST_F(ExtractionTest, DamagedArchivesFailWithoutLeavingPartialFiles) {
     const char* said;
   } cases[] = {
       {"not a zip archive", "<?xml version=\"1.0\"?><export/>", UNZIP32_ERR_ARCHIVE,
-       "Not a zip archive"},
-      {"empty file", "", UNZIP32_ERR_ARCHIVE, "not a zip archive"},
-      {"cut in half", good.substr(0, good.size() / 2), UNZIP32_ERR_ARCHIVE, "zip archive"},
-      {"last bytes missing", good.substr(0, good.size() - 4), UNZIP32_ERR_ARCHIVE, "zip archive"},
-      {"damaged data", Damaged(good, data), UNZIP32_ERR_ENTRY, "error: a.txt: CRC error"},
+       "ce n'est pas une archive zip"},
+      {"empty file", "", UNZIP32_ERR_ARCHIVE, "fichier vide, ce n'est pas une archive zip"},
+      {"cut in half", good.substr(0, good.size() / 2), UNZIP32_ERR_ARCHIVE, "archive zip"},
+      {"last bytes missing", good.substr(0, good.size() - 4), UNZIP32_ERR_ARCHIVE, "archive zip"},
+      {"damaged data", Damaged(good, data), UNZIP32_ERR_ENTRY,
+       "erreur : a.txt : données abîmées (somme de contrôle CRC fausse)"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.title);
@@ -209,7 +210,8 @@ TEST_F(ExtractionTest, AnArchiveWithoutEntriesIsAWarning) {
   const std::string archive = dir / "empty.zip";
   WriteBytes(archive, std::string("PK\x05\x06") + std::string(18, '\0'));
   EXPECT_EQ(Decompress(archive), UNZIP32_WARNING);
-  EXPECT_NE(zip->GetZipInfo().find("warning: " + archive + ": the archive holds no entry"),
+  EXPECT_NE(zip->GetZipInfo().find("avertissement : " + archive +
+                                   " : l'archive ne contient aucune entrée"),
             std::string::npos)
       << zip->GetZipInfo();
   EXPECT_TRUE(Listing(target).empty());

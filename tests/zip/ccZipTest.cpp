@@ -54,7 +54,7 @@ TEST_F(ccZipTest, WithoutACommentTheNextPrintedTextBecomesComm) {
   EXPECT_TRUE(mZipDLLProc::m_bComment);
 
   ASSERT_EQ(zip->Decompress(target, ""), 0);
-  EXPECT_EQ(zip->Comm(), "extracted: classe.xml\n");
+  EXPECT_EQ(zip->Comm(), "extrait : classe.xml\n");
   EXPECT_FALSE(mZipDLLProc::m_bComment);
 }
 
@@ -123,8 +123,8 @@ TEST_F(ccZipTest, DecompressExtractsEveryEntryWithItsFolders) {
   EXPECT_EQ(ReadBytes(target + "/windows/style.txt"), "backslash");
   EXPECT_TRUE(std::filesystem::is_directory(target + "/empty"));
   EXPECT_EQ(zip->GetZipInfo(),
-            "extracted: classe.xml\nextracted: a/b/deep.txt\ncreated: empty/\n"
-            "extracted: windows/style.txt\n");
+            "extrait : classe.xml\nextrait : a/b/deep.txt\ncréé : empty/\n"
+            "extrait : windows/style.txt\n");
 }
 
 TEST_F(ccZipTest, DecompressReplacesExistingFilesWithoutAsking) {

@@ -17,20 +17,39 @@
     }
   }
 
-  // True when the entry lands at the top of the extraction folder under `memberName`; folder
-  // parts "." and empty ones do not count, and absolute names are refused.
-  function isMember(name, memberName) {
+  // The name under which the entry lands at the top of the extraction folder; null for one
+  // in a folder or an absolute one. Folder parts "." and empty ones do not count.
+  function topLevelName(name) {
     const stored = storedName(name);
-    if (/^[/\\]/.test(stored)) return false;
+    if (/^[/\\]/.test(stored)) return null;
     const parts = stored.split(/[/\\]/).filter((part) => part !== '' && part !== '.');
-    return parts.length === 1 && parts[0] === memberName;
+    return parts.length === 1 && parts[0] !== '..' ? parts[0] : null;
   }
 
-  // The member's bytes, or undefined when the archive has no such member. Throws what the
+  // The member's bytes (undefined when the archive has no such member), and the names of the
+  // other XML documents at the top of the archive, which are not inflated. Throws what the
   // archive reader says about a damaged or foreign archive.
   function inflateMember(fflate, bytes, memberName) {
-    const members = fflate.unzipSync(bytes, { filter: (file) => isMember(file.name, memberName) });
-    return Object.values(members)[0];
+    const otherXml = [];
+    const members = fflate.unzipSync(bytes, {
+      filter: (file) => {
+        const name = topLevelName(file.name);
+        if (name !== null && name !== memberName && name.length > 4 && name.endsWith('.xml')) {
+          otherXml.push(name);
+        }
+        return name === memberName;
+      },
+    });
+    return { member: Object.values(members)[0], otherXml };
+  }
+
+  // The archive reader's complaint in the words of the desktop's extraction.
+  function readerProblem(error) {
+    const invalidZipData = 13;
+    const unknownCompression = 14;
+    if (error.code === invalidZipData) return "ce n'est pas une archive zip";
+    if (error.code === unknownCompression) return 'méthode de compression non prise en charge';
+    return 'archive abîmée ou tronquée';
   }
 
   function takeResults(FS, folder) {
@@ -60,10 +79,14 @@
     const messages = [];
     let member;
     try {
-      member = inflateMember(fflate, bytes, placement.memberName);
+      const found = inflateMember(fflate, bytes, placement.memberName);
+      member = found.member;
+      // Empty stand-ins tell the conversion which XML the export holds instead of its own.
+      const workFolder = placement.xmlPath.slice(0, placement.xmlPath.lastIndexOf('/'));
+      for (const name of found.otherXml) ferolan.FS.writeFile(workFolder + '/' + name, new Uint8Array(0));
     } catch (error) {
       messages.push("Une erreur s'est produite pendant la décompression",
-        'error: ' + fileName + ': ' + error.message);
+        'erreur : ' + fileName + ' : ' + readerProblem(error));
     }
     if (member !== undefined && member.length === 0) {
       messages.push("L'exportation " + fileName +

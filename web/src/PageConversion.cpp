@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/ExportNames.h"
+#include "app/RenamedExport.h"
 #include "app/TxtMsg.h"
 #include "engine/Module1.h"
 #include "platform/runtime/App.h"
@@ -48,7 +49,7 @@ std::vector<std::string> ConvertPlacedExport(bool casimir) {
     try {
       Module1::ConvertExport([casimir] { return casimir; });
     } catch (const RuntimeError& error) {
-      MsgBox("Error: " + error.Description(), vbOKOnly);
+      MsgBox("Error: " + WithRenamedExportHint(error, WorkBase).Description(), vbOKOnly);
     }
   });
   MakeEmptyFolder(kWorkFolder);

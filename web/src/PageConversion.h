@@ -19,7 +19,9 @@ struct ExportPlacement {
 ExportPlacement PlaceExport(const std::string& fileName);
 
 // Converts the placed export with the request's error handler: an error ends with the message
-// "Error: " and its description. Removes the work files. Returns the messages shown, in order.
+// "Error: " and its description, with the hint about a renamed export when the XML members the
+// page placed beside it (empty) show one. Removes the work files. Returns the messages shown,
+// in order.
 std::vector<std::string> ConvertPlacedExport(bool casimir);
 
 // The text of the help box: how to make the export.

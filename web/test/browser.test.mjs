@@ -86,7 +86,7 @@ test('a file that is no archive ends with the error text', async () => {
   const path = join(folder, 'faux.jad');
   writeFileSync(path, 'pas une archive');
   const messages = await conversionMessages(() => chooseExport(path));
-  assert.equal(messages.at(-1), 'Error: Fichier introuvable');
+  assert.equal(messages.at(-1), 'Error: Fichier introuvable : faux.xml');
   assert.equal(await page.$eval('#downloads', (section) => section.hidden), true);
 });
 

@@ -54,5 +54,6 @@ export function desktopOutcome(fileName, bytes, casimir) {
   }
 }
 
-export const shownMessages = (lines) =>
-  lines.filter((line) => line !== '' && !line.startsWith('error: '));
+// Messages break lines with a CR, which the console prints as line breaks.
+export const shownMessages = (lines) => lines.flatMap((line) => line.split('\r'))
+  .filter((line) => line !== '' && !line.startsWith('erreur : '));

@@ -84,7 +84,9 @@ typedef struct UnzipOptions {
 } UnzipOptions;
 
 /* Printed text: one call per line (ending in "\n") or per comment; the text is not
-   NUL-terminated. The answer is not used. */
+   NUL-terminated. Lines are French and name the entry or the archive concerned:
+   "extrait : <entry>", "erreur : <entry> : <cause>", "avertissement : <archive> : <cause>".
+   The answer is not used. */
 typedef int32_t (*UnzipPrintFunction)(const char* text, uint32_t length);
 /* Sound: never called. */
 typedef void (*UnzipSoundFunction)(void);
@@ -124,7 +126,9 @@ typedef struct UnzipCallbacks {
    Extraction writes each file under a temporary name in its folder and puts it in place only
    once it is complete and its CRC checked; a failed entry leaves no file behind and an existing
    file of that name as it was. Files get the default permissions, not those stored in the
-   archive. "\" in entry names counts as a folder separator. */
+   archive. "\" in entry names counts as a folder separator. A name stored without the UTF-8
+   flag is read as UTF-8 when it is valid UTF-8, otherwise as cp850 or cp1252, whichever its
+   accented letters point to; names reach the callbacks and the disk in UTF-8. */
 int32_t Wiz_SingleEntryUnzip(int32_t includeCount,
                              const char* const includeNames[UNZIP32_NAME_LIST_SIZE],
                              int32_t excludeCount,

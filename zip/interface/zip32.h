@@ -67,8 +67,9 @@ typedef struct ZipOptions {
   char reserved5[3];      /* [125] not read */
 } ZipOptions;
 
-/* Printed text: one call per line, ending in "\n"; the text is not NUL-terminated. The answer is
-   not used. */
+/* Printed text: one call per line, ending in "\n"; the text is not NUL-terminated. Lines are
+   French and name the file or the archive concerned: "ajout : <name>",
+   "erreur : <path> : <cause>". The answer is not used. */
 typedef int32_t (*ZipPrintFunction)(const char* text, uint32_t length);
 /* Archive comment: `buffer` (ZIP32_COMMENT_SIZE bytes) starts with a NUL; the callback may put a
    NUL-terminated comment in it. A buffer left starting with a NUL keeps the archive's comment as

@@ -18,8 +18,10 @@ TEST_F(NoLibraryTest, AnErrorInTheExtractionRestoresThePointerAndTheNextRequestS
     // Each request makes its own archive object again, and ends with the default pointer.
     EXPECT_EQ(services.pointers, std::vector<int>(round, vbDefault));
   }
-  const std::vector<ScriptedServices::Message> failed(2,
-                                                      {"Error: Fichier introuvable", 0, "Ferolan"});
+  const std::vector<ScriptedServices::Message> failed(
+      2, {"Error: Fichier introuvable : libunzip32.so (libunzip32.so: cannot open shared object "
+          "file: No such file or directory)",
+          0, "Ferolan"});
   EXPECT_EQ(services.messages, failed);
 }
 

@@ -4,6 +4,7 @@
 
 #include <QColorDialog>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPalette>
 #include <QWidget>
 #include <cstdlib>
@@ -28,6 +29,7 @@ class Owner : public QWidget, public cCommonDialogEvents, public WindowHandleOwn
   Owner() : dialog(*this) {
     setGeometry(60, 40, 900, 700);
     show();
+    testing::WaitForFrame(*this);
   }
   int32_t hwnd() const override { return qt::HandleOf(const_cast<Owner*>(this)); }
   void InitDialog(int32_t hDlg) override {
@@ -49,12 +51,13 @@ TEST(ColorDialogTest, APickedColourComesBackInColorAndTheCustomBoxesStay) {
   QColor shown;
   HWND shownDialog = 0;
   QPoint centreOffset;
-  int frameMargin = 0;
+  QStringList labels;
   WhenShowing<QColorDialog>([&](QColorDialog& dialog) {
     shown = dialog.currentColor();
     shownDialog = qt::HandleOf(&dialog);
+    testing::WaitForFrame(dialog);
     centreOffset = dialog.frameGeometry().center() - owner.frameGeometry().center();
-    frameMargin = (dialog.frameGeometry().width() - dialog.width() + 1) / 2;
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) labels << label->text();
     QColorDialog::setCustomColor(2, QColor(1, 2, 3));
     dialog.setCurrentColor(QColor(0x11, 0x22, 0x33));
     dialog.accept();
@@ -67,9 +70,12 @@ TEST(ColorDialogTest, APickedColourComesBackInColorAndTheCustomBoxesStay) {
   // The hook's window is the dialog itself, which the handler centred.
   ASSERT_EQ(owner.initDialogs.size(), 1u);
   EXPECT_EQ(owner.initDialogs[0], shownDialog);
-  // The frame is only known once the dialog shows, after the handler centred it.
-  EXPECT_LE(std::abs(centreOffset.x()), frameMargin + 1);
-  EXPECT_LE(std::abs(centreOffset.y()), frameMargin + 1);
+  // Centred by its frame, although the frame shows only after the handler centred it.
+  EXPECT_LE(std::abs(centreOffset.x()), 1);
+  EXPECT_LE(std::abs(centreOffset.y()), 1);
+  for (const char* french : {"Couleurs de &base", "&Couleurs personnalisées", "&Rouge :"}) {
+    EXPECT_TRUE(labels.contains(QString::fromUtf8(french))) << french;
+  }
   EXPECT_EQ(owner.closes, 1);
 }
 

@@ -38,7 +38,7 @@ TEST(FontDialogTest, APickedFontComesBackInTheFontObjectWithItsColour) {
     shownColour = colours->currentText();
     colours->setCurrentIndex(colours->findText(QStringLiteral("Bleu")));
     QFont chosen = Font("DejaVu Sans Mono", 14);
-    chosen.setBold(true);
+    chosen.setStyleName(QStringLiteral("Bold"));  // as the user picks it in the list
     chosen.setUnderline(true);
     fonts.setCurrentFont(chosen);
     fonts.accept();
@@ -55,6 +55,23 @@ TEST(FontDialogTest, APickedFontComesBackInTheFontObjectWithItsColour) {
   EXPECT_TRUE(dialog.FontUnderline());
   EXPECT_FALSE(dialog.FontItalic());
   EXPECT_EQ(dialog.FontColor(), 0x00FF0000);
+}
+
+// Families whose upright style is called "Book": confirmed as it comes, the font stays upright.
+TEST(FontDialogTest, ARegularFontComesBackRegular) {
+  for (const char* family : {"DejaVu Sans", "DejaVu Serif"}) {
+    SCOPED_TRACE(family);
+    qt::QtWin32Services platform;
+    cCommonDialog dialog;
+    dialog.FontName(family);
+    dialog.FontSize(12);
+    WhenShowing<QFontDialog>([](QFontDialog& fonts) { fonts.accept(); });
+    dialog.ShowFont();
+    EXPECT_EQ(dialog.FontName(), family);
+    EXPECT_FALSE(dialog.FontItalic());
+    EXPECT_FALSE(dialog.FontBold());
+    EXPECT_EQ(dialog.Font()->Weight(), 400);
+  }
 }
 
 TEST(FontDialogTest, WithoutAColourTheEffectsAreHidden) {

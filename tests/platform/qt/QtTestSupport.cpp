@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "platform/qt/FrenchCatalogues.h"
+#include "platform/qt/NoSettings.h"
 #include "tests/support/TempDir.h"
 
 namespace ferolan::testing {
@@ -12,10 +14,13 @@ class QtApplication : public ::testing::Environment {
  public:
   void SetUp() override {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The file dialog keeps its history in the user's settings; these stay here.
+    // Should Qt's dialogs keep settings after all, they would land here, not in the user's.
     settings_ = std::make_unique<TempDir>();
     qputenv("XDG_CONFIG_HOME", settings_->Path().string().c_str());
     application_ = std::make_unique<QApplication>(argc_, argv_);
+    // Qt as the program sets it up.
+    qt::LoadFrenchCatalogues(*application_);
+    qt::KeepNoQtSettings();
   }
   void TearDown() override {
     application_.reset();

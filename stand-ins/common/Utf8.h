@@ -4,10 +4,10 @@
 
 #include <string_view>
 
-namespace zip32 {
+namespace standin {
 
 // Well-formed UTF-8: no stray continuation byte, no overlong form, no surrogate, nothing
 // above U+10FFFF. ASCII is UTF-8.
 bool IsUtf8(std::string_view text);
 
-}  // namespace zip32
+}  // namespace standin

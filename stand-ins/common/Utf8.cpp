@@ -1,8 +1,8 @@
-#include "stand-ins/zip32/Utf8.h"
+#include "stand-ins/common/Utf8.h"
 
 #include <cstddef>
 
-namespace zip32 {
+namespace standin {
 
 bool IsUtf8(std::string_view text) {
   std::size_t i = 0;
@@ -38,4 +38,4 @@ bool IsUtf8(std::string_view text) {
   return true;
 }
 
-}  // namespace zip32
+}  // namespace standin

@@ -1,0 +1,54 @@
+#include "app/RenamedExport.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <string_view>
+#include <vector>
+
+namespace ferolan {
+
+namespace {
+
+constexpr std::string_view kXml = ".xml";
+
+std::vector<std::string> HeldXml(const std::filesystem::path& folder) {
+  std::vector<std::string> held;
+  std::error_code ec;
+  for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
+       it.increment(ec)) {
+    const std::string name = it->path().filename().string();
+    if (name.size() > kXml.size() && name.ends_with(kXml) && it->is_regular_file(ec)) {
+      held.push_back(name);
+    }
+  }
+  std::sort(held.begin(), held.end());
+  return held;
+}
+
+}  // namespace
+
+std::string RenamedExportHint(const std::string& workBase) {
+  const std::filesystem::path expected(workBase + std::string(kXml));
+  std::error_code ec;
+  if (std::filesystem::exists(expected, ec)) return {};
+  const std::vector<std::string> held = HeldXml(expected.parent_path());
+  if (held.empty()) return {};
+
+  std::string hint = "L'exportation a peut-être été renommée : elle contient ";
+  for (std::size_t i = 0; i < held.size(); ++i) hint += (i == 0 ? "" : ", ") + held[i];
+  hint += ".";
+  if (held.size() == 1) {
+    const std::string original = held.front().substr(0, held.front().size() - kXml.size());
+    hint += " Redonnez-lui son nom d'origine, " + original + ".jad, puis recommencez.";
+  }
+  return hint;
+}
+
+RuntimeError WithRenamedExportHint(const RuntimeError& error, const std::string& workBase) {
+  const std::string hint =
+      error.Number() == kErrFileNotFound ? RenamedExportHint(workBase) : std::string();
+  if (hint.empty()) return error;
+  return RuntimeError(error.Number(), error.Source(), error.Description() + "\r" + hint);
+}
+
+}  // namespace ferolan

@@ -1,0 +1,13 @@
+// The French text of a libzip error, which libzip gives in English only.
+#pragma once
+
+#include <zip.h>
+
+#include <string>
+
+namespace standin {
+
+// What went wrong, followed by the system's reason when libzip kept one.
+std::string ZipErrorText(zip_error_t* error);
+
+}  // namespace standin
