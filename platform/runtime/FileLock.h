@@ -10,21 +10,20 @@ namespace ferolan {
 
 enum class LockWait { kNo, kYes };
 
-// Takes an exclusive lock on the open file; false when another holder has it (kNo) or the file
-// system refuses locks.
-inline bool LockExclusive(int fd, LockWait wait) {
-  const int operation = LOCK_EX | (wait == LockWait::kNo ? LOCK_NB : 0);
+// flock, taken again when a signal interrupts the wait.
+inline bool Flock(int fd, int operation) {
   for (;;) {
     if (::flock(fd, operation) == 0) return true;
     if (errno != EINTR) return false;
   }
 }
 
-inline bool LockShared(int fd) {
-  for (;;) {
-    if (::flock(fd, LOCK_SH) == 0) return true;
-    if (errno != EINTR) return false;
-  }
+// Takes an exclusive lock on the open file; false when another holder has it (kNo) or the file
+// system refuses locks.
+inline bool LockExclusive(int fd, LockWait wait) {
+  return Flock(fd, LOCK_EX | (wait == LockWait::kNo ? LOCK_NB : 0));
 }
+
+inline bool LockShared(int fd) { return Flock(fd, LOCK_SH); }
 
 }  // namespace ferolan

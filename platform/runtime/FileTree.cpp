@@ -8,20 +8,23 @@
 
 namespace ferolan {
 
+UniqueFd OpenFolderAt(int parent, const std::string& name) {
+  return UniqueFd(::openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+}
+
 void RemoveTreeAt(int parent, const std::string& name) {
-  const int folder =
-      ::openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-  if (folder < 0) {
+  UniqueFd folder = OpenFolderAt(parent, name);
+  if (!folder.Valid()) {
     ::unlinkat(parent, name.c_str(), 0);  // a file or a link
     return;
   }
   // The names are read first, so the listing is closed before the folders below are opened:
   // one descriptor per level, whatever the number of entries.
-  for (const std::string& child : NamesStartingWith(folder, "")) {
+  for (const std::string& child : NamesStartingWith(folder.Get(), "")) {
     if (child == "." || child == "..") continue;
-    if (::unlinkat(folder, child.c_str(), 0) != 0) RemoveTreeAt(folder, child);
+    if (::unlinkat(folder.Get(), child.c_str(), 0) != 0) RemoveTreeAt(folder.Get(), child);
   }
-  ::close(folder);
+  folder.Close();
   ::unlinkat(parent, name.c_str(), AT_REMOVEDIR);
 }
 

@@ -6,7 +6,13 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/runtime/UniqueFd.h"
+
 namespace ferolan {
+
+// Opens the folder `name` in the folder open as `parent`; invalid when it is missing, is not a
+// folder or is a symbolic link.
+UniqueFd OpenFolderAt(int parent, const std::string& name);
 
 // Removes `name` in the folder open as `parent`: a folder with all it holds, or a file or link.
 // Best effort: what cannot be removed stays, and nothing is reported.

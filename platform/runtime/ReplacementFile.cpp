@@ -60,11 +60,12 @@ UniqueFd OpenFolder(const std::string& target) {
   return folder;
 }
 
+std::string TemporaryPrefix(const std::string& leaf) { return "." + leaf + kTemporaryMarker; }
+
 // Removes the hidden temporary files of `leaf` that runs which ended left behind; one whose
 // lock is held belongs to a run still writing.
 void SweepLeftTemporaries(int folder, const std::string& leaf) {
-  const std::string prefix = "." + leaf + kTemporaryMarker;
-  for (const std::string& name : NamesStartingWith(folder, prefix)) {
+  for (const std::string& name : NamesStartingWith(folder, TemporaryPrefix(leaf))) {
     const UniqueFd file(
         ::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat info {};
@@ -75,9 +76,7 @@ void SweepLeftTemporaries(int folder, const std::string& leaf) {
   }
 }
 
-std::string HiddenName(const std::string& leaf) {
-  return "." + leaf + kTemporaryMarker + RandomLetters(8);
-}
+std::string HiddenName(const std::string& leaf) { return TemporaryPrefix(leaf) + RandomLetters(8); }
 
 // Unnamed files can be named later only through /proc.
 bool UnnamedFilesCanBeLinked() { return ::access("/proc/self/fd", X_OK) == 0; }

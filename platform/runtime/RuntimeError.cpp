@@ -51,12 +51,16 @@ void Raise(long number, const std::string& source) {
   throw RuntimeError(number, source, DescriptionOf(number));
 }
 
+void RaiseNaming(long number, const std::string& subject, const std::string& reason) {
+  std::string description = DescriptionOf(number) + " : " + subject;
+  if (!reason.empty()) description += " (" + reason + ")";
+  throw RuntimeError(number, App::EXEName(), description);
+}
+
 void RaiseForFile(long number, const std::string& path, const std::string& reason) {
   // The folders of a work file mean nothing to the user; its name tells which file it is.
   const std::string name = std::filesystem::path(path).filename().string();
-  std::string description = DescriptionOf(number) + " : " + (name.empty() ? path : name);
-  if (!reason.empty()) description += " (" + reason + ")";
-  throw RuntimeError(number, App::EXEName(), description);
+  RaiseNaming(number, name.empty() ? path : name, reason);
 }
 
 long FileErrorNumber(int errnoValue, FileAccess access, const std::string& path) {

@@ -49,8 +49,13 @@ std::string DescriptionOf(long number);
 [[noreturn]] void Raise(long number);
 [[noreturn]] void Raise(long number, const std::string& source);
 
-// Raises one of the runtime's errors for a file: its description names the file by its name
-// alone ("Fichier introuvable : CE2-A.xml"), followed by `reason` in brackets when there is one.
+// Raises one of the runtime's errors about one thing: its description names it
+// ("Point d'entrée de DLL introuvable : Wiz_SingleEntryUnzip"), followed by `reason` in
+// brackets when there is one.
+[[noreturn]] void RaiseNaming(long number, const std::string& subject,
+                              const std::string& reason = {});
+
+// The same for a file, named by its name alone ("Fichier introuvable : CE2-A.xml").
 [[noreturn]] void RaiseForFile(long number, const std::string& path,
                                const std::string& reason = {});
 

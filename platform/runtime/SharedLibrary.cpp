@@ -83,10 +83,7 @@ SharedLibrary::~SharedLibrary() {
 
 void* SharedLibrary::EntryPoint(const std::string& entry) const {
   void* address = ::dlsym(handle_, entry.c_str());
-  if (address == nullptr) {
-    throw RuntimeError(kErrEntryPointNotFound, App::EXEName(),
-                       DescriptionOf(kErrEntryPointNotFound) + " : " + entry + " (" + name_ + ")");
-  }
+  if (address == nullptr) RaiseNaming(kErrEntryPointNotFound, entry, name_);
   return address;
 }
 

@@ -76,8 +76,7 @@ UniqueFd OpenLock(int folder, int flags) {
 // them. A folder without its lock file was left between its creation and its lock.
 void SweepAbandonedFolders(int root) {
   for (const std::string& name : NamesStartingWith(root, kFolderPrefix)) {
-    const UniqueFd folder(
-        ::openat(root, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    const UniqueFd folder = OpenFolderAt(root, name);
     if (!folder.Valid()) continue;
     const UniqueFd lock = OpenLock(folder.Get(), 0);
     if (lock.Valid() ? LockExclusive(lock.Get(), LockWait::kNo) : errno == ENOENT) {
@@ -110,8 +109,7 @@ std::unique_ptr<WorkFolder> WorkFolder::Create() {
       if (errno == EEXIST) continue;
       RaiseCannotCreate(rootPath, errno);
     }
-    const UniqueFd folder(
-        ::openat(root.Get(), name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    const UniqueFd folder = OpenFolderAt(root.Get(), name);
     UniqueFd lock = folder.Valid() ? OpenLock(folder.Get(), O_CREAT | O_EXCL) : UniqueFd();
     if (!lock.Valid()) {
       const int error = errno;
