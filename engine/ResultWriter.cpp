@@ -32,6 +32,7 @@ void WriteResults(const std::string& intermediatePath, const std::string& output
     const bool casimir = option1Value();
     ResultFile french(outputPrefix + (casimir ? "1.c01" : "FR.txt"));
     ResultFile maths(outputPrefix + (casimir ? "2.c01" : "MATHS.txt"));
+    maths.file.CheckDistinctFrom(french.file);
 
     LineRouter router;
     while (!intermediate.AtEnd()) {
@@ -44,8 +45,7 @@ void WriteResults(const std::string& intermediatePath, const std::string& output
     // Both are complete before either is put in place: a failure leaves both earlier results.
     french.file.Complete();
     maths.file.Complete();
-    french.file.PutInPlace();
-    maths.file.PutInPlace();
+    ReplacementFile::PutInPlaceTogether(french.file, maths.file);
   }
   Kill(intermediatePath);
 }

@@ -1,7 +1,9 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 
+#include <csignal>
 #include <filesystem>
 #include <string>
 
@@ -103,22 +105,25 @@ std::size_t CountEntries(const std::string& folder) {
                                                 std::filesystem::directory_iterator()));
 }
 
+// Replaces `path` and a companion file beside it together, as the two results are.
 void Replace(const std::string& path, const std::string& bytes) {
   ReplacementFile replacement(path);
+  ReplacementFile companion(path + ".other");
   replacement.File().Write(bytes);
   replacement.Complete();
+  companion.Complete();
   EXPECT_FALSE(Exists(path) && ReadBytes(path) == bytes) << "nothing is in place before asked";
-  replacement.PutInPlace();
+  ReplacementFile::PutInPlaceTogether(replacement, companion);
 }
 
-TEST(ReplacementFileTest, TheOldFileStaysUntilPutInPlaceAndKeepsItsPermissions) {
+TEST(ReplacementFileTest, TheOldFileStaysUntilPutInPlaceAndKeepsItsPermissionsButNoSpecialBit) {
   TempDir dir;
   WriteBytes(dir / "result", "old");
-  std::filesystem::permissions(dir / "result", std::filesystem::perms(0640));
+  std::filesystem::permissions(dir / "result", std::filesystem::perms(04750));
   Replace(dir / "result", "new");
   EXPECT_EQ(ReadBytes(dir / "result"), "new");
-  EXPECT_EQ(std::filesystem::status(dir / "result").permissions(), std::filesystem::perms(0640));
-  EXPECT_EQ(CountEntries(dir.Path()), 1u);
+  EXPECT_EQ(std::filesystem::status(dir / "result").permissions(), std::filesystem::perms(0750));
+  EXPECT_EQ(CountEntries(dir.Path()), 2u);
 }
 
 TEST(ReplacementFileTest, WithoutPutInPlaceNothingIsLeftBehind) {
@@ -151,6 +156,37 @@ TEST(ReplacementFileTest, ATemporaryLeftByAnEndedRunGoesOneInUseStays) {
   Replace(dir / "result", "new");
   EXPECT_FALSE(Exists(dir / ".result.~ferolan-left"));
   EXPECT_TRUE(Exists(dir / ".result.~ferolan-busy"));
+}
+
+TEST(ReplacementFileTest, ACompletedFileWaitingForItsRenameSurvivesAnotherRunsSweep) {
+  TempDir dir;
+  ReplacementFile first(dir / "result");
+  ReplacementFile second(dir / "other");
+  first.File().Write("first");
+  first.Complete();
+  second.Complete();
+  { ReplacementFile sweeping(dir / "result"); }
+  ReplacementFile::PutInPlaceTogether(first, second);
+  EXPECT_EQ(ReadBytes(dir / "result"), "first");
+}
+
+TEST(ReplacementFileTest, AWriteErrorAtCompletionIsReportedAndReplacesNothing) {
+  TempDir dir;
+  WriteBytes(dir / "result", "old");
+  ReplacementFile replacement(dir / "result");
+  replacement.File().Write(std::string(100, 'n'));  // still buffered
+  // A file-size limit makes the write that completion flushes fail.
+  struct rlimit saved {};
+  ::getrlimit(RLIMIT_FSIZE, &saved);
+  const auto previous = ::signal(SIGXFSZ, SIG_IGN);
+  struct rlimit small = saved;
+  small.rlim_cur = 10;
+  ::setrlimit(RLIMIT_FSIZE, &small);
+  const long error = ErrorNumberOf([&] { replacement.Complete(); });
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  ::signal(SIGXFSZ, previous);
+  EXPECT_NE(error, 0);
+  EXPECT_EQ(ReadBytes(dir / "result"), "old");
 }
 
 TEST(ReplacementFileTest, AFileThatCannotBeReplacedIsRefusedBeforeWriting) {

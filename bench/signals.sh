@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# Sends SIGINT, SIGTERM, SIGHUP and SIGQUIT in turn to ferolan-convert at random moments of the
+# last half of a conversion whose results are over 100 MB, and counts the runs that left a new
+# result beside an old one (there must be none).   bench/signals.sh [BUILD_FOLDER] [TRIES] [MB]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build="${1:-build}"
+tries="${2:-80}"
+size="${3:-80}"
+out=bench/out/signals
+mkdir -p "$out/cache"
+export XDG_CACHE_HOME="$PWD/$out/cache"
+convert="$build/bin/ferolan-convert"
+cmake --build "$build" --target ferolan-convert >/dev/null
+
+jad="$out/CLASSE.jad"
+if [ ! -f "$jad" ]; then
+  python3 bench/make_export.py dense "$out/CLASSE.xml" "$size"
+  python3 -c "
+import zipfile, sys
+with zipfile.ZipFile(sys.argv[1], 'w', zipfile.ZIP_DEFLATED) as archive:
+    archive.write(sys.argv[2], 'CLASSE.xml')" "$jad" "$out/CLASSE.xml"
+  rm "$out/CLASSE.xml"
+fi
+french="$out/CLASSE1.c01"
+maths="$out/CLASSE2.c01"
+
+start=$(date +%s.%N)
+"$convert" --casimir "$jad" >/dev/null
+seconds=$(python3 -c "print($(date +%s.%N) - $start)")
+results=$(($(stat -c %s "$french") + $(stat -c %s "$maths")))
+echo "one conversion: ${seconds} s, results of $((results / 1000000)) MB"
+
+signals=(INT TERM HUP QUIT)
+old=0 new=0 mixed=0
+for ((try = 0; try < tries; try++)); do
+  printf 'old french\r\n' >"$french"
+  printf 'old maths\r\n' >"$maths"
+  # A moment between half the conversion and a little past its end.
+  delay=$(python3 -c "import random; print(random.uniform($seconds * 0.5, $seconds * 1.05))")
+  "$convert" --casimir "$jad" >/dev/null &
+  pid=$!
+  sleep "$delay"
+  kill -s "${signals[try % 4]}" "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  french_old=$([ "$(head -c 3 "$french")" = old ] && echo 1 || echo 0)
+  maths_old=$([ "$(head -c 3 "$maths")" = old ] && echo 1 || echo 0)
+  case "$french_old$maths_old" in
+    11) old=$((old + 1)) ;;
+    00) new=$((new + 1)) ;;
+    *) mixed=$((mixed + 1)); echo "try $try (SIG${signals[try % 4]} after ${delay} s): mixed" ;;
+  esac
+done
+echo "$tries tries: $old left both old, $new both new, $mixed mixed"
+[ "$mixed" -eq 0 ]

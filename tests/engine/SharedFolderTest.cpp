@@ -1,0 +1,119 @@
+// Result files in a folder shared with other users (sticky and writable by all, as /tmp or a
+// class folder): nothing another user planted under a result name can redirect the results or
+// leave one new result beside an old one.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/runtime/RuntimeError.h"
+#include "tests/engine/ConversionHarness.h"
+#include "tests/support/ExportBuilder.h"
+
+namespace ferolan::testing {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr uid_t kTeacher = 4242;
+constexpr uid_t kOther = 4343;
+
+// Runs as the teacher for as long as it lives; root takes its identity back afterwards.
+class AsTeacher {
+ public:
+  AsTeacher() { EXPECT_EQ(::seteuid(kTeacher), 0); }
+  ~AsTeacher() { EXPECT_EQ(::seteuid(0), 0); }
+};
+
+void Plant(const std::string& path, uid_t owner, const std::string& bytes) {
+  WriteBytes(path, bytes);
+  fs::permissions(path, fs::perms(0666));
+  ASSERT_EQ(::lchown(path.c_str(), owner, owner), 0);
+}
+
+void PlantLink(const std::string& path, uid_t owner, const std::string& target) {
+  fs::create_symlink(target, path);
+  ASSERT_EQ(::lchown(path.c_str(), owner, owner), 0);
+}
+
+// Each name in the folder with what it holds, links as links.
+std::vector<std::string> Listing(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) {
+    names.push_back(
+        entry.path().filename().string() + ":" +
+        (fs::is_symlink(entry.symlink_status()) ? std::string("link") : ReadBytes(entry.path())));
+  }
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST(SharedFolderTest, OnlyWhatTheSystemWouldLetTheTeacherReplaceIsReplaced) {
+  if (::geteuid() != 0) GTEST_SKIP() << "skipped: needs root to act as two users";
+  const std::string xml =
+      Export(Record("A--B (1)", "FRACE2-2005", "1") + Record("C--D (2)", "MATCE2-2005", "12"));
+  const struct {
+    const char* name;
+    std::function<void(const std::string& french, const std::string& maths, const std::string& own)>
+        plant;
+    long error;
+    std::string own;  // what the teacher's own file holds afterwards
+  } table[] = {
+      {"another user's link to the teacher's file",
+       [](auto& french, auto&, auto& own) { PlantLink(french, kOther, own); }, kErrPermissionDenied,
+       "own"},
+      {"another user's link to nothing",
+       [](auto&, auto& maths, auto& own) { PlantLink(maths, kOther, own + ".new"); },
+       kErrPermissionDenied, "own"},
+      {"another user's file under the second name",
+       [](auto& french, auto& maths, auto&) {
+         Plant(french, kTeacher, "earlier french");
+         Plant(maths, kOther, "their maths");
+       },
+       kErrPermissionDenied, "own"},
+      {"a link from one result to the other",
+       [](auto& french, auto& maths, auto&) {
+         Plant(maths, kTeacher, "their maths");
+         PlantLink(french, kTeacher, fs::path(maths).filename());
+       },
+       kErrPathFileAccess, "own"},
+      {"the teacher's own link",
+       [](auto& french, auto&, auto& own) { PlantLink(french, kTeacher, own); }, 0,
+       "01;A;B ;1\r\n"},
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.name);
+    ConversionHarness harness;
+    const fs::path shared = fs::path(harness.OutputPrefix()).parent_path();
+    fs::permissions(shared.parent_path(), fs::perms(0755));
+    fs::permissions(shared.parent_path() / "program", fs::perms(0777));
+    fs::permissions(shared, fs::perms(01777));
+    const std::string french = harness.FrenchPath(Kind::kText);
+    const std::string maths = harness.MathsPath(Kind::kText);
+    const fs::path home = shared.parent_path() / "home";
+    fs::create_directory(home);
+    ASSERT_EQ(::chown(home.c_str(), kTeacher, kTeacher), 0);
+    const std::string own = (home / "own").string();
+    Plant(own, kTeacher, "own");
+    row.plant(french, maths, own);
+    const std::vector<std::string> before = Listing(shared);
+
+    Outcome outcome;
+    {
+      const AsTeacher teacher;
+      outcome = harness.Convert(xml, Kind::kText);
+    }
+    EXPECT_EQ(outcome.error, row.error);
+    EXPECT_EQ(ReadBytes(own), row.own);
+    EXPECT_FALSE(Exists(own + ".new"));
+    if (row.error == 0) continue;
+    EXPECT_EQ(Listing(shared), before) << "the shared folder is as it was";
+  }
+}
+
+}  // namespace
+}  // namespace ferolan::testing
