@@ -42,7 +42,7 @@ HeldSignals::~HeldSignals() {
   for (std::size_t i = 0; i < kHeld.size(); ++i) {
     sigaction(kHeld[i], &previousActions_[i], nullptr);
     // Still blocked in this thread: the signal waits here until the mask is restored.
-    if (arrived[i].exchange(false)) pthread_kill(pthread_self(), kHeld[i]);
+    if (arrived[i].exchange(false)) ::raise(kHeld[i]);
   }
   pthread_sigmask(SIG_SETMASK, &previousMask_, nullptr);
 }
