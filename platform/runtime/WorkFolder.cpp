@@ -85,6 +85,16 @@ UniqueFd OpenLock(int folder, int flags) {
       ::openat(folder, kLockName, O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | flags, 0600));
 }
 
+// Whether the lock open as `lock` is still the one in `folder`: a sweep that locked it first
+// removes it, with the folder, before it lets go.
+bool LockInPlace(int folder, int lock) {
+  struct stat held {};
+  struct stat named {};
+  return ::fstat(lock, &held) == 0 &&
+         ::fstatat(folder, kLockName, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+         held.st_dev == named.st_dev && held.st_ino == named.st_ino;
+}
+
 // Removes the request folders whose lock nobody holds: their process ended without removing
 // them. A folder without its lock was either left so or is being made: the sweep makes the
 // lock itself, and takes the folder only if it locks it before its maker does. While another
@@ -98,7 +108,10 @@ void SweepAbandonedFolders(int root, const std::string& rootPath) {
     const UniqueFd folder = OpenFolderAt(root, name);
     if (!folder.Valid()) continue;
     const UniqueFd lock = OpenLock(folder.Get(), O_CREAT);
-    if (lock.Valid() && LockExclusive(lock.Get(), LockWait::kNo)) RemoveTreeAt(root, name);
+    if (lock.Valid() && LockExclusive(lock.Get(), LockWait::kNo) &&
+        LockInPlace(folder.Get(), lock.Get())) {
+      RemoveTreeAt(root, name);
+    }
   }
 }
 
@@ -123,9 +136,13 @@ std::unique_ptr<WorkFolder> WorkFolder::Create() {
     }
     UniqueFd folder = OpenFolderAt(root.Get(), name);
     UniqueFd lock = folder.Valid() ? OpenLock(folder.Get(), O_CREAT | O_EXCL) : UniqueFd();
-    // A sweep that met the folder first made its lock, or locked it first, and removes it.
+    // A sweep that met the folder first made its lock, or locked it first: it removes the
+    // folder, and another name is tried.
     if (!lock.Valid() && (errno == EEXIST || errno == ENOENT)) continue;
-    if (lock.Valid() && !LockExclusive(lock.Get(), LockWait::kNo) && errno == EWOULDBLOCK) continue;
+    if (lock.Valid()) {
+      const bool locked = LockExclusive(lock.Get(), LockWait::kNo);
+      if (locked ? !LockInPlace(folder.Get(), lock.Get()) : errno == EWOULDBLOCK) continue;
+    }
     if (!lock.Valid() || ::mkdirat(folder.Get(), kFilesName, 0700) != 0) {
       const int error = errno;
       RemoveTreeAt(root.Get(), name);

@@ -140,11 +140,13 @@ bool KillWhen(const std::string& jad, const std::function<bool(pid_t)>& caught) 
   return true;
 }
 
-bool ExtractionUnderWay(pid_t) {
+// Whether an entry is being extracted, with more than `written` bytes written already.
+bool ExtractionUnderWay(std::uintmax_t written = 0) {
   for (const std::string& folder : WorkFolders()) {
     std::error_code ec;
     for (const auto& entry : fs::recursive_directory_iterator(folder, ec)) {
-      if (entry.path().filename().string().ends_with(".part")) return true;
+      if (!entry.path().filename().string().ends_with(".part")) continue;
+      if (written == 0 || entry.file_size(ec) > written) return true;
     }
   }
   return false;
@@ -173,7 +175,8 @@ TEST(WorkAreaTest, ARunKilledHalfWayLeavesNothingOnceRunAgain) {
     fs::remove(xml);
   }
   const std::string folder = dir.Path().string();
-  EXPECT_TRUE(KillWhen(jad, ExtractionUnderWay)) << "the run ended before it could be killed";
+  EXPECT_TRUE(KillWhen(jad, [](pid_t) { return ExtractionUnderWay(); }))
+      << "the run ended before it could be killed";
   EXPECT_TRUE(KillWhen(jad, [&](pid_t child) { return ResultsUnderWay(child, jad); }))
       << "the run ended before it could be killed";
   EXPECT_EQ(NamesIn(folder), (std::vector<std::string>{"CE2.jad"}));
@@ -192,13 +195,14 @@ TEST(WorkAreaTest, AnEntryNamedLockIsExtractedLikeAnyOther) {
   {
     std::ostringstream xml;
     WriteExportXml(xml, 4, 32 * kMiB);
-    MakeArchive(first, {{.name = ".lock", .data = "verrou"},
-                        {.name = "CE2.xml", .data = xml.str(), .stored = true}});
+    MakeArchive(first, {{.name = ".lock"}, {.name = "CE2.xml", .data = xml.str(), .stored = true}});
   }
   const std::string second = dir / "CM1.jad";
   MakeArchive(second, {{.name = "CM1.xml", .data = ExportXml(4)}});
   const pid_t child = StartConvert(first);
-  ASSERT_TRUE(WaitUntil(child, ExtractionUnderWay)) << "the run ended before it could be stopped";
+  // The empty ".lock" is in place once the export's bytes are being written.
+  ASSERT_TRUE(WaitUntil(child, [](pid_t) { return ExtractionUnderWay(1); }))
+      << "the run ended before it could be stopped";
   ::kill(child, SIGSTOP);
   const CommandRun meanwhile = RunConvert(second);
   ::kill(child, SIGCONT);
