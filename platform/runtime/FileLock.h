@@ -24,6 +24,4 @@ inline bool LockExclusive(int fd, LockWait wait) {
   return Flock(fd, LOCK_EX | (wait == LockWait::kNo ? LOCK_NB : 0));
 }
 
-inline bool LockShared(int fd) { return Flock(fd, LOCK_SH); }
-
 }  // namespace ferolan

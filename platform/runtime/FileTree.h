@@ -15,7 +15,8 @@ namespace ferolan {
 UniqueFd OpenFolderAt(int parent, const std::string& name);
 
 // Removes `name` in the folder open as `parent`: a folder with all it holds, or a file or link.
-// Best effort: what cannot be removed stays, and nothing is reported.
+// Best effort: what cannot be removed stays, and nothing is reported. It stays on the file
+// system of `name`, and any depth of tree takes the same few descriptors and the same stack.
 void RemoveTreeAt(int parent, const std::string& name);
 
 // The names in the folder open as `folder` that start with `prefix`; none when it cannot be read.

@@ -7,7 +7,8 @@
 
 namespace ferolan {
 
-// `count` lower-case letters and digits from the system's random source.
+// `count` lower-case letters and digits from the system's random source. Raises a RuntimeError
+// with a French description when that source fails.
 std::string RandomLetters(std::size_t count);
 
 }  // namespace ferolan

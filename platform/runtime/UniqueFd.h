@@ -29,6 +29,9 @@ class UniqueFd {
     return fd < 0 || ::close(fd) == 0;
   }
 
+  // Gives the descriptor up to a new owner, which must close it.
+  int Release() { return std::exchange(fd_, -1); }
+
  private:
   void Reset(int fd = -1) {
     if (fd_ >= 0) ::close(fd_);

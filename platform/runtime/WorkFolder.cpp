@@ -19,10 +19,11 @@ namespace ferolan {
 namespace {
 
 constexpr const char* kFolderPrefix = "conversion-";
-// Inside each request's folder, and in the root: creators hold the root's lock shared while a
-// folder is made and locked, the sweep holds it exclusively, so the sweep never sees a folder
-// between its creation and its lock.
+// In each request's folder, beside the folder that receives the request's files, so that no
+// extracted entry can replace or remove it. The sweep and the request that makes a folder both
+// take it: whichever locks it first owns the folder. In the root, it keeps sweeps one at a time.
 constexpr const char* kLockName = ".lock";
+constexpr const char* kFilesName = "extraction";
 
 [[noreturn]] void RefuseWorkRoot(const std::string& text) {
   throw RuntimeError(kErrPathFileAccess, App::EXEName(), text);
@@ -33,18 +34,30 @@ constexpr const char* kLockName = ".lock";
                  DescriptionOf(FileErrorNumber(error, FileAccess::kWrite, folder)) + ").");
 }
 
-// Creates the folders above the work root that are missing, private as the cache expects.
-void MakeParents(const std::string& root) {
-  for (std::size_t slash = root.find('/', 1); slash != std::string::npos;
-       slash = root.find('/', slash + 1)) {
-    const std::string folder = root.substr(0, slash);
-    if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) RaiseCannotCreate(root, errno);
+// Makes `folder` (0700, as the cache expects) where it is missing, on the way to the work root.
+// Never in a folder of another user, shared folders apart: root with a user's HOME would leave
+// in that home a cache the user can no longer use.
+void MakeFolder(const std::string& folder, const std::string& root) {
+  struct stat info {};
+  if (::lstat(folder.c_str(), &info) == 0) return;
+  const std::size_t slash = folder.find_last_of('/');
+  const std::string parent = slash == 0 ? "/" : folder.substr(0, slash);
+  if (::stat(parent.c_str(), &info) == 0 && info.st_uid != ::geteuid() &&
+      (info.st_mode & S_ISVTX) == 0) {
+    RefuseWorkRoot("Le dossier de travail " + root + " serait créé dans " + parent +
+                   ", qui appartient à un autre utilisateur : Ferolan n'y crée rien. Lancez-le "
+                   "sous le compte de cet utilisateur, ou désignez un dossier à vous par "
+                   "XDG_CACHE_HOME.");
   }
+  if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) RaiseCannotCreate(root, errno);
 }
 
 UniqueFd OpenWorkRoot(const std::string& root) {
-  MakeParents(root);
-  if (::mkdir(root.c_str(), 0700) != 0 && errno != EEXIST) RaiseCannotCreate(root, errno);
+  for (std::size_t slash = root.find('/', 1); slash != std::string::npos;
+       slash = root.find('/', slash + 1)) {
+    MakeFolder(root.substr(0, slash), root);
+  }
+  MakeFolder(root, root);
   UniqueFd fd(::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
   struct stat info {};
   if (!fd.Valid()) {
@@ -72,14 +85,31 @@ UniqueFd OpenLock(int folder, int flags) {
       ::openat(folder, kLockName, O_RDWR | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC | flags, 0600));
 }
 
+// Whether the lock open as `lock` is still the one in `folder`: a sweep that locked it first
+// removes it, with the folder, before it lets go.
+bool LockInPlace(int folder, int lock) {
+  struct stat held {};
+  struct stat named {};
+  return ::fstat(lock, &held) == 0 &&
+         ::fstatat(folder, kLockName, &named, AT_SYMLINK_NOFOLLOW) == 0 &&
+         held.st_dev == named.st_dev && held.st_ino == named.st_ino;
+}
+
 // Removes the request folders whose lock nobody holds: their process ended without removing
-// them. A folder without its lock file was left between its creation and its lock.
-void SweepAbandonedFolders(int root) {
+// them. A folder without its lock was either left so or is being made: the sweep makes the
+// lock itself, and takes the folder only if it locks it before its maker does. While another
+// process sweeps (or was stopped while sweeping), this request goes on without sweeping.
+void SweepAbandonedFolders(int root, const std::string& rootPath) {
+  const UniqueFd rootLock = OpenLock(root, O_CREAT);
+  if (!rootLock.Valid()) RaiseCannotCreate(rootPath, errno);
+  // Where the file system keeps no locks, nothing counts as abandoned and nothing is swept.
+  if (!LockExclusive(rootLock.Get(), LockWait::kNo)) return;
   for (const std::string& name : NamesStartingWith(root, kFolderPrefix)) {
     const UniqueFd folder = OpenFolderAt(root, name);
     if (!folder.Valid()) continue;
-    const UniqueFd lock = OpenLock(folder.Get(), 0);
-    if (lock.Valid() ? LockExclusive(lock.Get(), LockWait::kNo) : errno == ENOENT) {
+    const UniqueFd lock = OpenLock(folder.Get(), O_CREAT);
+    if (lock.Valid() && LockExclusive(lock.Get(), LockWait::kNo) &&
+        LockInPlace(folder.Get(), lock.Get())) {
       RemoveTreeAt(root, name);
     }
   }
@@ -96,12 +126,7 @@ std::string WorkRootPath() {
 std::unique_ptr<WorkFolder> WorkFolder::Create() {
   const std::string rootPath = WorkRootPath();
   UniqueFd root = OpenWorkRoot(rootPath);
-  const UniqueFd rootLock = OpenLock(root.Get(), O_CREAT);
-  if (!rootLock.Valid()) RaiseCannotCreate(rootPath, errno);
-
-  // Where the file system keeps no locks, nothing counts as abandoned and nothing is swept.
-  if (LockExclusive(rootLock.Get(), LockWait::kYes)) SweepAbandonedFolders(root.Get());
-  LockShared(rootLock.Get());
+  SweepAbandonedFolders(root.Get(), rootPath);
 
   for (;;) {
     std::string name = kFolderPrefix + RandomLetters(12);
@@ -109,26 +134,38 @@ std::unique_ptr<WorkFolder> WorkFolder::Create() {
       if (errno == EEXIST) continue;
       RaiseCannotCreate(rootPath, errno);
     }
-    const UniqueFd folder = OpenFolderAt(root.Get(), name);
+    UniqueFd folder = OpenFolderAt(root.Get(), name);
     UniqueFd lock = folder.Valid() ? OpenLock(folder.Get(), O_CREAT | O_EXCL) : UniqueFd();
-    if (!lock.Valid()) {
+    // A sweep that met the folder first made its lock, or locked it first: it removes the
+    // folder, and another name is tried.
+    if (!lock.Valid() && (errno == EEXIST || errno == ENOENT)) continue;
+    if (lock.Valid()) {
+      const bool locked = LockExclusive(lock.Get(), LockWait::kNo);
+      if (locked ? !LockInPlace(folder.Get(), lock.Get()) : errno == EWOULDBLOCK) continue;
+    }
+    if (!lock.Valid() || ::mkdirat(folder.Get(), kFilesName, 0700) != 0) {
       const int error = errno;
       RemoveTreeAt(root.Get(), name);
       RaiseCannotCreate(rootPath, error);
     }
-    LockExclusive(lock.Get(), LockWait::kNo);
-    std::string path = rootPath + "/" + name;
-    return std::unique_ptr<WorkFolder>(
-        new WorkFolder(std::move(root), std::move(name), std::move(path), std::move(lock)));
+    std::string path = rootPath + "/" + name + "/" + kFilesName;
+    return std::unique_ptr<WorkFolder>(new WorkFolder(
+        std::move(root), std::move(name), std::move(folder), std::move(path), std::move(lock)));
   }
 }
 
-WorkFolder::WorkFolder(UniqueFd root, std::string name, std::string path, UniqueFd lock)
+WorkFolder::WorkFolder(UniqueFd root, std::string name, UniqueFd folder, std::string path,
+                       UniqueFd lock)
     : root_(std::move(root)),
       name_(std::move(name)),
+      folder_(std::move(folder)),
       path_(std::move(path)),
       lock_(std::move(lock)) {}
 
-WorkFolder::~WorkFolder() { RemoveTreeAt(root_.Get(), name_); }
+// The files go first, the lock last: until then no sweep can take the folder.
+WorkFolder::~WorkFolder() {
+  RemoveTreeAt(folder_.Get(), kFilesName);
+  RemoveTreeAt(root_.Get(), name_);
+}
 
 }  // namespace ferolan

@@ -18,9 +18,10 @@ class WorkFolder {
  public:
   // Makes a fresh, empty folder with an unpredictable name in the work root, locked for as
   // long as the object lives. Creates the work root (mode 0700) where it is missing, and first
-  // removes the folders that processes which ended left there, never one whose lock is held.
-  // Raises a RuntimeError whose French description names the work root when the root is a
-  // symbolic link, is not a folder, belongs to another user or cannot be created.
+  // removes the folders that processes which ended left there, never one whose lock is held;
+  // never waits for another process's sweep. Raises a RuntimeError whose French description
+  // names the work root when the root is a symbolic link, is not a folder, belongs to another
+  // user, would be made in another user's folder or cannot be created.
   static std::unique_ptr<WorkFolder> Create();
 
   WorkFolder(const WorkFolder&) = delete;
@@ -29,14 +30,17 @@ class WorkFolder {
   // as the folder's lock is released all the same and the next request sweeps what is left.
   ~WorkFolder();
 
-  // The folder's full path, without a trailing separator.
+  // The full path, without a trailing separator, of the empty folder where the request puts
+  // its files: a sub-folder of the request's folder, so that nothing written there can reach
+  // the lock beside it.
   const std::string& Path() const { return path_; }
 
  private:
-  WorkFolder(UniqueFd root, std::string name, std::string path, UniqueFd lock);
+  WorkFolder(UniqueFd root, std::string name, UniqueFd folder, std::string path, UniqueFd lock);
 
   UniqueFd root_;
-  std::string name_;
+  std::string name_;  // the request's folder in the root
+  UniqueFd folder_;
   std::string path_;
   UniqueFd lock_;
 };

@@ -56,7 +56,7 @@ TEST_F(ConversionRequestTest, AChosenExportIsExtractedAndConvertedBesideItself) 
   EXPECT_EQ(OutputPrefix, dir / base);
   const std::filesystem::path workBase(WorkBase);
   EXPECT_EQ(workBase.filename(), base);
-  EXPECT_EQ(workBase.parent_path().parent_path(), WorkRootPath());
+  EXPECT_EQ(workBase.parent_path().parent_path().parent_path(), WorkRootPath());
   EXPECT_EQ(ReadBytes(dir / (base + "FR.txt")), kSmallExportFrenchText);
   EXPECT_TRUE(Exists(WorkFile())) << "the extracted XML stays until the request's life ends";
   EXPECT_EQ(services.pointers, (std::vector<int>{vbHourglass, vbDefault}));
@@ -219,8 +219,12 @@ TEST_F(ConversionRequestTest, EachRequestHasAFreshFolderThatTheNextOneAndTheEndR
   request.RemoveWorkFolder();  // already gone: nothing happens
 }
 
-// The work root refused: the request ends with a message naming it, and writes nothing.
+// The work root refused: the request ends with a message naming it, writes nothing, and
+// keeps no folder of the request before.
 TEST_F(ConversionRequestTest, AWorkRootThatCannotBeTrustedIsRefused) {
+  ASSERT_EQ(request.ConvertChosenExport(MakeExport(Base("-avant"), SmallExportXml())),
+            RequestOutcome::kConverted);
+  const std::string before = WorkFile();
   const std::string path = MakeExport(Base(), SmallExportXml());
   const std::string cache = dir / "cache";
   std::filesystem::create_directory(cache);
@@ -254,6 +258,7 @@ TEST_F(ConversionRequestTest, AWorkRootThatCannotBeTrustedIsRefused) {
   }
   EXPECT_FALSE(Exists(dir / (Base() + "1.c01")));
   EXPECT_FALSE(Exists(dir / (Base() + "FR.txt")));
+  EXPECT_FALSE(Exists(before));
 }
 
 }  // namespace

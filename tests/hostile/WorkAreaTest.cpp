@@ -1,18 +1,24 @@
 // The work area under attack and under load: exports that carry the program's own files,
 // conversions run side by side, runs killed half-way, exports that are no files at all.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <sstream>
 #include <thread>
 
 #include "app/ConversionRequest.h"
 #include "platform/runtime/App.h"
+#include "platform/runtime/UniqueFd.h"
+#include "platform/runtime/WorkFolder.h"
 #include "platform/scripted/ScriptedServices.h"
 #include "tests/hostile/ConvertProcess.h"
 #include "tests/hostile/TmpfsMount.h"
@@ -113,27 +119,33 @@ TEST(WorkAreaTest, ConversionsSideBySideKeepToTheirOwnFiles) {
   EXPECT_TRUE(WorkFolders().empty());
 }
 
-// Starts the command on `jad`, waits until `caught` says the run is where it should be killed,
-// then kills it; false when the run ended first.
-bool KillWhen(const std::string& jad, const std::function<bool(pid_t)>& caught) {
-  const pid_t child = StartConvert(jad);
+// Waits until `caught` says the started run is where the test wants it; false when the run
+// ended first.
+bool WaitUntil(pid_t child, const std::function<bool(pid_t)>& caught) {
   for (;;) {
-    if (caught(child)) {
-      ::kill(child, SIGKILL);
-      WaitFor(child);
-      return true;
-    }
+    if (caught(child)) return true;
     int status = 0;
     if (::waitpid(child, &status, WNOHANG) == child) return false;
     std::this_thread::sleep_for(std::chrono::microseconds(200));
   }
 }
 
-bool ExtractionUnderWay(pid_t) {
+// Starts the command on `jad` and kills it where `caught` says; false when the run ended first.
+bool KillWhen(const std::string& jad, const std::function<bool(pid_t)>& caught) {
+  const pid_t child = StartConvert(jad);
+  if (!WaitUntil(child, caught)) return false;
+  ::kill(child, SIGKILL);
+  WaitFor(child);
+  return true;
+}
+
+// Whether an entry is being extracted, with more than `written` bytes written already.
+bool ExtractionUnderWay(std::uintmax_t written = 0) {
   for (const std::string& folder : WorkFolders()) {
     std::error_code ec;
-    for (const auto& entry : fs::directory_iterator(folder, ec)) {
-      if (entry.path().filename().string().ends_with(".part")) return true;
+    for (const auto& entry : fs::recursive_directory_iterator(folder, ec)) {
+      if (!entry.path().filename().string().ends_with(".part")) continue;
+      if (written == 0 || entry.file_size(ec) > written) return true;
     }
   }
   return false;
@@ -162,7 +174,8 @@ TEST(WorkAreaTest, ARunKilledHalfWayLeavesNothingOnceRunAgain) {
     fs::remove(xml);
   }
   const std::string folder = dir.Path().string();
-  EXPECT_TRUE(KillWhen(jad, ExtractionUnderWay)) << "the run ended before it could be killed";
+  EXPECT_TRUE(KillWhen(jad, [](pid_t) { return ExtractionUnderWay(); }))
+      << "the run ended before it could be killed";
   EXPECT_TRUE(KillWhen(jad, [&](pid_t child) { return ResultsUnderWay(child, jad); }))
       << "the run ended before it could be killed";
   EXPECT_EQ(NamesIn(folder), (std::vector<std::string>{"CE2.jad"}));
@@ -170,6 +183,31 @@ TEST(WorkAreaTest, ARunKilledHalfWayLeavesNothingOnceRunAgain) {
   const CommandRun again = RunConvert(jad);
   EXPECT_EQ(again.status, 0) << again.output;
   EXPECT_EQ(NamesIn(folder), (std::vector<std::string>{"CE2.jad", "CE21.c01", "CE22.c01"}));
+  EXPECT_TRUE(WorkFolders().empty());
+}
+
+// An entry named as the lock of its request's folder is a file like any other: a conversion
+// started while it lies there, its own run stopped, leaves that folder to its request.
+TEST(WorkAreaTest, AnEntryNamedLockIsExtractedLikeAnyOther) {
+  TempDir dir;
+  const std::string first = dir / "CE2.jad";
+  {
+    std::ostringstream xml;
+    WriteExportXml(xml, 4, 32 * kMiB);
+    MakeArchive(first, {{.name = ".lock"}, {.name = "CE2.xml", .data = xml.str(), .stored = true}});
+  }
+  const std::string second = dir / "CM1.jad";
+  MakeArchive(second, {{.name = "CM1.xml", .data = ExportXml(4)}});
+  const pid_t child = StartConvert(first);
+  // The empty ".lock" is in place once the export's bytes are being written.
+  ASSERT_TRUE(WaitUntil(child, [](pid_t) { return ExtractionUnderWay(1); }))
+      << "the run ended before it could be stopped";
+  ::kill(child, SIGSTOP);
+  const CommandRun meanwhile = RunConvert(second);
+  ::kill(child, SIGCONT);
+  EXPECT_EQ(WaitFor(child).status, 0);
+  EXPECT_EQ(meanwhile.status, 0) << meanwhile.output;
+  for (const char* result : {"CE21.c01", "CM11.c01"}) EXPECT_TRUE(Exists(dir / result)) << result;
   EXPECT_TRUE(WorkFolders().empty());
 }
 
@@ -203,6 +241,40 @@ TEST(WorkAreaTest, OverlappingEntriesStopBeforeTheWorkRootsDiskIsFull) {
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.output.find("libres sur le disque ; extraction arrêtée"), std::string::npos)
       << run.output;
+  EXPECT_TRUE(WorkFolders().empty());
+}
+
+// An entry thousands of folders deep, left by a run that was killed: the next request's sweep
+// removes it on a small stack and within a small open-files limit (in a process of its own). On a
+// tmpfs, as removing 32,000 folders from some disks takes minutes.
+TEST(WorkAreaTest, AFolderThirtyTwoThousandLevelsDeepIsSweptOnASmallStack) {
+  TempDir dir;
+  const std::string cache = dir / "cache";
+  fs::create_directory(cache);
+  TmpfsMount mount(cache, 64 * kMiB);
+  if (!mount.Mounted()) GTEST_SKIP() << "skipped: this machine lets the tests mount no tmpfs";
+  const ScopedEnv workRoot("XDG_CACHE_HOME", cache);
+  const std::string abandoned = WorkRootPath() + "/conversion-abandonne";
+  fs::create_directories(abandoned);
+  {
+    UniqueFd level(::open(abandoned.c_str(), O_RDONLY | O_DIRECTORY));
+    for (int depth = 0; depth < 32000; ++depth) {
+      ASSERT_EQ(::mkdirat(level.Get(), "d", 0700), 0) << depth;
+      level = UniqueFd(::openat(level.Get(), "d", O_RDONLY | O_DIRECTORY));
+    }
+  }
+  const pid_t request = ::fork();
+  if (request == 0) {
+    const rlimit stack{256 * 1024, 256 * 1024};
+    const rlimit files{256, 256};
+    ::setrlimit(RLIMIT_STACK, &stack);
+    ::setrlimit(RLIMIT_NOFILE, &files);
+    WorkFolder::Create();
+    ::_exit(0);
+  }
+  int status = -1;
+  ASSERT_EQ(::waitpid(request, &status, 0), request);
+  EXPECT_EQ(status, 0);
   EXPECT_TRUE(WorkFolders().empty());
 }
 
