@@ -7,6 +7,7 @@
 #include "app/ConsoleServices.h"
 #include "app/ConversionRequest.h"
 #include "platform/runtime/App.h"
+#include "platform/runtime/ShownName.h"
 
 namespace {
 
@@ -49,7 +50,9 @@ int main(int argc, char** argv) {
     if (argument == "--casimir" || argument == "--txt") {
       casimir = argument == "--casimir";
     } else if (argument.starts_with("--")) {
-      std::cerr << "ferolan-convert : option inconnue « " << argument << " »\n\n" << kUsage;
+      std::cerr << "ferolan-convert : option inconnue « " << ferolan::ShownName(argument)
+                << " »\n\n"
+                << kUsage;
       return 2;
     } else {
       exports.push_back(argument);
@@ -69,7 +72,7 @@ int main(int argc, char** argv) {
     const std::string fullPath = std::filesystem::absolute(path, ec).string();
     const ferolan::RequestOutcome outcome = request.ConvertChosenExport(ec ? path : fullPath);
     if (outcome == ferolan::RequestOutcome::kCannotOpen) {
-      std::cout << "Error: impossible d'ouvrir le fichier " << path << "\n";
+      std::cout << "Error: impossible d'ouvrir le fichier " << ferolan::ShownName(path) << "\n";
     }
     allConverted = allConverted && outcome == ferolan::RequestOutcome::kConverted;
     request.RemoveWorkFolder();

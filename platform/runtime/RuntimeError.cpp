@@ -5,6 +5,7 @@
 
 #include "platform/runtime/App.h"
 #include "platform/runtime/FileSystem.h"
+#include "platform/runtime/ShownName.h"
 
 namespace ferolan {
 
@@ -52,8 +53,8 @@ void Raise(long number, const std::string& source) {
 }
 
 void RaiseNaming(long number, const std::string& subject, const std::string& reason) {
-  std::string description = DescriptionOf(number) + " : " + subject;
-  if (!reason.empty()) description += " (" + reason + ")";
+  std::string description = DescriptionOf(number) + " : " + ShownName(subject);
+  if (!reason.empty()) description += " (" + ShownName(reason) + ")";
   throw RuntimeError(number, App::EXEName(), description);
 }
 

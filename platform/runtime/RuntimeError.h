@@ -51,7 +51,7 @@ std::string DescriptionOf(long number);
 
 // Raises one of the runtime's errors about one thing: its description names it
 // ("Point d'entrée de DLL introuvable : Wiz_SingleEntryUnzip"), followed by `reason` in
-// brackets when there is one.
+// brackets when there is one. Both are shown with their control characters written out.
 [[noreturn]] void RaiseNaming(long number, const std::string& subject,
                               const std::string& reason = {});
 

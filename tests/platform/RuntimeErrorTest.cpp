@@ -66,5 +66,14 @@ TEST(RuntimeErrorTest, FileErrorsMapToTheRuntimeNumbers) {
   }
 }
 
+TEST(RuntimeErrorTest, NamesAreShownWithTheirControlCharactersWrittenOut) {
+  try {
+    RaiseNaming(kErrFileNotFound, "a\nb\r\tc\x1b[2J\x7f", "d\ne");
+    FAIL() << "no error raised";
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.Description(), "Fichier introuvable : a\\nb\\r\\tc\\x1b[2J\\x7f (d\\ne)");
+  }
+}
+
 }  // namespace
 }  // namespace ferolan
