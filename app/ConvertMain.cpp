@@ -16,7 +16,7 @@ static_assert(ferolan::App::Major == FEROLAN_VERSION_MAJOR &&
               ferolan::App::Minor == FEROLAN_VERSION_MINOR);
 
 constexpr const char* kUsage =
-    "Usage : ferolan-convert [--casimir | --txt] EXPORT.jad...\n"
+    "Usage : ferolan-convert [--casimir | --txt] [--] EXPORT.jad...\n"
     "\n"
     "Convertit chaque exportation J'ADE (.jad) en deux fichiers de résultats placés à côté\n"
     "d'elle : un pour le français, un pour les mathématiques.\n"
@@ -26,6 +26,8 @@ constexpr const char* kUsage =
     "  --txt       fichiers texte avec ';' comme séparateur (FR.txt et MATHS.txt)\n"
     "  --help      affiche cette aide\n"
     "  --version   affiche la version\n"
+    "  --          termine les options : tout ce qui suit est une exportation, même un\n"
+    "              nom qui commence par '-'\n"
     "\n"
     "Les messages s'affichent sur la sortie standard. Le code de sortie vaut 0 lorsque\n"
     "chaque exportation a été traitée jusqu'au bout, 1 sinon, 2 pour un appel incorrect.\n"
@@ -36,18 +38,21 @@ constexpr const char* kUsage =
 
 int main(int argc, char** argv) {
   bool casimir = true;
+  bool optionsEnded = false;
   std::vector<std::string> exports;
   for (int i = 1; i < argc; ++i) {
     const std::string argument = argv[i];
-    if (argument == "--help" || argument == "-h") {
+    if (optionsEnded) {
+      exports.push_back(argument);
+    } else if (argument == "--") {
+      optionsEnded = true;
+    } else if (argument == "--help" || argument == "-h") {
       std::cout << kUsage;
       return 0;
-    }
-    if (argument == "--version") {
+    } else if (argument == "--version") {
       std::cout << "ferolan-convert " << ferolan::App::Major << "." << ferolan::App::Minor << "\n";
       return 0;
-    }
-    if (argument == "--casimir" || argument == "--txt") {
+    } else if (argument == "--casimir" || argument == "--txt") {
       casimir = argument == "--casimir";
     } else if (argument.starts_with("--")) {
       std::cerr << "ferolan-convert : option inconnue « " << ferolan::ShownName(argument)

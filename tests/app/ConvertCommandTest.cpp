@@ -16,8 +16,10 @@ struct CommandRun {
   std::string output;
 };
 
-CommandRun Convert(const std::string& arguments) {
-  const std::string command = std::string(FEROLAN_CONVERT) + " " + arguments + " 2>/dev/null";
+// Runs the command in `folder` when one is given.
+CommandRun Convert(const std::string& arguments, const std::string& folder = {}) {
+  const std::string command = (folder.empty() ? "" : "cd '" + folder + "' && ") +
+                              std::string(FEROLAN_CONVERT) + " " + arguments + " 2>/dev/null";
   FILE* pipe = ::popen(command.c_str(), "r");
   if (pipe == nullptr) return {-1, {}};
   std::string output;
@@ -105,10 +107,18 @@ TEST_F(ConvertCommandTest, NamesArePrintedWithTheirControlCharactersWrittenOut) 
   }
 }
 
+TEST_F(ConvertCommandTest, AfterTwoDashesEveryArgumentIsAnExport) {
+  MakeExport("--txt", SmallExportXml());
+  const CommandRun run = Convert("-- --txt.jad", dir.Path().string());
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.output, "Traitement terminé.\n");
+  EXPECT_TRUE(Exists(dir / "--txt1.c01")) << "--txt is the export, not the option";
+}
+
 TEST_F(ConvertCommandTest, HelpVersionAndWrongCalls) {
   const CommandRun help = Convert("--help");
   EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.output.find("Usage : ferolan-convert [--casimir | --txt] EXPORT.jad"),
+  EXPECT_NE(help.output.find("Usage : ferolan-convert [--casimir | --txt] [--] EXPORT.jad"),
             std::string::npos);
   EXPECT_NE(help.output.find("man ferolan-convert"), std::string::npos);
   const CommandRun version = Convert("--version");
