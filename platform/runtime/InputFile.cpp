@@ -35,10 +35,13 @@ bool InputFile::Refill() {
 
 void InputFile::RaiseInputPastEnd() { Raise(kErrInputPastEnd); }
 
-bool InputFile::ReadMatchesAcrossRefills(std::string_view expected) {
+bool InputFile::MatchesAcrossRefills(std::string_view expected, bool endRaises) {
   bool equal = true;
   while (!expected.empty()) {
-    if (!Fill()) RaiseInputPastEnd();
+    if (!Fill()) {
+      if (endRaises) RaiseInputPastEnd();
+      return false;
+    }
     const std::size_t take = std::min(expected.size(), end_ - pos_);
     equal = equal && std::memcmp(buffer_.get() + pos_, expected.data(), take) == 0;
     pos_ += take;

@@ -60,6 +60,7 @@ TEST(ConversionFailureTest, AFailedConversionLeavesEarlierResultsAsTheyWere) {
   } table[] = {
       {earlyEnd, Kind::kText, kErrInputPastEnd},
       {earlyEnd, Kind::kCasimir, kErrInputPastEnd},
+      {"<MELEVE_MID>A--B (1)</MELEVE_MID>\r\n<MPROTO", Kind::kText, kErrInputPastEnd},
       {shortHead, Kind::kCasimir, kErrInvalidArgument},
   };
   for (const auto& row : table) {
@@ -75,14 +76,20 @@ TEST(ConversionFailureTest, AFailedConversionLeavesEarlierResultsAsTheyWere) {
   }
 }
 
-TEST(ConversionFailureTest, AShortClosingTagAtTheEndFailsAfterEveryRecord) {
-  ConversionHarness harness;
-  const std::string xml = "<JADE>\r\n" + Record("A--B (1)", kFrench, "1") +
-                          Record("C--D (2)", kMaths, "2") + "\r\n\r\n</JADE>";
-  const Outcome outcome = harness.Convert(xml, Kind::kText);
-  EXPECT_EQ(outcome.error, kErrInputPastEnd);
-  EXPECT_EQ(outcome.intermediate, "01;A;B ;FRACE2-2005|;1\r\n02;C;D ;MATCE2-2005|;2\r\n");
-  EXPECT_FALSE(outcome.french.has_value());
+// Fewer than the 11 bytes of a pupil tag after the last "<" end the scan as the end does.
+TEST(ConversionFailureTest, AShortClosingTagAtTheEndConvertsEveryRecord) {
+  for (const std::string end : {"\r\n\r\n</JADE>", "</EXPORT>", "</R>", "<"}) {
+    ConversionHarness harness;
+    const std::string xml =
+        "<JADE>\r\n" + Record("A--B (1)", kFrench, "1") + Record("C--D (2)", kMaths, "2") + end;
+    const Outcome outcome = harness.Convert(xml, Kind::kText);
+    EXPECT_EQ(outcome.error, 0) << end;
+    EXPECT_EQ(outcome.french, "01;A;B ;1\r\n") << end;
+    EXPECT_EQ(outcome.maths, "01;C;D ;2\r\n") << end;
+    EXPECT_EQ(outcome.messages,
+              std::vector<ScriptedServices::Message>({{"Traitement terminé.", 0, "Ferolan"}}))
+        << end;
+  }
 }
 
 TEST(ConversionFailureTest, AMissingExportIsFileNotFoundBeforeTheWorkFileIsMade) {
