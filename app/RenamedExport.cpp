@@ -50,7 +50,8 @@ RuntimeError WithRenamedExportHint(const RuntimeError& error, const std::string&
   const std::string hint =
       error.Number() == kErrFileNotFound ? RenamedExportHint(workBase) : std::string();
   if (hint.empty()) return error;
-  return RuntimeError(error.Number(), error.Source(), error.Description() + "\r" + hint);
+  return RuntimeError(error.Number(), error.Source(), error.Description() + "\r" + hint,
+                      error.Subject());
 }
 
 }  // namespace ferolan

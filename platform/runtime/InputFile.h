@@ -66,7 +66,7 @@ class InputFile {
     return equal;
   }
   bool MatchesAcrossRefills(std::string_view expected, bool endRaises);
-  [[noreturn]] static void RaiseInputPastEnd();
+  [[noreturn]] void RaiseInputPastEnd() const;
 
   // Hands the bytes before the next `stop` to `sink` in pieces and uses up the `stop`. False
   // when the end came first.
@@ -87,6 +87,7 @@ class InputFile {
     return false;
   }
 
+  std::string path_;  // names the file in errors
   UniqueFd fd_;
   std::unique_ptr<char[]> buffer_;
   std::size_t pos_ = 0;

@@ -92,6 +92,35 @@ TEST(ConversionFailureTest, AShortClosingTagAtTheEndConvertsEveryRecord) {
   }
 }
 
+// A problem in the content names the export; one with the intermediate file, which the user
+// never sees, names the conversion.
+TEST(ConversionFailureTest, TheErrorNamesTheExportAsTheUserKnowsIt) {
+  const struct {
+    std::string xml;
+    Kind kind;
+    bool intermediateLeadsNowhere;
+    std::string description;
+  } table[] = {
+      {"<MELEVE_MID>A--B (1)</MELEVE_MID>\r\n<MPROTOCOLE_MNOM>FRA", Kind::kText, false,
+       "Entrée au-delà de la fin du fichier : classe.xml, l'exportation semble incomplète"},
+      {Export(Record(std::string(300000, 'X') + "(1)", kFrench, "1")), Kind::kText, false,
+       "Dépassement de capacité : classe.xml, un enregistrement de l'exportation est trop long"},
+      {Export(Record("A\r\nB--C (1)", kFrench, "1")), Kind::kCasimir, false,
+       "Argument ou appel de procédure incorrect : classe.xml, un enregistrement de "
+       "l'exportation est mal formé"},
+      {Export(Record("A--B (1)", kFrench, "1")), Kind::kText, true,
+       "Chemin d'accès introuvable : fichier de travail de la conversion de classe.xml"},
+  };
+  for (const auto& row : table) {
+    ConversionHarness harness;
+    if (row.intermediateLeadsNowhere) {
+      std::filesystem::create_symlink(harness.WorkBase() + "-absent/classe.txt",
+                                      harness.WorkBase() + ".txt");
+    }
+    EXPECT_EQ(harness.Convert(row.xml, row.kind).description, row.description);
+  }
+}
+
 TEST(ConversionFailureTest, AMissingExportIsFileNotFoundBeforeTheWorkFileIsMade) {
   ConversionHarness harness;
   const Outcome outcome = harness.ConvertInPlace(Kind::kCasimir);
@@ -116,7 +145,7 @@ TEST(ConversionFailureTest, AnUnwritableOutputFolderIsAnErrorAndFreesEveryFile) 
     Module1::ConvertExport([] { return true; });
   } catch (const RuntimeError& e) {
     error = e.Number();
-    EXPECT_EQ(e.Description(), "Chemin d'accès introuvable : classe1.c01");
+    EXPECT_EQ(e.Description(), "Un élément du chemin d'accès n'est pas un dossier : classe1.c01");
   }
   EXPECT_EQ(error, kErrPathNotFound);
   EXPECT_TRUE(services.messages.empty());
