@@ -8,6 +8,7 @@
 #include "commondialog/cCommonDialog.h"
 #include "platform/runtime/FileSystem.h"
 #include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/ShownName.h"
 #include "platform/runtime/UserFolders.h"
 #include "platform/runtime/UserServices.h"
 #include "platform/runtime/WorkFolder.h"
@@ -102,7 +103,8 @@ RequestOutcome ConversionRequest::Convert() {
   ExtractJad();
   m_cZip.reset();
   if (ExtractedExportIsEmpty()) {
-    MsgBox("L'exportation " + ExportPath + " est vide : aucun fichier de résultats n'a été écrit.",
+    MsgBox("L'exportation " + ShownName(ExportPath) +
+               " est vide : aucun fichier de résultats n'a été écrit.",
            vbCritical);
     return RequestOutcome::kFailed;
   }

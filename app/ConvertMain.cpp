@@ -7,6 +7,7 @@
 #include "app/ConsoleServices.h"
 #include "app/ConversionRequest.h"
 #include "platform/runtime/App.h"
+#include "platform/runtime/ShownName.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ static_assert(ferolan::App::Major == FEROLAN_VERSION_MAJOR &&
               ferolan::App::Minor == FEROLAN_VERSION_MINOR);
 
 constexpr const char* kUsage =
-    "Usage : ferolan-convert [--casimir | --txt] EXPORT.jad...\n"
+    "Usage : ferolan-convert [--casimir | --txt] [--] EXPORT.jad...\n"
     "\n"
     "Convertit chaque exportation J'ADE (.jad) en deux fichiers de résultats placés à côté\n"
     "d'elle : un pour le français, un pour les mathématiques.\n"
@@ -25,6 +26,8 @@ constexpr const char* kUsage =
     "  --txt       fichiers texte avec ';' comme séparateur (FR.txt et MATHS.txt)\n"
     "  --help      affiche cette aide\n"
     "  --version   affiche la version\n"
+    "  --          termine les options : tout ce qui suit est une exportation, même un\n"
+    "              nom qui commence par '-'\n"
     "\n"
     "Les messages s'affichent sur la sortie standard. Le code de sortie vaut 0 lorsque\n"
     "chaque exportation a été traitée jusqu'au bout, 1 sinon, 2 pour un appel incorrect.\n"
@@ -35,21 +38,26 @@ constexpr const char* kUsage =
 
 int main(int argc, char** argv) {
   bool casimir = true;
+  bool optionsEnded = false;
   std::vector<std::string> exports;
   for (int i = 1; i < argc; ++i) {
     const std::string argument = argv[i];
-    if (argument == "--help" || argument == "-h") {
+    if (optionsEnded) {
+      exports.push_back(argument);
+    } else if (argument == "--") {
+      optionsEnded = true;
+    } else if (argument == "--help" || argument == "-h") {
       std::cout << kUsage;
       return 0;
-    }
-    if (argument == "--version") {
+    } else if (argument == "--version") {
       std::cout << "ferolan-convert " << ferolan::App::Major << "." << ferolan::App::Minor << "\n";
       return 0;
-    }
-    if (argument == "--casimir" || argument == "--txt") {
+    } else if (argument == "--casimir" || argument == "--txt") {
       casimir = argument == "--casimir";
     } else if (argument.starts_with("--")) {
-      std::cerr << "ferolan-convert : option inconnue « " << argument << " »\n\n" << kUsage;
+      std::cerr << "ferolan-convert : option inconnue « " << ferolan::ShownName(argument)
+                << " »\n\n"
+                << kUsage;
       return 2;
     } else {
       exports.push_back(argument);
@@ -69,7 +77,7 @@ int main(int argc, char** argv) {
     const std::string fullPath = std::filesystem::absolute(path, ec).string();
     const ferolan::RequestOutcome outcome = request.ConvertChosenExport(ec ? path : fullPath);
     if (outcome == ferolan::RequestOutcome::kCannotOpen) {
-      std::cout << "Error: impossible d'ouvrir le fichier " << path << "\n";
+      std::cout << "Error: impossible d'ouvrir le fichier " << ferolan::ShownName(path) << "\n";
     }
     allConverted = allConverted && outcome == ferolan::RequestOutcome::kConverted;
     request.RemoveWorkFolder();

@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/runtime/ShownName.h"
+
 namespace ferolan {
 
 namespace {
@@ -35,11 +37,11 @@ std::string RenamedExportHint(const std::string& workBase) {
   if (held.empty()) return {};
 
   std::string hint = "L'exportation a peut-être été renommée : elle contient ";
-  for (std::size_t i = 0; i < held.size(); ++i) hint += (i == 0 ? "" : ", ") + held[i];
+  for (std::size_t i = 0; i < held.size(); ++i) hint += (i == 0 ? "" : ", ") + ShownName(held[i]);
   hint += ".";
   if (held.size() == 1) {
     const std::string original = held.front().substr(0, held.front().size() - kXml.size());
-    hint += " Redonnez-lui son nom d'origine, " + original + ".jad, puis recommencez.";
+    hint += " Redonnez-lui son nom d'origine, " + ShownName(original) + ".jad, puis recommencez.";
   }
   return hint;
 }
@@ -48,7 +50,8 @@ RuntimeError WithRenamedExportHint(const RuntimeError& error, const std::string&
   const std::string hint =
       error.Number() == kErrFileNotFound ? RenamedExportHint(workBase) : std::string();
   if (hint.empty()) return error;
-  return RuntimeError(error.Number(), error.Source(), error.Description() + "\r" + hint);
+  return RuntimeError(error.Number(), error.Source(), error.Description() + "\r" + hint,
+                      error.Subject());
 }
 
 }  // namespace ferolan

@@ -27,10 +27,10 @@ ExportScan::ExportScan(const std::string& exportPath, const std::string& interme
     : export_(exportPath), intermediate_(intermediatePath), option1Value_(option1Value) {}
 
 void ExportScan::Run() {
-  // The end of the export is tested only before a single byte is read; the bytes that follow
-  // a "<" are read without that test.
+  // Between records the end of the export ends the scan, even among the bytes that follow a
+  // "<": a short closing tag ends every well-formed export. Within a record it is an error.
   while (export_.SkipPast('<')) {
-    if (!export_.ReadMatches(kPupilTag)) continue;
+    if (!export_.ReadMatchesUnlessEnd(kPupilTag)) continue;
     ++recordCount_;
     intermediate_.Write(RecordField(recordCount_));
     ReadPupilName();

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/runtime/ShownName.h"
 #include "platform/runtime/UserServices.h"
 #include "zip/LibraryText.h"
 #include "zip/PasswordPrompt.h"
@@ -36,7 +37,7 @@ int32_t OnUnzipText(const char* buffer, uint32_t length) {
 int32_t OnUnzipOverwrite(const char* name) {
   int answer = vbNo;
   SkipOnFailure([&] {
-    answer = MsgBox("Overwrite " + ReadLibraryText(name, kNameLimit) + "?",
+    answer = MsgBox("Overwrite " + ShownName(ReadLibraryText(name, kNameLimit)) + "?",
                     vbYesNoCancel | vbExclamation | vbDefaultButton1,
                     std::string("UnZip - File Already Exists!"));
   });
@@ -63,7 +64,7 @@ void OnUnzipEntry(uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, ui
   SkipOnFailure([&] {
     const std::string entry = ReadLibraryText(name, kNameLimit);
     if (m_oArchive && m_oArchive->Col()) m_oArchive->Col()->Add(entry);
-    m_sZipLog += entry;
+    m_sZipLog += ShownName(entry);  // the log is shown to the user, the list is not
   });
 }
 

@@ -100,7 +100,7 @@ std::string QtServices::AskText(const std::string& prompt, const std::string& ti
   bool confirmed = false;
   const QString answer =
       QInputDialog::getText(QApplication::activeWindow(), ToQt(title), ToQt(prompt),
-                            QLineEdit::Normal, ToQt(defaultText), &confirmed);
+                            QLineEdit::Password, ToQt(defaultText), &confirmed);
   return confirmed ? FromQt(answer) : std::string();
 }
 

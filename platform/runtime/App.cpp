@@ -17,10 +17,7 @@ std::filesystem::path RunningExecutable() {
 
 std::string Title() { return "Ferolan"; }
 
-std::string Path() {
-  const auto folder = RunningExecutable().parent_path();
-  return folder.empty() ? std::filesystem::current_path().string() : folder.string();
-}
+std::string Path() { return RunningExecutable().parent_path().string(); }
 
 std::string EXEName() {
   const auto exe = RunningExecutable();

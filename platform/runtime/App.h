@@ -11,7 +11,9 @@ inline constexpr int Minor = 0;
 // The program's title, used as the caption of every message box that is not given one.
 std::string Title();
 
-// The folder that holds the running program, without a trailing separator.
+// The folder that holds the running program, without a trailing separator, as the system
+// reports it; empty when the system cannot tell (no /proc). It is never guessed: the current
+// folder belongs to whoever started the program.
 std::string Path();
 
 // The running executable's file name without its folder.

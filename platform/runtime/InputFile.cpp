@@ -11,7 +11,7 @@
 namespace ferolan {
 
 // The buffer comes with the first read, so that a file only opened costs no buffer.
-InputFile::InputFile(const std::string& path) {
+InputFile::InputFile(const std::string& path) : path_(path) {
   fd_ = UniqueFd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
   if (!fd_.Valid()) RaiseFileError(errno, FileAccess::kRead, path);
   struct stat info {};
@@ -29,16 +29,19 @@ bool InputFile::Refill() {
       return true;
     }
     if (got == 0) return false;
-    if (errno != EINTR) Raise(kErrDeviceIO);
+    if (errno != EINTR) RaiseForFile(kErrDeviceIO, path_);
   }
 }
 
-void InputFile::RaiseInputPastEnd() { Raise(kErrInputPastEnd); }
+void InputFile::RaiseInputPastEnd() const { RaiseForFile(kErrInputPastEnd, path_); }
 
-bool InputFile::ReadMatchesAcrossRefills(std::string_view expected) {
+bool InputFile::MatchesAcrossRefills(std::string_view expected, bool endRaises) {
   bool equal = true;
   while (!expected.empty()) {
-    if (!Fill()) RaiseInputPastEnd();
+    if (!Fill()) {
+      if (endRaises) RaiseInputPastEnd();
+      return false;
+    }
     const std::size_t take = std::min(expected.size(), end_ - pos_);
     equal = equal && std::memcmp(buffer_.get() + pos_, expected.data(), take) == 0;
     pos_ += take;

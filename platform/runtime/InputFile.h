@@ -31,12 +31,10 @@ class InputFile {
 
   // Reads expected.size() bytes and tells whether they equal `expected`. The bytes are used up
   // either way.
-  bool ReadMatches(std::string_view expected) {
-    if (end_ - pos_ < expected.size()) return ReadMatchesAcrossRefills(expected);
-    const bool equal = std::memcmp(buffer_.get() + pos_, expected.data(), expected.size()) == 0;
-    pos_ += expected.size();
-    return equal;
-  }
+  bool ReadMatches(std::string_view expected) { return Matches(expected, true); }
+  // The same, where meeting the end of the file first is no error: the bytes left are used up
+  // and do not match.
+  bool ReadMatchesUnlessEnd(std::string_view expected) { return Matches(expected, false); }
 
   // Uses up every byte up to and including the next `stop`. False when the end came first.
   bool SkipPast(char stop) {
@@ -61,8 +59,14 @@ class InputFile {
   // Makes at least one byte available; false at the end of the file.
   bool Fill() { return pos_ < end_ || Refill(); }
   bool Refill();
-  bool ReadMatchesAcrossRefills(std::string_view expected);
-  [[noreturn]] static void RaiseInputPastEnd();
+  bool Matches(std::string_view expected, bool endRaises) {
+    if (end_ - pos_ < expected.size()) return MatchesAcrossRefills(expected, endRaises);
+    const bool equal = std::memcmp(buffer_.get() + pos_, expected.data(), expected.size()) == 0;
+    pos_ += expected.size();
+    return equal;
+  }
+  bool MatchesAcrossRefills(std::string_view expected, bool endRaises);
+  [[noreturn]] void RaiseInputPastEnd() const;
 
   // Hands the bytes before the next `stop` to `sink` in pieces and uses up the `stop`. False
   // when the end came first.
@@ -83,6 +87,7 @@ class InputFile {
     return false;
   }
 
+  std::string path_;  // names the file in errors
   UniqueFd fd_;
   std::unique_ptr<char[]> buffer_;
   std::size_t pos_ = 0;

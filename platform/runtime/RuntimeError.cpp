@@ -5,14 +5,17 @@
 
 #include "platform/runtime/App.h"
 #include "platform/runtime/FileSystem.h"
+#include "platform/runtime/ShownName.h"
 
 namespace ferolan {
 
-RuntimeError::RuntimeError(long number, std::string source, std::string description)
+RuntimeError::RuntimeError(long number, std::string source, std::string description,
+                           std::string subject)
     : std::runtime_error(description),
       number_(number),
       source_(std::move(source)),
-      description_(std::move(description)) {}
+      description_(std::move(description)),
+      subject_(std::move(subject)) {}
 
 std::string DescriptionOf(long number) {
   switch (number) {
@@ -51,16 +54,29 @@ void Raise(long number, const std::string& source) {
   throw RuntimeError(number, source, DescriptionOf(number));
 }
 
+namespace {
+
+[[noreturn]] void RaiseAbout(long number, const std::string& what, const std::string& shown,
+                             const std::string& reason, const std::string& subject) {
+  std::string description = what + " : " + ShownName(shown);
+  if (!reason.empty()) description += " (" + ShownName(reason) + ")";
+  throw RuntimeError(number, App::EXEName(), description, subject);
+}
+
+// The folders of a work file mean nothing to the user; its name tells which file it is.
+std::string FileName(const std::string& path) {
+  const std::string name = std::filesystem::path(path).filename().string();
+  return name.empty() ? path : name;
+}
+
+}  // namespace
+
 void RaiseNaming(long number, const std::string& subject, const std::string& reason) {
-  std::string description = DescriptionOf(number) + " : " + subject;
-  if (!reason.empty()) description += " (" + reason + ")";
-  throw RuntimeError(number, App::EXEName(), description);
+  RaiseAbout(number, DescriptionOf(number), subject, reason, subject);
 }
 
 void RaiseForFile(long number, const std::string& path, const std::string& reason) {
-  // The folders of a work file mean nothing to the user; its name tells which file it is.
-  const std::string name = std::filesystem::path(path).filename().string();
-  RaiseNaming(number, name.empty() ? path : name, reason);
+  RaiseAbout(number, DescriptionOf(number), FileName(path), reason, path);
 }
 
 long FileErrorNumber(int errnoValue, FileAccess access, const std::string& path) {
@@ -92,7 +108,16 @@ long FileErrorNumber(int errnoValue, FileAccess access, const std::string& path)
 }
 
 void RaiseFileError(int errnoValue, FileAccess access, const std::string& path) {
-  RaiseForFile(FileErrorNumber(errnoValue, access, path), path);
+  const long number = FileErrorNumber(errnoValue, access, path);
+  switch (errnoValue) {
+    case ENAMETOOLONG:
+      RaiseAbout(number, "Chemin d'accès trop long", FileName(path), {}, path);
+    case ENOTDIR:
+      RaiseAbout(number, "Un élément du chemin d'accès n'est pas un dossier", FileName(path), {},
+                 path);
+    default:
+      RaiseForFile(number, path);
+  }
 }
 
 }  // namespace ferolan

@@ -29,16 +29,20 @@ enum ErrorNumber : long {
 
 class RuntimeError : public std::runtime_error {
  public:
-  RuntimeError(long number, std::string source, std::string description);
+  // `subject` is the path or name of what the error is about, as the program knows it; empty
+  // when the error is about nothing in particular.
+  RuntimeError(long number, std::string source, std::string description, std::string subject = {});
 
   long Number() const { return number_; }
   const std::string& Source() const { return source_; }
   const std::string& Description() const { return description_; }
+  const std::string& Subject() const { return subject_; }
 
  private:
   long number_;
   std::string source_;
   std::string description_;
+  std::string subject_;
 };
 
 // The runtime's French description of its own error numbers; empty for the others.
@@ -51,16 +55,18 @@ std::string DescriptionOf(long number);
 
 // Raises one of the runtime's errors about one thing: its description names it
 // ("Point d'entrée de DLL introuvable : Wiz_SingleEntryUnzip"), followed by `reason` in
-// brackets when there is one.
+// brackets when there is one. Both are shown with their control characters written out.
 [[noreturn]] void RaiseNaming(long number, const std::string& subject,
                               const std::string& reason = {});
 
-// The same for a file, named by its name alone ("Fichier introuvable : CE2-A.xml").
+// The same for a file, named by its name alone ("Fichier introuvable : CE2-A.xml"); the
+// error's subject is the whole path.
 [[noreturn]] void RaiseForFile(long number, const std::string& path,
                                const std::string& reason = {});
 
 // The runtime error number that matches a failed system call on a file (errno value), and
-// raising it for that file.
+// raising it for that file. A path too long and a file where a folder is expected keep the
+// number of a path not found, with descriptions of their own.
 enum class FileAccess { kRead, kWrite };
 long FileErrorNumber(int errnoValue, FileAccess access, const std::string& path);
 [[noreturn]] void RaiseFileError(int errnoValue, FileAccess access, const std::string& path);

@@ -24,11 +24,17 @@ void* Open(const std::string& file, std::string& reason) {
 }
 
 // On failure, `reason` is the loader's: for the copy beside the program when there is one,
-// which tells more than its absence from the system's path.
+// which tells more than its absence from the system's path. Without the program's folder
+// nothing is loaded by name: the system's copy would be taken for the program's own.
 void* OpenByName(const std::string& name, std::string& reason) {
   const std::string file = LibraryFileName(name);
   if (file.find('/') != std::string::npos) return Open(file, reason);
-  const std::string beside = App::Path() + "/" + file;
+  const std::string folder = App::Path();
+  if (folder.empty()) {
+    reason = "dossier du programme inconnu";
+    return nullptr;
+  }
+  const std::string beside = folder + "/" + file;
   if (void* handle = Open(beside, reason)) return handle;
   std::string systemReason;
   void* handle = Open(file, systemReason);
@@ -36,7 +42,7 @@ void* OpenByName(const std::string& name, std::string& reason) {
   return handle;
 }
 
-std::string ShownName(const std::string& name) {
+std::string FileNameOf(const std::string& name) {
   return std::filesystem::path(LibraryFileName(name)).filename().string();
 }
 
@@ -55,14 +61,14 @@ SharedLibrary SharedLibrary::Load(const std::string& name) {
   std::string reason;
   void* handle = OpenByName(name, reason);
   if (handle == nullptr) RaiseForFile(kErrFileNotFound, LibraryFileName(name), reason);
-  return SharedLibrary(handle, ShownName(name));
+  return SharedLibrary(handle, FileNameOf(name));
 }
 
 std::unique_ptr<SharedLibrary> SharedLibrary::TryLoad(const std::string& name) {
   std::string reason;
   void* handle = OpenByName(name, reason);
   if (handle == nullptr) return nullptr;
-  return std::unique_ptr<SharedLibrary>(new SharedLibrary(handle, ShownName(name)));
+  return std::unique_ptr<SharedLibrary>(new SharedLibrary(handle, FileNameOf(name)));
 }
 
 SharedLibrary::SharedLibrary(SharedLibrary&& other) noexcept

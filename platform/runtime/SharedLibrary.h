@@ -1,5 +1,6 @@
 // A shared library found by name, as the program's external libraries are: "unzip32" is
-// lib unzip32.so, looked up first in the program's folder, then on the system's library path.
+// libunzip32.so, looked up first in the program's folder, then on the system's library path,
+// and not at all when the program's folder cannot be known.
 #pragma once
 
 #include <memory>
@@ -11,7 +12,7 @@ namespace ferolan {
 class SharedLibrary {
  public:
   // Loads the library; raises "file not found", naming the library and giving the loader's
-  // reason, when it cannot be found or loaded.
+  // reason (or that the program's folder is unknown), when it cannot be found or loaded.
   static SharedLibrary Load(const std::string& name);
   // Loads the library; empty when it cannot be found or loaded.
   static std::unique_ptr<SharedLibrary> TryLoad(const std::string& name);

@@ -43,7 +43,8 @@ class UserServices {
 
   // Shows a modal message box; texts break lines with a single CR. Returns the answer.
   virtual int ShowMessage(const std::string& text, int style, const std::string& title) = 0;
-  // Shows a modal text-input box; a cancel gives the empty text.
+  // Shows a modal text-input box that masks what is typed, as the program asks only for
+  // passwords; a cancel gives the empty text.
   virtual std::string AskText(const std::string& prompt, const std::string& title,
                               const std::string& defaultText) = 0;
   virtual void SetMousePointer(int pointer) = 0;

@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "platform/runtime/ShownName.h"
+
 namespace standin {
 
 void Report::Text(std::string_view text) const {
@@ -11,7 +13,7 @@ void Report::Text(std::string_view text) const {
 void Report::Line(std::string_view what, std::string_view name) const {
   if (quietLevel_ >= 1) return;
   std::string line;
-  line.append(what).append(" : ").append(name).append("\n");
+  line.append(what).append(" : ").append(ferolan::ShownName(name)).append("\n");
   Text(line);
 }
 
@@ -27,7 +29,7 @@ void Report::Warning(std::string_view name, std::string_view cause) {
 
 void Report::Print(std::string_view kind, std::string_view name, std::string_view cause) const {
   std::string line(kind);
-  if (!name.empty()) line.append(name).append(" : ");
+  if (!name.empty()) line.append(ferolan::ShownName(name)).append(" : ");
   line.append(cause).append("\n");
   Text(line);
 }

@@ -1,5 +1,6 @@
 // What one call tells its caller: the lines printed through the callback and the result code,
-// which is the code of the first problem met.
+// which is the code of the first problem met. Names are printed with their control characters
+// written out, as the program shows them.
 #pragma once
 
 #include <string_view>

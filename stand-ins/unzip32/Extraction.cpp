@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/runtime/ShownName.h"
 #include "stand-ins/common/EntryName.h"
 #include "stand-ins/unzip32/Passes.h"
 
@@ -211,7 +212,7 @@ std::unique_ptr<EntryReader> Extractor::OpenData(zip_uint64_t index, const Entry
     }
   }
   char answer[UNZIP32_PASSWORD_SIZE] = {};
-  const std::string prompt = "Mot de passe de " + shown + " :";
+  const std::string prompt = "Mot de passe de " + ferolan::ShownName(shown) + " :";
   const bool given = callbacks_.password != nullptr &&
                      callbacks_.password(answer, sizeof answer, prompt.c_str(), shown.c_str()) ==
                          UNZIP32_PASSWORD_GIVEN;

@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <system_error>
 
+#include "platform/runtime/ShownName.h"
+
 namespace unzip32 {
 
 std::unique_ptr<PartFile> PartFile::Create(int folder, std::string& cause) {
@@ -103,7 +105,8 @@ int TargetTree::Folder(const std::vector<std::string>& parts, std::size_t count,
     const std::string& name = parts[openNames_.size()];
     if (::mkdirat(parent, name.c_str(), 0777) != 0 && errno != EEXIST) {
       outcome = Outcome::kFailed;
-      cause = "impossible de créer le dossier " + name + " : " + ErrorText(errno);
+      cause =
+          "impossible de créer le dossier " + ferolan::ShownName(name) + " : " + ErrorText(errno);
       return -1;
     }
     const int fd = ::openat(parent, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
@@ -113,10 +116,11 @@ int TargetTree::Folder(const std::vector<std::string>& parts, std::size_t count,
       if (::fstatat(parent, name.c_str(), &info, AT_SYMLINK_NOFOLLOW) == 0 &&
           S_ISLNK(info.st_mode)) {
         outcome = Outcome::kUnsafe;
-        cause = "le dossier " + name + " est un lien symbolique";
+        cause = "le dossier " + ferolan::ShownName(name) + " est un lien symbolique";
       } else {
         outcome = Outcome::kFailed;
-        cause = "impossible d'ouvrir le dossier " + name + " : " + ErrorText(error);
+        cause =
+            "impossible d'ouvrir le dossier " + ferolan::ShownName(name) + " : " + ErrorText(error);
       }
       return -1;
     }

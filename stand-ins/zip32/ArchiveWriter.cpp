@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "platform/runtime/ShownName.h"
 #include "stand-ins/common/Fd.h"
 #include "stand-ins/common/Utf8.h"
 #include "stand-ins/common/ZipErrorText.h"
@@ -28,11 +29,11 @@ bool CanHold(const std::string& path, std::string& cause) {
   }
   const std::filesystem::path folder = std::filesystem::path(path).parent_path();
   if (::stat(folder.empty() ? "." : folder.c_str(), &info) != 0) {
-    cause = "dossier " + folder.string() + " : " + standin::ErrorText(errno);
+    cause = "dossier " + ferolan::ShownName(folder.string()) + " : " + standin::ErrorText(errno);
     return false;
   }
   if (!S_ISDIR(info.st_mode)) {
-    cause = folder.string() + " n'est pas un dossier";
+    cause = ferolan::ShownName(folder.string()) + " n'est pas un dossier";
     return false;
   }
   return true;

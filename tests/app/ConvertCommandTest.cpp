@@ -16,8 +16,10 @@ struct CommandRun {
   std::string output;
 };
 
-CommandRun Convert(const std::string& arguments) {
-  const std::string command = std::string(FEROLAN_CONVERT) + " " + arguments + " 2>/dev/null";
+// Runs the command in `folder` when one is given.
+CommandRun Convert(const std::string& arguments, const std::string& folder = {}) {
+  const std::string command = (folder.empty() ? "" : "cd '" + folder + "' && ") +
+                              std::string(FEROLAN_CONVERT) + " " + arguments + " 2>/dev/null";
   FILE* pipe = ::popen(command.c_str(), "r");
   if (pipe == nullptr) return {-1, {}};
   std::string output;
@@ -74,10 +76,49 @@ TEST_F(ConvertCommandTest, ABrokenExportPrintsEveryMessageOnALineOfItsOwn) {
       << run.output;
 }
 
+// No name can print a line of its own, "Traitement terminé." above all, or drive the terminal.
+TEST_F(ConvertCommandTest, NamesArePrintedWithTheirControlCharactersWrittenOut) {
+  const std::string fake = "evil\nTraitement terminé.";
+  const std::string shownFake = "evil\\nTraitement terminé.";
+  const std::string clear = "\x1b[2J";
+  const struct {
+    const char* what;
+    std::string exportPath;
+    std::string shown;
+  } table[] = {
+      {"an export that cannot be opened", dir / (fake + ".jad"),
+       "Error: impossible d'ouvrir le fichier " + dir / (shownFake + ".jad") + "\n"},
+      {"an export that holds another XML",
+       MakeExport(Base(clear), {{.name = fake + ".xml", .data = SmallExportXml()}}),
+       "Error: Fichier introuvable : " + Base("\\x1b[2J") + ".xml\nL'exportation a peut-être " +
+           "été renommée : elle contient " + shownFake + ".xml. Redonnez-lui son nom d'origine, " +
+           shownFake + ".jad, puis recommencez.\n"},
+      {"an entry refused by the extraction",
+       // libzip flags no name with an escape character as UTF-8
+       MakeExport(Base("-entry"), {{.name = "../" + clear + fake, .data = "x", .utf8Flag = false}}),
+       "erreur : ../\\x1b[2J" + shownFake + " : "},
+  };
+  for (const auto& row : table) {
+    const CommandRun run = Convert("'" + row.exportPath + "'");
+    EXPECT_EQ(run.status, 1) << row.what;
+    EXPECT_NE(run.output.find(row.shown), std::string::npos) << row.what << "\n" << run.output;
+    EXPECT_EQ(run.output.find("Traitement terminé.\n"), std::string::npos) << row.what;
+    EXPECT_EQ(run.output.find('\x1b'), std::string::npos) << row.what;
+  }
+}
+
+TEST_F(ConvertCommandTest, AfterTwoDashesEveryArgumentIsAnExport) {
+  MakeExport("--txt", SmallExportXml());
+  const CommandRun run = Convert("-- --txt.jad", dir.Path().string());
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.output, "Traitement terminé.\n");
+  EXPECT_TRUE(Exists(dir / "--txt1.c01")) << "--txt is the export, not the option";
+}
+
 TEST_F(ConvertCommandTest, HelpVersionAndWrongCalls) {
   const CommandRun help = Convert("--help");
   EXPECT_EQ(help.status, 0);
-  EXPECT_NE(help.output.find("Usage : ferolan-convert [--casimir | --txt] EXPORT.jad"),
+  EXPECT_NE(help.output.find("Usage : ferolan-convert [--casimir | --txt] [--] EXPORT.jad"),
             std::string::npos);
   EXPECT_NE(help.output.find("man ferolan-convert"), std::string::npos);
   const CommandRun version = Convert("--version");

@@ -60,6 +60,7 @@ TEST(ConversionFailureTest, AFailedConversionLeavesEarlierResultsAsTheyWere) {
   } table[] = {
       {earlyEnd, Kind::kText, kErrInputPastEnd},
       {earlyEnd, Kind::kCasimir, kErrInputPastEnd},
+      {"<MELEVE_MID>A--B (1)</MELEVE_MID>\r\n<MPROTO", Kind::kText, kErrInputPastEnd},
       {shortHead, Kind::kCasimir, kErrInvalidArgument},
   };
   for (const auto& row : table) {
@@ -75,14 +76,49 @@ TEST(ConversionFailureTest, AFailedConversionLeavesEarlierResultsAsTheyWere) {
   }
 }
 
-TEST(ConversionFailureTest, AShortClosingTagAtTheEndFailsAfterEveryRecord) {
-  ConversionHarness harness;
-  const std::string xml = "<JADE>\r\n" + Record("A--B (1)", kFrench, "1") +
-                          Record("C--D (2)", kMaths, "2") + "\r\n\r\n</JADE>";
-  const Outcome outcome = harness.Convert(xml, Kind::kText);
-  EXPECT_EQ(outcome.error, kErrInputPastEnd);
-  EXPECT_EQ(outcome.intermediate, "01;A;B ;FRACE2-2005|;1\r\n02;C;D ;MATCE2-2005|;2\r\n");
-  EXPECT_FALSE(outcome.french.has_value());
+// Fewer than the 11 bytes of a pupil tag after the last "<" end the scan as the end does.
+TEST(ConversionFailureTest, AShortClosingTagAtTheEndConvertsEveryRecord) {
+  for (const std::string end : {"\r\n\r\n</JADE>", "</EXPORT>", "</R>", "<"}) {
+    ConversionHarness harness;
+    const std::string xml =
+        "<JADE>\r\n" + Record("A--B (1)", kFrench, "1") + Record("C--D (2)", kMaths, "2") + end;
+    const Outcome outcome = harness.Convert(xml, Kind::kText);
+    EXPECT_EQ(outcome.error, 0) << end;
+    EXPECT_EQ(outcome.french, "01;A;B ;1\r\n") << end;
+    EXPECT_EQ(outcome.maths, "01;C;D ;2\r\n") << end;
+    EXPECT_EQ(outcome.messages,
+              std::vector<ScriptedServices::Message>({{"Traitement terminé.", 0, "Ferolan"}}))
+        << end;
+  }
+}
+
+// A problem in the content names the export; one with the intermediate file, which the user
+// never sees, names the conversion.
+TEST(ConversionFailureTest, TheErrorNamesTheExportAsTheUserKnowsIt) {
+  const struct {
+    std::string xml;
+    Kind kind;
+    bool intermediateLeadsNowhere;
+    std::string description;
+  } table[] = {
+      {"<MELEVE_MID>A--B (1)</MELEVE_MID>\r\n<MPROTOCOLE_MNOM>FRA", Kind::kText, false,
+       "Entrée au-delà de la fin du fichier : classe.xml, l'exportation semble incomplète"},
+      {Export(Record(std::string(300000, 'X') + "(1)", kFrench, "1")), Kind::kText, false,
+       "Dépassement de capacité : classe.xml, un enregistrement de l'exportation est trop long"},
+      {Export(Record("A\r\nB--C (1)", kFrench, "1")), Kind::kCasimir, false,
+       "Argument ou appel de procédure incorrect : classe.xml, un enregistrement de "
+       "l'exportation est mal formé"},
+      {Export(Record("A--B (1)", kFrench, "1")), Kind::kText, true,
+       "Chemin d'accès introuvable : fichier de travail de la conversion de classe.xml"},
+  };
+  for (const auto& row : table) {
+    ConversionHarness harness;
+    if (row.intermediateLeadsNowhere) {
+      std::filesystem::create_symlink(harness.WorkBase() + "-absent/classe.txt",
+                                      harness.WorkBase() + ".txt");
+    }
+    EXPECT_EQ(harness.Convert(row.xml, row.kind).description, row.description);
+  }
 }
 
 TEST(ConversionFailureTest, AMissingExportIsFileNotFoundBeforeTheWorkFileIsMade) {
@@ -109,7 +145,7 @@ TEST(ConversionFailureTest, AnUnwritableOutputFolderIsAnErrorAndFreesEveryFile) 
     Module1::ConvertExport([] { return true; });
   } catch (const RuntimeError& e) {
     error = e.Number();
-    EXPECT_EQ(e.Description(), "Chemin d'accès introuvable : classe1.c01");
+    EXPECT_EQ(e.Description(), "Un élément du chemin d'accès n'est pas un dossier : classe1.c01");
   }
   EXPECT_EQ(error, kErrPathNotFound);
   EXPECT_TRUE(services.messages.empty());

@@ -34,6 +34,7 @@ Outcome ConversionHarness::ConvertInPlace(Kind kind) {
     Module1::ConvertExport([kind] { return kind == Kind::kCasimir; });
   } catch (const RuntimeError& error) {
     outcome.error = error.Number();
+    outcome.description = error.Description();
   }
   outcome.french = ReadIfThere(FrenchPath(kind));
   outcome.maths = ReadIfThere(MathsPath(kind));

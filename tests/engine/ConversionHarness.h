@@ -14,7 +14,8 @@ namespace ferolan::testing {
 enum class Kind { kCasimir, kText };
 
 struct Outcome {
-  long error = 0;  // the run-time error number, 0 when the conversion ended normally
+  long error = 0;           // the run-time error number, 0 when the conversion ended normally
+  std::string description;  // the error's description
   std::optional<std::string> french;  // absent when the file was not there afterwards
   std::optional<std::string> maths;
   std::optional<std::string> intermediate;

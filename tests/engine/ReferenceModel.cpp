@@ -64,6 +64,8 @@ class Pass1 {
     long count = 0;
     while (pos_ < xml_.size()) {
       if (ReadChar() != '<') continue;
+      // Between records, the end of the export ends the scan even within these 11 bytes.
+      if (xml_.size() - pos_ < 11) break;
       if (ReadN(11) != "MELEVE_MID>") continue;
       ++count;
       out_ += Number(count % 100);

@@ -22,6 +22,7 @@
 #include "tests/support/TempDir.h"
 #include "tests/support/WorkFolders.h"
 #include "tests/zip/ArchiveMaker.h"
+#include "zip/ccZip.h"
 
 namespace ferolan::testing {
 namespace {
@@ -263,6 +264,29 @@ TEST(LargeExportTest, AGigabyteOfFillerIsConverted) {
     EXPECT_EQ(std::count(results.begin(), results.end(), '\n'), 10) << ending;
   }
   EXPECT_TRUE(WorkFolders().empty());
+}
+
+// The declared sizes add up across entries: 1 MiB extracted, then an entry declaring the rest of
+// the total (its data inflates to 1 MiB only, so the row that passes the limit costs little).
+TEST(ArchiveLimitTest, OneArchiveGivesAtMostTwoGibibytesLessOneByte) {
+  const struct {
+    std::uint64_t total;
+    bool refused;
+  } table[] = {{2 * kGiB - 1, false}, {2 * kGiB, true}};
+  for (const auto& row : table) {
+    TempDir dir;
+    const std::string jad = dir / "limite.jad";
+    MakeSharedDataArchive(jad, {{{"a.xml"}, kMiB, kMiB}, {{"b.xml"}, row.total - kMiB, kMiB}});
+    fs::create_directory(dir / "cible");
+    ScriptedServices services;
+    const auto archive = ccZip::Create();
+    archive->Init(jad);
+    archive->Decompress(dir / "cible", "");
+    const std::string log = archive->GetZipInfo();
+    EXPECT_EQ(log.find("qu'une archive peut contenir") != std::string::npos, row.refused)
+        << row.total << "\n"
+        << log;
+  }
 }
 
 }  // namespace

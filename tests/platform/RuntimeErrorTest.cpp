@@ -4,7 +4,6 @@
 
 #include "platform/runtime/App.h"
 #include "platform/runtime/RuntimeError.h"
-#include "tests/support/ErrorNumber.h"
 #include "tests/support/TempDir.h"
 
 namespace ferolan {
@@ -46,23 +45,42 @@ TEST(RuntimeErrorTest, AFileErrorNamesTheFileWithoutItsFolders) {
   }
 }
 
-TEST(RuntimeErrorTest, FileErrorsMapToTheRuntimeNumbers) {
+// A path too long and a file in place of a folder keep the number of a path not found, with
+// texts of their own.
+TEST(RuntimeErrorTest, FileErrorsMapToTheRuntimeNumbersAndTexts) {
   const struct {
     int errnoValue;
     FileAccess access;
     long expected;
+    const char* description;
   } table[] = {
-      {ENOENT, FileAccess::kWrite, kErrPathNotFound},  // creating: the folder is missing
-      {ENOTDIR, FileAccess::kRead, kErrPathNotFound},
-      {EACCES, FileAccess::kWrite, kErrPermissionDenied},
-      {ENOSPC, FileAccess::kWrite, kErrDiskFull},
-      {EISDIR, FileAccess::kWrite, kErrPathFileAccess},
+      // creating: the folder is missing
+      {ENOENT, FileAccess::kWrite, kErrPathNotFound, "Chemin d'accès introuvable : whatever"},
+      {ENOTDIR, FileAccess::kRead, kErrPathNotFound,
+       "Un élément du chemin d'accès n'est pas un dossier : whatever"},
+      {ENAMETOOLONG, FileAccess::kWrite, kErrPathNotFound, "Chemin d'accès trop long : whatever"},
+      {EACCES, FileAccess::kWrite, kErrPermissionDenied, "Permission refusée : whatever"},
+      {ENOSPC, FileAccess::kWrite, kErrDiskFull, "Disque plein : whatever"},
+      {EISDIR, FileAccess::kWrite, kErrPathFileAccess,
+       "Erreur d'accès au chemin/fichier : whatever"},
   };
   for (const auto& row : table) {
-    EXPECT_EQ(testing::ErrorNumberOf(
-                  [&] { RaiseFileError(row.errnoValue, row.access, "/tmp/whatever"); }),
-              row.expected)
-        << row.errnoValue;
+    try {
+      RaiseFileError(row.errnoValue, row.access, "/tmp/whatever");
+      ADD_FAILURE() << "no error raised";
+    } catch (const RuntimeError& error) {
+      EXPECT_EQ(error.Number(), row.expected) << row.errnoValue;
+      EXPECT_EQ(error.Description(), row.description);
+    }
+  }
+}
+
+TEST(RuntimeErrorTest, NamesAreShownWithTheirControlCharactersWrittenOut) {
+  try {
+    RaiseNaming(kErrFileNotFound, "a\nb\r\tc\x1b[2J\x7f", "d\ne");
+    FAIL() << "no error raised";
+  } catch (const RuntimeError& error) {
+    EXPECT_EQ(error.Description(), "Fichier introuvable : a\\nb\\r\\tc\\x1b[2J\\x7f (d\\ne)");
   }
 }
 

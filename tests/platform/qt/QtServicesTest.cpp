@@ -60,11 +60,12 @@ TEST(QtServicesTest, TheQuestionAnswersWithTheButtonPressed) {
   EXPECT_EQ(MsgBox("Remplacer ?", vbYesNoCancel | vbExclamation), vbCancel);
 }
 
-TEST(QtServicesTest, TheTextBoxGivesTheTextConfirmedOrNothing) {
+TEST(QtServicesTest, TheTextBoxMasksAndGivesTheTextConfirmedOrNothing) {
   QtServices services;
   WhenShowing<QInputDialog>([](QInputDialog& box) {
     EXPECT_EQ(box.windowTitle(), "Ferolan");
     EXPECT_EQ(box.labelText(), "Mot de passe ?");
+    EXPECT_EQ(box.textEchoMode(), QLineEdit::Password);
     box.setTextValue("secret");
     box.accept();
   });
