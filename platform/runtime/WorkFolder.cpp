@@ -12,6 +12,7 @@
 #include "platform/runtime/FileTree.h"
 #include "platform/runtime/RandomName.h"
 #include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/ShownName.h"
 #include "platform/runtime/UserFolders.h"
 
 namespace ferolan {
@@ -25,8 +26,10 @@ constexpr const char* kFolderPrefix = "conversion-";
 constexpr const char* kLockName = ".lock";
 constexpr const char* kFilesName = "extraction";
 
+// The texts are one line built around paths that may come from the environment: escaping the
+// whole text escapes those paths.
 [[noreturn]] void RefuseWorkRoot(const std::string& text) {
-  throw RuntimeError(kErrPathFileAccess, App::EXEName(), text);
+  throw RuntimeError(kErrPathFileAccess, App::EXEName(), ShownName(text));
 }
 
 [[noreturn]] void RaiseCannotCreate(const std::string& folder, int error) {
