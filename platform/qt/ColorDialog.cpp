@@ -48,9 +48,10 @@ RecordColorDialog::RecordColorDialog(CHOOSECOLORA& cc)
   if (HasFlag(cc.Flags, CC_ENABLEHOOK)) hook_.emplace(cc.lpfnHook, *this);
 }
 
-// The picker, the luminance bar and the colour values are where new colours are made.
+// The picker, the luminance bar and the colour values are where new colours are made; they are
+// found at any depth, as Qt versions nest them differently.
 void RecordColorDialog::HideColorDefinition() {
-  for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+  for (QWidget* child : findChildren<QWidget*>()) {
     if (child->inherits("QColorPicker") || child->inherits("QColorLuminancePicker") ||
         child->inherits("QColorShower")) {
       child->hide();
