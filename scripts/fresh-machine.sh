@@ -70,10 +70,11 @@ make_base() {
   local base="$1" release="$2" include="${3:-}"
   fresh_release "$release" || return
   [ -e "$base.done" ] && return
-  command -v debootstrap >/dev/null || apt-get install -y debootstrap
+  command -v debootstrap >/dev/null || apt-get install -y debootstrap || return
   remove_machine "$base" || return
-  debootstrap --variant=minbase ${include:+--include="$include"} "$release" "$base" "$fresh_mirror"
-  cat >"$base/etc/apt/sources.list" <<EOF
+  debootstrap --variant=minbase ${include:+--include="$include"} "$release" "$base" \
+    "$fresh_mirror" || return
+  cat >"$base/etc/apt/sources.list" <<EOF || return
 deb $fresh_mirror $release main
 deb $fresh_mirror $release-updates main
 deb $fresh_security_mirror $release-security main
@@ -81,7 +82,9 @@ EOF
   touch "$base.done"
 }
 
-# new_machine FOLDER BASE: a fresh copy of BASE in FOLDER, with what a chroot needs.
+# new_machine FOLDER BASE: a fresh copy of BASE in FOLDER, with what a chroot needs. The
+# packages its apt downloads are kept beside BASE for the next machines, which still install
+# every one of them.
 new_machine() {
   local machine="$1" base="$2"
   remove_machine "$machine" || return
@@ -96,6 +99,8 @@ new_machine() {
   echo "cafile=/etc/ssl/certs/ca-certificates.crt" >"$machine/root/.npmrc"
   fresh_machines+=("$machine")
   for fs in proc sys dev dev/pts; do mount --bind "/$fs" "$machine/$fs"; done
+  mkdir -p "$base.archives"
+  mount --bind "$base.archives" "$machine/var/cache/apt/archives"
 }
 
 # on_machine FOLDER COMMAND: runs COMMAND with bash, as root, in the machine in FOLDER, in a
