@@ -2,6 +2,7 @@
 
 #include <QColorDialog>
 #include <optional>
+#include <string_view>
 
 #include "platform/qt/HookCaller.h"
 #include "platform/qt/QtColor.h"
@@ -48,11 +49,13 @@ RecordColorDialog::RecordColorDialog(CHOOSECOLORA& cc)
   if (HasFlag(cc.Flags, CC_ENABLEHOOK)) hook_.emplace(cc.lpfnHook, *this);
 }
 
-// The picker, the luminance bar and the colour values are where new colours are made.
+// The picker, the luminance bar and the colour values are where new colours are made. Qt
+// versions nest them differently and name their classes with or without a namespace.
 void RecordColorDialog::HideColorDefinition() {
-  for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (child->inherits("QColorPicker") || child->inherits("QColorLuminancePicker") ||
-        child->inherits("QColorShower")) {
+  for (QWidget* child : findChildren<QWidget*>()) {
+    const std::string_view name = child->metaObject()->className();
+    if (name.ends_with("QColorPicker") || name.ends_with("QColorLuminancePicker") ||
+        name.ends_with("QColorShower")) {
       child->hide();
     }
   }

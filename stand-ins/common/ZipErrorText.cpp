@@ -1,6 +1,8 @@
 #include "stand-ins/common/ZipErrorText.h"
 
+#include <algorithm>
 #include <iterator>
+#include <string>
 
 #include "stand-ins/common/Fd.h"
 
@@ -8,54 +10,79 @@ namespace standin {
 
 namespace {
 
-// Indexed by libzip's error code, from ZIP_ER_OK on.
-constexpr const char* kTexts[] = {
-    "pas d'erreur",
-    "archive en plusieurs volumes, non prise en charge",
-    "impossible de renommer le fichier temporaire",
-    "impossible de fermer l'archive",
-    "erreur de positionnement dans le fichier",
-    "erreur de lecture",
-    "erreur d'écriture",
-    "données abîmées (somme de contrôle CRC fausse)",
-    "l'archive a été fermée",
-    "fichier introuvable",
-    "le fichier existe déjà",
-    "impossible d'ouvrir le fichier",
-    "impossible de créer un fichier temporaire",
-    "erreur de décompression",
-    "mémoire insuffisante",
-    "l'entrée a été modifiée",
-    "méthode de compression non prise en charge",
-    "fin de fichier prématurée",
-    "argument incorrect",
-    "ce n'est pas une archive zip",
-    "erreur interne",
-    "archive zip incohérente, abîmée ou tronquée",
-    "impossible de supprimer le fichier",
-    "l'entrée a été supprimée",
-    "méthode de chiffrement non prise en charge",
-    "archive en lecture seule",
-    "aucun mot de passe donné",
-    "mot de passe incorrect",
-    "opération non prise en charge",
-    "ressource encore utilisée",
-    "erreur de position dans le fichier",
-    "données compressées incorrectes",
-    "opération annulée",
+struct Text {
+  int code;
+  const char* text;
 };
-static_assert(std::size(kTexts) == ZIP_ER_CANCELLED + 1);
+
+// Every code of the libzip versions the libraries are built with; the later ones are guarded,
+// as older headers lack them.
+constexpr Text kTexts[] = {
+    {ZIP_ER_OK, "pas d'erreur"},
+    {ZIP_ER_MULTIDISK, "archive en plusieurs volumes, non prise en charge"},
+    {ZIP_ER_RENAME, "impossible de renommer le fichier temporaire"},
+    {ZIP_ER_CLOSE, "impossible de fermer l'archive"},
+    {ZIP_ER_SEEK, "erreur de positionnement dans le fichier"},
+    {ZIP_ER_READ, "erreur de lecture"},
+    {ZIP_ER_WRITE, "erreur d'écriture"},
+    {ZIP_ER_CRC, "données abîmées (somme de contrôle CRC fausse)"},
+    {ZIP_ER_ZIPCLOSED, "l'archive a été fermée"},
+    {ZIP_ER_NOENT, "fichier introuvable"},
+    {ZIP_ER_EXISTS, "le fichier existe déjà"},
+    {ZIP_ER_OPEN, "impossible d'ouvrir le fichier"},
+    {ZIP_ER_TMPOPEN, "impossible de créer un fichier temporaire"},
+    {ZIP_ER_ZLIB, "erreur de décompression"},
+    {ZIP_ER_MEMORY, "mémoire insuffisante"},
+    {ZIP_ER_CHANGED, "l'entrée a été modifiée"},
+    {ZIP_ER_COMPNOTSUPP, "méthode de compression non prise en charge"},
+    {ZIP_ER_EOF, "fin de fichier prématurée"},
+    {ZIP_ER_INVAL, "argument incorrect"},
+    {ZIP_ER_NOZIP, "ce n'est pas une archive zip"},
+    {ZIP_ER_INTERNAL, "erreur interne"},
+    {ZIP_ER_INCONS, "archive zip incohérente, abîmée ou tronquée"},
+    {ZIP_ER_REMOVE, "impossible de supprimer le fichier"},
+    {ZIP_ER_DELETED, "l'entrée a été supprimée"},
+    {ZIP_ER_ENCRNOTSUPP, "méthode de chiffrement non prise en charge"},
+    {ZIP_ER_RDONLY, "archive en lecture seule"},
+    {ZIP_ER_NOPASSWD, "aucun mot de passe donné"},
+    {ZIP_ER_WRONGPASSWD, "mot de passe incorrect"},
+    {ZIP_ER_OPNOTSUPP, "opération non prise en charge"},
+    {ZIP_ER_INUSE, "ressource encore utilisée"},
+    {ZIP_ER_TELL, "erreur de position dans le fichier"},
+    {ZIP_ER_COMPRESSED_DATA, "données compressées incorrectes"},
+    {ZIP_ER_CANCELLED, "opération annulée"},
+#ifdef ZIP_ER_DATA_LENGTH
+    {ZIP_ER_DATA_LENGTH, "longueur des données inattendue"},
+#endif
+#ifdef ZIP_ER_NOT_ALLOWED
+    {ZIP_ER_NOT_ALLOWED, "opération interdite dans ce format d'archive"},
+#endif
+#ifdef ZIP_ER_TRUNCATED_ZIP
+    {ZIP_ER_TRUNCATED_ZIP, "archive zip tronquée ou abîmée"},
+#endif
+};
 
 }  // namespace
 
 std::string ZipErrorText(zip_error_t* error) {
   const int code = zip_error_code_zip(error);
-  std::string text = code >= 0 && code < static_cast<int>(std::size(kTexts))
-                         ? kTexts[code]
+  const auto known =
+      std::ranges::find_if(kTexts, [code](const Text& text) { return text.code == code; });
+  std::string text = known != std::end(kTexts)
+                         ? known->text
                          : "erreur " + std::to_string(code) + " de la bibliothèque zip";
   const int system = zip_error_code_system(error);
   if (zip_error_system_type(error) == ZIP_ET_SYS && system != 0) text += " : " + ErrorText(system);
   return text;
+}
+
+bool IsDamagedArchive(int code) {
+#ifdef ZIP_ER_TRUNCATED_ZIP
+  // Where 1.7 found a cut archive inconsistent, later versions say so.
+  if (code == ZIP_ER_TRUNCATED_ZIP) return true;
+#endif
+  return code == ZIP_ER_NOZIP || code == ZIP_ER_INCONS || code == ZIP_ER_READ ||
+         code == ZIP_ER_SEEK || code == ZIP_ER_COMPNOTSUPP;
 }
 
 }  // namespace standin

@@ -10,4 +10,7 @@ namespace standin {
 // What went wrong, followed by the system's reason when libzip kept one.
 std::string ZipErrorText(zip_error_t* error);
 
+// Whether libzip's CODE, on opening a file, says it is no archive or a damaged or cut one.
+bool IsDamagedArchive(int code);
+
 }  // namespace standin

@@ -43,8 +43,7 @@ std::unique_ptr<Archive> Archive::Open(const char* path, std::string& cause, boo
     zip_source_free(source);
     const int code = zip_error_code_zip(&error);
     cause = standin::ZipErrorText(&error);
-    notAnArchive = code == ZIP_ER_NOZIP || code == ZIP_ER_INCONS || code == ZIP_ER_READ ||
-                   code == ZIP_ER_SEEK || code == ZIP_ER_COMPNOTSUPP;
+    notAnArchive = standin::IsDamagedArchive(code);
   }
   zip_error_fini(&error);
   return archive == nullptr ? nullptr : std::unique_ptr<Archive>(new Archive(archive));

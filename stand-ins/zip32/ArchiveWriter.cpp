@@ -39,10 +39,7 @@ bool CanHold(const std::string& path, std::string& cause) {
   return true;
 }
 
-bool IsFormatError(int code) {
-  return code == ZIP_ER_NOZIP || code == ZIP_ER_INCONS || code == ZIP_ER_READ ||
-         code == ZIP_ER_SEEK || code == ZIP_ER_COMPNOTSUPP || code == ZIP_ER_MULTIDISK;
-}
+bool IsFormatError(int code) { return standin::IsDamagedArchive(code) || code == ZIP_ER_MULTIDISK; }
 
 struct Compression {
   zip_int32_t method;

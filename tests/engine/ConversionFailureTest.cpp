@@ -2,6 +2,7 @@
 // file is free again afterwards.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 

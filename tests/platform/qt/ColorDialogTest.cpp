@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPalette>
+#include <QString>
 #include <QWidget>
 #include <cstdlib>
 
@@ -57,7 +58,10 @@ TEST(ColorDialogTest, APickedColourComesBackInColorAndTheCustomBoxesStay) {
     shownDialog = qt::HandleOf(&dialog);
     testing::WaitForFrame(dialog);
     centreOffset = dialog.frameGeometry().center() - owner.frameGeometry().center();
-    for (const QLabel* label : dialog.findChildren<QLabel*>()) labels << label->text();
+    // Some Qt versions' French texts put a no-break space before ":".
+    for (const QLabel* label : dialog.findChildren<QLabel*>()) {
+      labels << label->text().replace(QChar(0x00A0), u' ');
+    }
     QColorDialog::setCustomColor(2, QColor(1, 2, 3));
     dialog.setCurrentColor(QColor(0x11, 0x22, 0x33));
     dialog.accept();
@@ -85,15 +89,22 @@ TEST(ColorDialogTest, PreventFullOpenHidesWhereColoursAreMadeAndACancelRaises) {
   dialog.flags(static_cast<int32_t>(CC_PREVENTFULLOPEN));
   dialog.CancelError(true);
   dialog.Color(0x00445566);
-  bool pickerShown = true;
+  int pickers = 0;
+  int pickersShown = 0;
   WhenShowing<QColorDialog>([&](QColorDialog& shown) {
     for (QWidget* child : shown.findChildren<QWidget*>()) {
-      if (child->inherits("QColorPicker")) pickerShown = child->isVisible();
+      // Named with a namespace by some Qt versions.
+      const QString name = QString::fromLatin1(child->metaObject()->className());
+      if (name.endsWith(u"QColorPicker") || name.endsWith(u"QColorLuminancePicker")) {
+        ++pickers;
+        pickersShown += child->isVisible() ? 1 : 0;
+      }
     }
     shown.reject();
   });
   EXPECT_EQ(ErrorNumberOf([&] { dialog.ShowColor(); }), kErrCancel);
-  EXPECT_FALSE(pickerShown);
+  EXPECT_EQ(pickers, 2);
+  EXPECT_EQ(pickersShown, 0);
   EXPECT_EQ(dialog.Color(), 0x00445566);
 }
 

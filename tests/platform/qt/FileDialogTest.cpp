@@ -176,8 +176,10 @@ TEST_F(FileDialogTest, TheFilterIndexShowsAnEntryAndComesBackAsChosen) {
   Hook(record);
   QString shown;
   WhenShowing<QFileDialog>([&](QFileDialog& dialog) {
-    shown = dialog.selectedNameFilter();
-    QTest::keyClick(dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo")), Qt::Key_Up);
+    // What the user sees: Qt versions differ in whether selectedNameFilter() keeps the pattern.
+    auto* types = dialog.findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+    shown = types->currentText();
+    QTest::keyClick(types, Qt::Key_Up);
     Choose(dialog, "a.jad");
   });
   ASSERT_EQ(GetOpenFileNameA(&record.ofn), 1);
