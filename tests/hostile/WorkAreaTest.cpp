@@ -224,14 +224,23 @@ TEST(WorkAreaTest, AnExportThatIsAFifoEndsTheRequestAtOnce) {
   EXPECT_EQ(request.ConvertChosenExport(fifo), RequestOutcome::kCannotOpen);
 }
 
+// A work root on a 64 MiB tmpfs of its own, for as long as the object lives.
+struct TmpfsWorkRoot {
+  static std::string Made(const TempDir& dir) {
+    fs::create_directory(dir / "cache");
+    return dir / "cache";
+  }
+  TempDir dir;
+  std::string cache = Made(dir);
+  TmpfsMount mount{cache, 64 * kMiB};
+  ScopedEnv workRoot{"XDG_CACHE_HOME", cache};
+};
+
 // Entries that share their data on a small disk: each fits, together they do not.
 TEST(WorkAreaTest, OverlappingEntriesStopBeforeTheWorkRootsDiskIsFull) {
-  TempDir dir;
-  const std::string cache = dir / "cache";
-  fs::create_directory(cache);
-  TmpfsMount mount(cache, 64 * kMiB);
-  if (!mount.Mounted()) GTEST_SKIP() << "skipped: this machine lets the tests mount no tmpfs";
-  const ScopedEnv workRoot("XDG_CACHE_HOME", cache);
+  const TmpfsWorkRoot root;
+  if (!root.mount.Mounted()) GTEST_SKIP() << "skipped: this machine lets the tests mount no tmpfs";
+  const TempDir& dir = root.dir;
 
   const std::string jad = dir / "CE2.jad";
   std::vector<std::string> copies;
@@ -248,12 +257,8 @@ TEST(WorkAreaTest, OverlappingEntriesStopBeforeTheWorkRootsDiskIsFull) {
 // removes it on a small stack and within a small open-files limit (in a process of its own). On a
 // tmpfs, as removing 32,000 folders from some disks takes minutes.
 TEST(WorkAreaTest, AFolderThirtyTwoThousandLevelsDeepIsSweptOnASmallStack) {
-  TempDir dir;
-  const std::string cache = dir / "cache";
-  fs::create_directory(cache);
-  TmpfsMount mount(cache, 64 * kMiB);
-  if (!mount.Mounted()) GTEST_SKIP() << "skipped: this machine lets the tests mount no tmpfs";
-  const ScopedEnv workRoot("XDG_CACHE_HOME", cache);
+  const TmpfsWorkRoot root;
+  if (!root.mount.Mounted()) GTEST_SKIP() << "skipped: this machine lets the tests mount no tmpfs";
   const std::string abandoned = WorkRootPath() + "/conversion-abandonne";
   fs::create_directories(abandoned);
   {
