@@ -1,5 +1,6 @@
 // Advisory whole-file locks, as the work folders and the temporary result files use them to
-// tell a file in use from one left behind by a process that ended.
+// tell a file in use from one left behind by a process that ended. Nothing ever waits for a
+// lock: a holder may be a process that was stopped.
 #pragma once
 
 #include <sys/file.h>
@@ -8,20 +9,13 @@
 
 namespace ferolan {
 
-enum class LockWait { kNo, kYes };
-
-// flock, taken again when a signal interrupts the wait.
-inline bool Flock(int fd, int operation) {
+// Takes an exclusive lock on the open file without waiting; false when another holder has it
+// or the file system refuses locks.
+inline bool TryLockExclusive(int fd) {
   for (;;) {
-    if (::flock(fd, operation) == 0) return true;
+    if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return true;
     if (errno != EINTR) return false;
   }
-}
-
-// Takes an exclusive lock on the open file; false when another holder has it (kNo) or the file
-// system refuses locks.
-inline bool LockExclusive(int fd, LockWait wait) {
-  return Flock(fd, LOCK_EX | (wait == LockWait::kNo ? LOCK_NB : 0));
 }
 
 }  // namespace ferolan

@@ -117,7 +117,7 @@ void SweepLeftTemporaries(int folder, const std::string& leaf) {
         ::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
     struct stat info {};
     if (file.Valid() && ::fstat(file.Get(), &info) == 0 && S_ISREG(info.st_mode) &&
-        info.st_uid == ::geteuid() && LockExclusive(file.Get(), LockWait::kNo)) {
+        info.st_uid == ::geteuid() && TryLockExclusive(file.Get())) {
       ::unlinkat(folder, name.c_str(), 0);
     }
   }
@@ -164,7 +164,7 @@ UniqueFd ReplacementFile::CreateTemporary() {
     }
     // The lock tells the sweep of another run that the file is in use; a named file may have
     // been swept between its creation and its lock.
-    LockExclusive(fd.Get(), LockWait::kNo);
+    TryLockExclusive(fd.Get());
     struct stat info {};
     if (unnamed || (::fstat(fd.Get(), &info) == 0 && info.st_nlink > 0)) break;
   }

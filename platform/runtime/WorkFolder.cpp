@@ -106,13 +106,12 @@ void SweepAbandonedFolders(int root, const std::string& rootPath) {
   const UniqueFd rootLock = OpenLock(root, O_CREAT);
   if (!rootLock.Valid()) RaiseCannotCreate(rootPath, errno);
   // Where the file system keeps no locks, nothing counts as abandoned and nothing is swept.
-  if (!LockExclusive(rootLock.Get(), LockWait::kNo)) return;
+  if (!TryLockExclusive(rootLock.Get())) return;
   for (const std::string& name : NamesStartingWith(root, kFolderPrefix)) {
     const UniqueFd folder = OpenFolderAt(root, name);
     if (!folder.Valid()) continue;
     const UniqueFd lock = OpenLock(folder.Get(), O_CREAT);
-    if (lock.Valid() && LockExclusive(lock.Get(), LockWait::kNo) &&
-        LockInPlace(folder.Get(), lock.Get())) {
+    if (lock.Valid() && TryLockExclusive(lock.Get()) && LockInPlace(folder.Get(), lock.Get())) {
       RemoveTreeAt(root, name);
     }
   }
@@ -143,7 +142,7 @@ std::unique_ptr<WorkFolder> WorkFolder::Create() {
     // folder, and another name is tried.
     if (!lock.Valid() && (errno == EEXIST || errno == ENOENT)) continue;
     if (lock.Valid()) {
-      const bool locked = LockExclusive(lock.Get(), LockWait::kNo);
+      const bool locked = TryLockExclusive(lock.Get());
       if (locked ? !LockInPlace(folder.Get(), lock.Get()) : errno == EWOULDBLOCK) continue;
     }
     if (!lock.Valid() || ::mkdirat(folder.Get(), kFilesName, 0700) != 0) {

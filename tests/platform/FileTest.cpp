@@ -152,7 +152,7 @@ TEST(ReplacementFileTest, ATemporaryLeftByAnEndedRunGoesOneInUseStays) {
   WriteBytes(dir / ".result.~ferolan-left", "ended run");
   WriteBytes(dir / ".result.~ferolan-busy", "running");
   UniqueFd busy(::open((dir / ".result.~ferolan-busy").c_str(), O_RDONLY));
-  ASSERT_TRUE(LockExclusive(busy.Get(), LockWait::kNo));
+  ASSERT_TRUE(TryLockExclusive(busy.Get()));
   Replace(dir / "result", "new");
   EXPECT_FALSE(Exists(dir / ".result.~ferolan-left"));
   EXPECT_TRUE(Exists(dir / ".result.~ferolan-busy"));

@@ -61,7 +61,7 @@ TEST(WorkFolderTest, OnlyFoldersNobodyHoldsAreSwept) {
   fs::create_directory(root + "/conversion-tenu");
   WriteBytes(root + "/conversion-tenu/.lock", "");
   const UniqueFd otherHolder(::open((root + "/conversion-tenu/.lock").c_str(), O_RDWR));
-  ASSERT_TRUE(LockExclusive(otherHolder.Get(), LockWait::kNo));
+  ASSERT_TRUE(TryLockExclusive(otherHolder.Get()));
 
   const auto next = WorkFolder::Create();
   EXPECT_TRUE(Exists(held->Path()));
@@ -76,7 +76,7 @@ TEST(WorkFolderTest, OnlyFoldersNobodyHoldsAreSwept) {
 TEST(WorkFolderTest, ASweepUnderWayElsewhereHoldsNobodyUp) {
   WorkFolder::Create();
   const UniqueFd sweeper(::open((WorkRootPath() + "/.lock").c_str(), O_RDWR));
-  ASSERT_TRUE(LockExclusive(sweeper.Get(), LockWait::kNo));
+  ASSERT_TRUE(TryLockExclusive(sweeper.Get()));
   EXPECT_TRUE(Exists(WorkFolder::Create()->Path()));
 }
 
