@@ -11,10 +11,6 @@
 
 namespace {
 
-// The package is versioned by the build; the program must say the same version.
-static_assert(ferolan::App::Major == FEROLAN_VERSION_MAJOR &&
-              ferolan::App::Minor == FEROLAN_VERSION_MINOR);
-
 constexpr const char* kUsage =
     "Usage : ferolan-convert [--casimir | --txt] [--] EXPORT.jad...\n"
     "\n"

@@ -5,8 +5,9 @@
 
 namespace ferolan::App {
 
-inline constexpr int Major = 2;
-inline constexpr int Minor = 0;
+// The version is set once, in the build, which gives it to the package as well.
+inline constexpr int Major = FEROLAN_VERSION_MAJOR;
+inline constexpr int Minor = FEROLAN_VERSION_MINOR;
 
 // The program's title, used as the caption of every message box that is not given one.
 std::string Title();
