@@ -2,14 +2,11 @@
 
 #include <filesystem>
 
-#include "app/ExportDialog.h"
 #include "app/ExportNames.h"
 #include "app/RenamedExport.h"
-#include "commondialog/cCommonDialog.h"
 #include "platform/runtime/FileSystem.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/ShownName.h"
-#include "platform/runtime/UserFolders.h"
 #include "platform/runtime/UserServices.h"
 #include "platform/runtime/WorkFolder.h"
 #include "zip/ccZip.h"
@@ -49,13 +46,6 @@ class ExtractionGuard {
   bool armed_ = true;
 };
 
-// The open dialog starts where the export chosen last in this run lies, else in the user's
-// documents: exports are never in the program's folder once the program is installed.
-std::string StartingFolder() {
-  if (ExportPath.empty()) return DocumentsFolder();
-  return std::filesystem::path(ExportPath).parent_path().string();
-}
-
 // An extracted XML of no bytes holds no export; converting it would write empty result files
 // over the earlier ones and call that done.
 bool ExtractedExportIsEmpty() {
@@ -66,25 +56,22 @@ bool ExtractedExportIsEmpty() {
 
 }  // namespace
 
+std::string CannotOpenText(const std::string& exportPath) {
+  return "Error: impossible d'ouvrir le fichier " + ShownName(exportPath);
+}
+
 ConversionRequest::ConversionRequest(Module1::OutputKindQuery option1Value)
     : option1Value_(std::move(option1Value)) {}
 
 ConversionRequest::~ConversionRequest() = default;
 
-RequestOutcome ConversionRequest::cmdOpen_Click(cCommonDialog& m_cHookDlg,
-                                                FileNameBox& txtFileName) {
-  return WithRequestHandler([&] {
-    ConfigureExportDialog(m_cHookDlg, StartingFolder());
-    m_cHookDlg.ShowOpen();
-    txtFileName.SetText(m_cHookDlg.Filename());
-    ExportPath = txtFileName.Text();
-    return Convert();
-  });
+RequestOutcome ConversionRequest::ConvertChosenExport(const std::string& exportPath) {
+  return ConvertExportChosenBy([&] { return exportPath; });
 }
 
-RequestOutcome ConversionRequest::ConvertChosenExport(const std::string& exportPath) {
+RequestOutcome ConversionRequest::ConvertExportChosenBy(const ExportChoice& choose) {
   return WithRequestHandler([&] {
-    ExportPath = exportPath;
+    ExportPath = choose();
     return Convert();
   });
 }

@@ -73,7 +73,7 @@ int main(int argc, char** argv) {
     const std::string fullPath = std::filesystem::absolute(path, ec).string();
     const ferolan::RequestOutcome outcome = request.ConvertChosenExport(ec ? path : fullPath);
     if (outcome == ferolan::RequestOutcome::kCannotOpen) {
-      std::cout << "Error: impossible d'ouvrir le fichier " << ferolan::ShownName(path) << "\n";
+      std::cout << ferolan::CannotOpenText(path) << "\n";
     }
     allConverted = allConverted && outcome == ferolan::RequestOutcome::kConverted;
     request.RemoveWorkFolder();

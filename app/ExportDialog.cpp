@@ -1,7 +1,12 @@
 #include "app/ExportDialog.h"
 
+#include <filesystem>
+
 #include "app/AuthorCredit.h"
+#include "app/ConversionRequest.h"
 #include "commondialog/cCommonDialog.h"
+#include "engine/Module1.h"
+#include "platform/runtime/UserFolders.h"
 #include "platform/win32/CommonDialogs.h"
 
 namespace ferolan {
@@ -11,6 +16,13 @@ namespace {
 constexpr int32_t kExportDialogFlags =
     win32::OFN_FILEMUSTEXIST | win32::OFN_PATHMUSTEXIST | win32::OFN_HIDEREADONLY;
 static_assert(kExportDialogFlags == 6148);
+
+// The open dialog starts where the export chosen last in this run lies, else in the user's
+// documents: exports are never in the program's folder once the program is installed.
+std::string StartingFolder() {
+  if (ExportPath.empty()) return DocumentsFolder();
+  return std::filesystem::path(ExportPath).parent_path().string();
+}
 
 }  // namespace
 
@@ -22,6 +34,16 @@ void ConfigureExportDialog(cCommonDialog& m_cHookDlg, const std::string& initDir
   m_cHookDlg.Filter("Exportation d'une évaluation J'ADE (*.jad)|*.jad");
   m_cHookDlg.FilterIndex(1);
   m_cHookDlg.HookDialog(true);
+}
+
+RequestOutcome ConversionRequest::cmdOpen_Click(cCommonDialog& m_cHookDlg,
+                                                FileNameBox& txtFileName) {
+  return ConvertExportChosenBy([&] {
+    ConfigureExportDialog(m_cHookDlg, StartingFolder());
+    m_cHookDlg.ShowOpen();
+    txtFileName.SetText(m_cHookDlg.Filename());
+    return txtFileName.Text();
+  });
 }
 
 }  // namespace ferolan

@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace ferolan {
 
@@ -41,5 +42,17 @@ class SharedLibrary {
 // The file name that a library name stands for: "unzip32" and "unzip32.dll" give
 // "libunzip32.so"; a name with a folder in it is taken as a path.
 std::string LibraryFileName(const std::string& name);
+
+// Where libraries cannot be loaded (the page's module), those linked in, with their entry
+// points, as the module that links them lists them.
+struct LinkedEntryPoint {
+  const char* name;
+  void* address;
+};
+struct LinkedLibrary {
+  const char* name;
+  std::vector<LinkedEntryPoint> entries;
+};
+const std::vector<LinkedLibrary>& LinkedLibraries();
 
 }  // namespace ferolan

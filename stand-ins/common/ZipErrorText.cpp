@@ -66,8 +66,8 @@ constexpr Text kTexts[] = {
 
 std::string ZipErrorText(zip_error_t* error) {
   const int code = zip_error_code_zip(error);
-  const auto known =
-      std::ranges::find_if(kTexts, [code](const Text& text) { return text.code == code; });
+  const auto known = std::find_if(std::begin(kTexts), std::end(kTexts),
+                                  [code](const Text& text) { return text.code == code; });
   std::string text = known != std::end(kTexts)
                          ? known->text
                          : "erreur " + std::to_string(code) + " de la bibliothèque zip";

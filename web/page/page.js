@@ -9,9 +9,12 @@
   const help = byId('help');
   const chooser = byId('chooser');
   const status = byId('status');
+  const progress = byId('progress');
   const downloads = byId('downloads');
   const results = byId('results');
-  let ferolan = null;
+  const progressDelay = 500;  // milliseconds: a shorter conversion shows no progress bar
+  let worker = null;
+  let texts = null;  // the module's texts, from the worker once it is ready
   let busy = false;
   let offeredUrls = [];
 
@@ -50,37 +53,65 @@
   // While a conversion runs, clicks that arrive meanwhile must not start another one.
   function setBusy(value) {
     busy = value;
-    browse.disabled = value;
+    browse.disabled = value || !texts;
     document.querySelectorAll('input[name="kind"]').forEach((option) => { option.disabled = value; });
     windowArea.setAttribute('aria-busy', String(value));
     // A disabled button loses the focus; the keyboard finds its place again on the button.
     if (!value && document.activeElement === document.body) browse.focus();
   }
 
-  // Lets the browser paint the status before the conversion holds the page; a hidden page
-  // paints nothing and goes on at once.
-  const nextPaint = () => new Promise((resolve) => {
-    if (document.hidden) resolve();
-    else requestAnimationFrame(() => setTimeout(resolve));
-  });
+  // The conversion in progress: ends once, with the worker's answer or with its death.
+  let finish = null;
 
-  async function convert(file) {
-    if (!ferolan || busy) return;
+  function startWorker() {
+    const source = byId('worker-source').textContent;
+    const url = URL.createObjectURL(new Blob([source], { type: 'text/javascript' }));
+    worker = new Worker(url);
+    URL.revokeObjectURL(url);
+    worker.onmessage = ({ data }) => {
+      if (data.type === 'ready') ready(data);
+      else if (data.type === 'progress') progress.value = data.read / data.size;
+      else if (data.type === 'done' && finish) finish(data.messages, data.results);
+    };
+    // A worker that dies (out of memory, say) is replaced; the conversion it ran has failed.
+    worker.onerror = (event) => {
+      event.preventDefault();
+      worker.terminate();
+      const failed = finish;
+      startWorker();
+      if (failed) failed(texts ? [texts.stopped] : [String(event.message)], []);
+      else if (!texts) showMessages([String(event.message)], true);
+    };
+  }
+
+  function ready(received) {
+    const firstTime = !texts;
+    texts = received;
+    if (!firstTime) return;
+    byId('version').textContent = texts.version;
+    byId('credit').textContent = texts.credit;
+    byId('help-title').textContent = texts.credit;
+    byId('help-text').textContent = texts.help.replace(/\r/g, '\n');
+    help.disabled = false;
+    setBusy(busy);
+  }
+
+  function convert(file) {
+    if (!texts || busy) return;
     setBusy(true);
     withdrawResults();
-    showMessages(['Traitement en cours...']);
-    try {
-      const bytes = new Uint8Array(await file.arrayBuffer());
-      await nextPaint();
-      const casimir = byId('option1').checked;
-      const outcome = ferolanRequest.convertExport(ferolan, fflate, file.name, bytes, casimir);
-      showMessages(outcome.messages, outcome.results.length === 0);
-      offerResults(outcome.results);
-    } catch (error) {
-      showMessages(['Error: ' + (error && error.message ? error.message : String(error))], true);
-    } finally {
+    showMessages([texts.busy]);
+    progress.value = 0;
+    const showProgress = setTimeout(() => { progress.hidden = false; }, progressDelay);
+    finish = (messages, files) => {
+      finish = null;
+      clearTimeout(showProgress);
+      progress.hidden = true;
+      showMessages(messages, files.length === 0);
+      offerResults(files);
       setBusy(false);
-    }
+    };
+    worker.postMessage({ file, casimir: byId('option1').checked });
   }
 
   browse.addEventListener('click', () => chooser.click());
@@ -112,13 +143,5 @@
 
   help.addEventListener('click', () => byId('help-box').showModal());
 
-  createFerolanModule().then((module) => {
-    ferolan = module;
-    byId('version').textContent = ferolan.versionText();
-    byId('credit').textContent = ferolan.authorCredit();
-    byId('help-title').textContent = ferolan.authorCredit();
-    byId('help-text').textContent = ferolan.exportHelp().replace(/\r/g, '\n');
-    browse.disabled = false;
-    help.disabled = false;
-  }, (error) => showMessages(['Error: ' + error], true));
+  startWorker();
 })();

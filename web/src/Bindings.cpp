@@ -12,15 +12,11 @@ std::string AuthorCredit() { return ferolan::kAuthorCredit; }
 
 EMSCRIPTEN_BINDINGS(ferolan_page) {
   using namespace emscripten;
-  using ferolan::page::ExportPlacement;
   register_vector<std::string>("Messages");
-  value_object<ExportPlacement>("ExportPlacement")
-      .field("memberName", &ExportPlacement::memberName)
-      .field("xmlPath", &ExportPlacement::xmlPath)
-      .field("resultFolder", &ExportPlacement::resultFolder);
-  function("placeExport", &ferolan::page::PlaceExport);
-  function("convertPlacedExport", &ferolan::page::ConvertPlacedExport);
+  function("convertExport", &ferolan::page::ConvertExport);
   function("exportHelp", &ferolan::page::ExportHelp);
   function("versionText", &ferolan::page::VersionText);
+  function("busyText", &ferolan::page::BusyText);
+  function("stoppedText", &ferolan::page::StoppedText);
   function("authorCredit", &AuthorCredit);
 }

@@ -1,6 +1,6 @@
-// The conversion as the page runs it, in the in-memory file system: the page places the
-// export's XML member where the conversion reads it, the conversion writes the two result
-// files into a folder of their own, and the page takes them from there.
+// The conversion as the page runs it: the program's own request, with the page's services, on
+// an export the page has placed in the module's file system. The request leaves the two result
+// files beside the export, where the page takes them.
 #pragma once
 
 #include <string>
@@ -8,26 +8,21 @@
 
 namespace ferolan::page {
 
-struct ExportPlacement {
-  std::string memberName;    // the archive member the conversion reads: base name + ".xml"
-  std::string xmlPath;       // where the page puts that member's bytes
-  std::string resultFolder;  // where the conversion leaves the two result files, and nothing else
-};
-
-// Starts the request for an export chosen under `fileName` (a name without a folder): sets
-// ExportPath, WorkBase and OutputPrefix, and empties the work and result folders.
-ExportPlacement PlaceExport(const std::string& fileName);
-
-// Converts the placed export with the request's error handler: an error ends with the message
-// "Error: " and its description, with the hint about a renamed export when the XML members the
-// page placed beside it (empty) show one. Removes the work files. Returns the messages shown,
-// in order.
-std::vector<std::string> ConvertPlacedExport(bool casimir);
+// Converts the export at `exportPath` into casimir files or ";"-separated text files and
+// returns the messages shown, in order. The request's work folder is removed before it returns.
+std::vector<std::string> ConvertExport(const std::string& exportPath, bool casimir);
 
 // The text of the help box: how to make the export.
 std::string ExportHelp();
 
 // The version line of the window's foot.
 std::string VersionText();
+
+// What the page shows while a conversion runs.
+std::string BusyText();
+
+// What the page says when the conversion stopped without an answer: the worker that ran it
+// ended (out of memory, say).
+std::string StoppedText();
 
 }  // namespace ferolan::page

@@ -1,13 +1,17 @@
 // The page itself in headless Chromium, opened from disk: converting the example export in both
 // kinds, once chosen with "Parcourir..." and once dropped, gives downloads named and made as
-// ferolan-convert makes its files; a file that is no archive ends with the desktop's error; and
+// ferolan-convert makes its files; so does an export large enough for the worker to keep its
+// files as blobs, with the controls disabled meanwhile; a file that is no archive ends with the
+// desktop's error; a worker that dies ends its conversion with a message and is replaced; and
 // nothing is fetched from anywhere. Leaves a screenshot of the page beside it.
 import assert from 'node:assert/strict';
 import { existsSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import { launchChromium } from '../tools/chromium.mjs';
-import { desktopOutcome, exampleExport, pageFolder, temporaryFolder } from './reference.mjs';
+import {
+  archive, desktopOutcome, exampleExport, exportXml, pageFolder, record, temporaryFolder,
+} from './reference.mjs';
 
 const folder = temporaryFolder();
 const downloadFolder = join(folder, 'downloads');
@@ -88,6 +92,37 @@ test('a file that is no archive ends with the error text', async () => {
   const messages = await conversionMessages(() => chooseExport(path));
   assert.equal(messages.at(-1), 'Error: Fichier introuvable : faux.xml');
   assert.equal(await page.$eval('#downloads', (section) => section.hidden), true);
+});
+
+test('an export of 20 MB of XML, its files kept as blobs, with the controls disabled', async () => {
+  const path = join(folder, 'grand.jad');
+  const pupils = Array.from({ length: 50000 }, (_, i) =>
+    record(`ELEVE${i}--Prénom (${i % 9})`, i % 2 ? 'FRACE2-2005' : 'MATCE2-2005', '1290'.repeat(80)));
+  writeFileSync(path, archive({ 'grand.xml': exportXml(pupils.join('')) }));
+  const desktop = desktopOutcome('grand.jad', readFileSync(path), false);
+  await page.click('#option2');
+  const disabled = () => page.$$eval('#browse, input[name="kind"]',
+    (controls) => controls.map((control) => control.disabled));
+  const messages = await conversionMessages(async () => {
+    await chooseExport(path);
+    await page.waitForFunction(() => document.getElementById('browse').disabled);
+    assert.deepEqual(await disabled(), [true, true, true]);
+  });
+  assert.deepEqual(messages, desktop.messages);
+  assert.deepEqual(await disabled(), [false, false, false]);
+  for (const { name, data } of desktop.results) {
+    assert.ok((await download(name)).equals(data), `${name} differs`);
+  }
+});
+
+test('a worker that dies ends its conversion with a message, and the next one works', async () => {
+  const [worker] = page.workers();
+  await worker.evaluate(() => { self.onmessage = () => { throw new Error('simulated'); }; });
+  const stopped = await conversionMessages(() => chooseExport(exampleExport()));
+  assert.match(stopped.join(), /^Error: le traitement s'est arrêté/);
+  assert.equal(await page.$eval('#browse', (browse) => browse.disabled), false);
+  assert.deepEqual(await conversionMessages(() => chooseExport(exampleExport())),
+    ['Traitement terminé.']);
 });
 
 test('the page fetched nothing but itself and its own data', () => {

@@ -1,36 +1,30 @@
-// The page's module under node: every export, converted through the page's request, shows the
-// desktop's messages and yields the very bytes and names ferolan-convert writes.
+// The page's module under node: every export, hostile ones first among them, converted through
+// the page's request, shows every message ferolan-convert shows, in order, and yields the very
+// bytes and names it writes.
 import assert from 'node:assert/strict';
 import { readFileSync } from 'node:fs';
 import { createRequire } from 'node:module';
 import { join } from 'node:path';
 import { before, test } from 'node:test';
 import {
-  archive, desktopOutcome, exampleExport, exportXml, fflate, kinds, pageFolder, record,
-  shownMessages,
+  archive, desktopOutcome, exampleExport, exportXml, kinds, pageFolder, record, shownMessages,
+  zipArchive,
 } from './reference.mjs';
 
 const require = createRequire(import.meta.url);
-const { convertExport } = require('../page/request.js');
+const { convertExport, placeBytes } = require('../page/conversion.js');
 const french = 'FRACE2-2005';
 const maths = 'MATCE2-2005';
 const martin = record('MARTIN--Paul (1)', french, '1190') + record('MARTIN--Paul (1)', maths, '901');
-
-// The archive with its names marked as in no declared encoding, as older programs write them.
-function withoutUtf8Flag(zip) {
-  const bytes = Uint8Array.from(zip);
-  const view = new DataView(bytes.buffer);
-  for (let at = 0; at + 10 <= bytes.length; at++) {
-    const flags = { 0x04034b50: at + 6, 0x02014b50: at + 8 }[view.getUint32(at, true)];
-    if (flags) view.setUint16(flags, view.getUint16(flags, true) & ~0x800, true);
-  }
-  return bytes;
-}
+const classe = exportXml(martin);
+const GiB = 2 ** 30;
+// One member named `name` holding the class's export, with what it lies about.
+const one = (name, lies = {}) => () => zipArchive([{ name, text: classe, deflate: true, ...lies }]);
+const withCrc = (lies) => ({ ...lies, crc: 0x1234567 });
 
 const cases = [
   { title: 'the example export', fileName: 'CE2-A.jad', bytes: () => readFileSync(exampleExport()) },
-  { title: 'French and maths records', fileName: 'classe.jad',
-    bytes: () => archive({ 'classe.xml': exportXml(martin) }) },
+  { title: 'French and maths records', fileName: 'classe.jad', bytes: one('classe.xml') },
   { title: 'names in UTF-8 and in Windows-1252 pass as bytes', fileName: 'accents.jad',
     bytes: () => archive({ 'accents.xml': exportXml(record('L\xc3\x89VY--Zo\xc3\xa9 (1)', french, '1') +
       record('L\xc9VY--Zo\xe9 (2)', maths, '2')) }) },
@@ -43,18 +37,44 @@ const cases = [
   { title: 'a line break inside the codes', fileName: 'coupure.jad',
     bytes: () => archive({ 'coupure.xml': exportXml(record('A--B (1)', french, '1\r\n2')) }) },
   { title: 'an export cut short', fileName: 'court.jad',
-    bytes: () => archive({ 'court.xml': exportXml(martin).slice(0, -30) }) },
+    bytes: () => archive({ 'court.xml': classe.slice(0, -30) }) },
   { title: 'the base name is cut at the first of its last four characters', fileName: 'x.jad.jad',
-    bytes: () => archive({ 'x.xml': exportXml(martin) }) },
-  { title: 'an accented name, marked as UTF-8', fileName: 'Évaluation.jad',
-    bytes: () => archive({ 'Évaluation.xml': exportXml(martin) }) },
-  { title: 'an accented name in UTF-8, unmarked', fileName: 'Évaluation.jad',
-    bytes: () => withoutUtf8Flag(archive({ 'Évaluation.xml': exportXml(martin) })) },
+    bytes: one('x.xml') },
+  { title: 'an accented name in UTF-8, flagged', fileName: 'Élève.jad', bytes: one('Élève.xml') },
+  { title: 'an accented name in UTF-8, unflagged', fileName: 'Élève.jad',
+    bytes: one(Buffer.from('Élève.xml')) },
+  { title: 'an accented name in cp850, unflagged', fileName: 'Élève.jad',
+    bytes: one(Buffer.from('\x90l\x8ave.xml', 'latin1')) },
+  { title: 'an accented name in cp1252, unflagged', fileName: 'Élève.jad',
+    bytes: one(Buffer.from('\xc9l\xe8ve.xml', 'latin1')) },
   { title: 'a member in a folder of the archive is not the export', fileName: 'classe.jad',
-    bytes: () => archive({ 'classe/classe.xml': exportXml(martin) }) },
+    bytes: one('classe/classe.xml') },
+  { title: 'a member named from above the folder', fileName: 'classe.jad', bytes: one('../classe.xml') },
+  { title: 'the last of two members for the export counts', fileName: 'classe.jad',
+    bytes: () => zipArchive([{ name: './classe.xml', text: exportXml(record('A--B (1)', french, '7')) },
+      { name: 'classe.xml', text: classe }]) },
   { title: 'an archive without the member named after the export', fileName: 'classe.jad',
-    bytes: () => archive({ 'autre.xml': exportXml(martin) }) },
+    bytes: one('autre.xml') },
   { title: 'an empty member', fileName: 'vide.jad', bytes: () => archive({ 'vide.xml': '' }) },
+  { title: 'a wrong CRC-32, stored', fileName: 'classe.jad', bytes: one('classe.xml', withCrc({ deflate: false })) },
+  { title: 'a wrong CRC-32, deflated', fileName: 'classe.jad', bytes: one('classe.xml', withCrc({})) },
+  { title: 'an encrypted member', fileName: 'classe.jad', bytes: one('classe.xml', { flags: 1 }) },
+  { title: 'a member that is a link', fileName: 'classe.jad',
+    bytes: () => zipArchive([{ name: 'classe.xml', text: '/etc/passwd', mode: 0o120777 }]) },
+  { title: 'a member that declares 4 GiB - 2 bytes', fileName: 'classe.jad',
+    bytes: one('classe.xml', { size: 4 * GiB - 2 }) },
+  { title: 'a bomb that declares 3 GiB', fileName: 'classe.jad',
+    bytes: () => zipArchive([{ name: 'classe.xml', text: '\0'.repeat(1 << 20), deflate: true,
+      size: 3 * GiB }]) },
+  { title: 'members sharing one piece of data, more than 2 GiB - 1 in all', fileName: 'classe.jad',
+    bytes: () => zipArchive([{ name: 'classe.xml', text: classe },
+      { name: 'copie0.xml', text: '\0'.repeat(1 << 20), deflate: true, size: 2 * GiB - 1 },
+      ...Array.from({ length: 30 }, (_, i) => ({ name: `copie${i + 1}.xml`, sharesDataOf: 1 }))]) },
+  { title: 'a size that lies', fileName: 'classe.jad', bytes: one('classe.xml', { size: 100 }) },
+  { title: 'a hidden export', fileName: '.classe.jad', bytes: one('.classe.xml') },
+  { title: 'an export named only by its extension', fileName: '..jad', bytes: one('..xml') },
+  { title: 'an archive cut short', fileName: 'classe.jad',
+    bytes: () => { const whole = one('classe.xml')(); return whole.subarray(0, whole.length / 2); } },
   { title: 'a file that is no archive', fileName: 'faux.jad',
     bytes: () => Buffer.from('<JADE_EXPORTATION></JADE_EXPORTATION>') },
 ];
@@ -69,8 +89,8 @@ for (const { title, fileName, bytes } of cases) {
     test(`${title} (${name})`, () => {
       const exportBytes = bytes();
       const desktop = desktopOutcome(fileName, exportBytes, casimir);
-      const page = convertExport(ferolan, fflate, fileName, new Uint8Array(exportBytes), casimir);
-      assert.deepEqual(shownMessages(page.messages), desktop.messages);
+      const page = convertExport(ferolan, fileName, placeBytes(new Uint8Array(exportBytes)), casimir);
+      assert.deepEqual(shownMessages(page.messages.join('\n'), '/export'), desktop.messages);
       assert.deepEqual(page.results.map((file) => file.name), desktop.results.map((file) => file.name));
       page.results.forEach((file, i) => assert.ok(
         Buffer.from(file.data).equals(desktop.results[i].data), `${file.name} differs`));
@@ -79,8 +99,10 @@ for (const { title, fileName, bytes } of cases) {
 }
 
 test('the module keeps no file of a conversion', () => {
-  convertExport(ferolan, fflate, 'classe.jad', archive({ 'classe.xml': exportXml(martin) }), true);
-  const left = ['/work', '/results'].flatMap((folder) =>
-    ferolan.FS.readdir(folder).filter((name) => name !== '.' && name !== '..'));
+  convertExport(ferolan, 'classe.jad', placeBytes(archive({ 'classe.xml': classe })), true);
+  const cache = ferolan.FS.lookupPath('/home/web_user/.cache/ferolan').node;
+  const left = ['/export', '/home/web_user/.cache/ferolan'].flatMap((folder) =>
+    ferolan.FS.readdir(folder).filter((name) => name !== '.' && name !== '..' && !/lock/.test(name)));
+  assert.ok(cache);
   assert.deepEqual(left, []);
 });

@@ -2,12 +2,9 @@
 // made for a test, and the desktop's outcome on an export, which the page must match.
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
-import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
-
-const require = createRequire(import.meta.url);
-export const fflate = require('fflate');
+import { deflateRawSync } from 'node:zlib';
 
 function setting(name) {
   const value = process.env[name];
@@ -29,12 +26,88 @@ export const record = (pupil, protocol, codes) =>
 export const exportXml = (body) =>
   '<?xml version="1.0" encoding="ISO-8859-1"?>\r\n<JADE_EXPORTATION>\r\n' + body +
   '</JADE_EXPORTATION>\r\n';
-export const archive = (members) => fflate.zipSync(Object.fromEntries(
-  Object.entries(members).map(([name, text]) => [name, Buffer.from(text, 'latin1')])));
+
+const crcTable = Array.from({ length: 256 }, (_, n) => {
+  let c = n;
+  for (let k = 0; k < 8; k++) c = c & 1 ? 0xedb88320 ^ (c >>> 1) : c >>> 1;
+  return c >>> 0;
+});
+const crc32 = (bytes) => {
+  let c = 0xffffffff;
+  for (const byte of bytes) c = crcTable[(c ^ byte) & 0xff] ^ (c >>> 8);
+  return (c ^ 0xffffffff) >>> 0;
+};
+
+// A zip archive written field by field, so that a test can make it as damaged or as hostile as
+// an attacker would. A member is { name, text (latin1) }, with what it lies about or changes:
+// name given as bytes (a Buffer) and `utf8` (the flag; default: set for a non-ASCII string),
+// `deflate`, `crc`, `size` (declared inflated size), `flags` (1: encrypted), `mode` (Unix
+// mode, as for a link), `sharesDataOf` (the index of an earlier member whose data it lists).
+const dosDate = (1 << 5) | 1;  // 1 January 1980
+
+export function zipArchive(members) {
+  const locals = [];
+  const central = [];
+  const placed = [];
+  let offset = 0;
+  members.forEach((member, index) => {
+    const name = Buffer.isBuffer(member.name) ? member.name : Buffer.from(member.name, 'utf8');
+    const data = Buffer.from(member.text ?? '', 'latin1');
+    const stored = member.deflate ? deflateRawSync(data) : data;
+    const utf8 = member.utf8 ?? (!Buffer.isBuffer(member.name) && /[^\0-\x7f]/.test(member.name));
+    const fields = {
+      flags: (member.flags ?? 0) | (utf8 ? 0x800 : 0), method: member.deflate ? 8 : 0,
+      crc: member.crc ?? crc32(data), compressed: stored.length, size: member.size ?? data.length,
+      at: offset,
+    };
+    const entry = member.sharesDataOf === undefined ? fields : { ...placed[member.sharesDataOf] };
+    placed.push(entry);
+    const common = (signature) => {
+      const header = Buffer.alloc(signature === 0x04034b50 ? 30 : 46);
+      header.writeUInt32LE(signature, 0);
+      return header;
+    };
+    if (member.sharesDataOf === undefined) {
+      const local = common(0x04034b50);
+      local.writeUInt16LE(20, 4);
+      local.writeUInt16LE(entry.flags, 6);
+      local.writeUInt16LE(entry.method, 8);
+      local.writeUInt16LE(dosDate, 12);
+      local.writeUInt32LE(entry.crc, 14);
+      local.writeUInt32LE(entry.compressed, 18);
+      local.writeUInt32LE(entry.size, 22);
+      local.writeUInt16LE(name.length, 26);
+      locals.push(local, name, stored);
+      offset += local.length + name.length + stored.length;
+    }
+    const record = common(0x02014b50);
+    record.writeUInt16LE(member.mode ? 0x031e : 20, 4);  // made on Unix when it has a mode
+    record.writeUInt16LE(20, 6);
+    record.writeUInt16LE(entry.flags, 8);
+    record.writeUInt16LE(entry.method, 10);
+    record.writeUInt16LE(dosDate, 14);
+    record.writeUInt32LE(entry.crc, 16);
+    record.writeUInt32LE(entry.compressed, 20);
+    record.writeUInt32LE(entry.size, 24);
+    record.writeUInt16LE(name.length, 28);
+    record.writeUInt32LE(((member.mode ?? 0) << 16) >>> 0, 38);
+    record.writeUInt32LE(entry.at, 42);
+    central.push(record, name);
+  });
+  const directory = Buffer.concat(central);
+  const end = Buffer.alloc(22);
+  end.writeUInt32LE(0x06054b50, 0);
+  end.writeUInt16LE(members.length, 8);
+  end.writeUInt16LE(members.length, 10);
+  end.writeUInt32LE(directory.length, 12);
+  end.writeUInt32LE(offset, 16);
+  return Buffer.concat([...locals, directory, end]);
+}
+export const archive = (members) =>
+  zipArchive(Object.entries(members).map(([name, text]) => ({ name, text, deflate: true })));
 
 // What ferolan-convert shows and writes for the export `fileName` holding `bytes`: the messages,
-// without the folder it ran in nor the archive library's own report, which the page words in
-// its own reader's terms; and the files it wrote beside the export, by name.
+// without the folder it ran in, and the files it wrote beside the export, by name.
 export function desktopOutcome(fileName, bytes, casimir) {
   const folder = temporaryFolder();
   try {
@@ -48,12 +121,13 @@ export function desktopOutcome(fileName, bytes, casimir) {
     }
     const results = readdirSync(folder).filter((name) => name !== fileName).sort()
       .map((name) => ({ name, data: readFileSync(join(folder, name)) }));
-    return { messages: shownMessages(stdout.split(folder + '/').join('').split('\n')), results };
+    return { messages: shownMessages(stdout, folder), results };
   } finally {
     rmSync(folder, { recursive: true, force: true });
   }
 }
 
-// Messages break lines with a CR, which the console prints as line breaks.
-export const shownMessages = (lines) => lines.flatMap((line) => line.split('\r'))
-  .filter((line) => line !== '' && !line.startsWith('erreur : '));
+// The messages as the console prints them, one per line and a CR within one breaking it too,
+// without the folder of the export.
+export const shownMessages = (text, folder) =>
+  text.split(folder + '/').join('').split(/[\r\n]/).filter((line) => line !== '');

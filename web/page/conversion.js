@@ -1,0 +1,77 @@
+// One conversion in the module: the export is placed alone in a folder of the module's file
+// system, the program's request converts it there and leaves its result files beside it, and
+// they are taken out, the folder left empty. The worker loads it as a plain script; node's
+// tests load it as a module.
+(function (global) {
+  'use strict';
+
+  const exportFolder = '/export';
+  const readAhead = 1 << 20;
+
+  function emptyFolder(FS) {
+    if (!FS.analyzePath(exportFolder).exists) FS.mkdir(exportFolder);
+    for (const name of FS.readdir(exportFolder)) {
+      if (name !== '.' && name !== '..') FS.unlink(exportFolder + '/' + name);
+    }
+  }
+
+  function vectorToArray(vector) {
+    const items = [];
+    for (let i = 0; i < vector.size(); i++) items.push(vector.get(i));
+    vector.delete();
+    return items;
+  }
+
+  // With the module `ferolan`, converts the export `fileName`, which `place(FS, path)` puts at
+  // `path`, into casimir files or ";"-separated text files.
+  // Returns { messages, results: [{ name, data }] }.
+  function convertExport(ferolan, fileName, place, casimir) {
+    const FS = ferolan.FS;
+    emptyFolder(FS);
+    const path = exportFolder + '/' + fileName;
+    place(FS, path);
+    try {
+      const messages = vectorToArray(ferolan.convertExport(path, casimir));
+      const results = FS.readdir(exportFolder)
+        .filter((name) => name !== '.' && name !== '..' && name !== fileName)
+        .sort()
+        .map((name) => ({ name, data: FS.readFile(exportFolder + '/' + name) }));
+      return { messages, results };
+    } finally {
+      emptyFolder(FS);
+    }
+  }
+
+  // Places the bytes `bytes` (a Uint8Array) as the export.
+  const placeBytes = (bytes) => (FS, path) => FS.writeFile(path, bytes);
+
+  // Places the file or blob `file` as the export without copying it: its bytes are read when
+  // the conversion reads them, a window at a time, and `onRead(end)` learns how far.
+  // Reading a blob synchronously is for workers only.
+  const placeBlob = (file, onRead) => (FS, path) => {
+    FS.writeFile(path, new Uint8Array(0));
+    FS.chmod(path, 0o444);
+    const node = FS.lookupPath(path).node;
+    node.usedBytes = file.size;  // the size the file system reports
+    const reader = new FileReaderSync();
+    let window = { start: 0, bytes: new Uint8Array(0) };
+    node.stream_ops = Object.assign({}, node.stream_ops, {
+      read(stream, buffer, offset, length, position) {
+        const end = Math.min(position + length, file.size);
+        if (end <= position) return 0;
+        if (position < window.start || end > window.start + window.bytes.length) {
+          const windowEnd = Math.min(file.size, Math.max(end, position + readAhead));
+          window = { start: position,
+            bytes: new Uint8Array(reader.readAsArrayBuffer(file.slice(position, windowEnd))) };
+          onRead(windowEnd);
+        }
+        buffer.set(window.bytes.subarray(position - window.start, end - window.start), offset);
+        return end - position;
+      },
+    });
+  };
+
+  const api = { convertExport, placeBytes, placeBlob };
+  if (typeof module === 'object' && module.exports) module.exports = api;
+  else global.ferolanConversion = api;
+})(this);
