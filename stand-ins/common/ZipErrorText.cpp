@@ -58,11 +58,13 @@ constexpr Text kTexts[] = {
     {ZIP_ER_NOT_ALLOWED, "opération interdite dans ce format d'archive"},
 #endif
 #ifdef ZIP_ER_TRUNCATED_ZIP
-    {ZIP_ER_TRUNCATED_ZIP, "archive zip tronquée ou abîmée"},
+    {ZIP_ER_TRUNCATED_ZIP, kCutArchiveText},
 #endif
 };
 
 }  // namespace
+
+const char* const kCutArchiveText = "archive zip tronquée ou abîmée";
 
 std::string ZipErrorText(zip_error_t* error) {
   const int code = zip_error_code_zip(error);

@@ -10,6 +10,9 @@ namespace standin {
 // What went wrong, followed by the system's reason when libzip kept one.
 std::string ZipErrorText(zip_error_t* error);
 
+// What a zip archive whose end is missing is called, whatever libzip's version says of it.
+extern const char* const kCutArchiveText;
+
 // Whether libzip's CODE, on opening a file, says it is no archive or a damaged or cut one.
 bool IsDamagedArchive(int code);
 

@@ -27,6 +27,17 @@ std::string EntryName(zip_t* archive, zip_uint64_t index, const char* guessed) {
   return std::strcmp(raw, strict) == 0 ? std::string(raw) : UnflaggedNameToUtf8(raw);
 }
 
+// Whether the source begins as a zip archive does, with an entry's header: libzip 1.7 calls a
+// zip archive whose end is missing no archive at all, later versions a cut one.
+bool BeginsWithEntry(zip_source_t* source) {
+  if (zip_source_open(source) != 0) return false;
+  char start[4] = {};
+  const bool begins = zip_source_read(source, start, sizeof start) == sizeof start &&
+                      std::memcmp(start, "PK\3\4", sizeof start) == 0;
+  zip_source_close(source);
+  return begins;
+}
+
 }  // namespace
 
 std::string EntryReader::Error() const {
@@ -40,9 +51,10 @@ std::unique_ptr<Archive> Archive::Open(const char* path, std::string& cause, boo
   zip_error_init(&error);
   zip_t* archive = zip_open_from_source(source, ZIP_RDONLY, &error);
   if (archive == nullptr) {
-    zip_source_free(source);
     const int code = zip_error_code_zip(&error);
-    cause = standin::ZipErrorText(&error);
+    cause = code == ZIP_ER_NOZIP && BeginsWithEntry(source) ? standin::kCutArchiveText
+                                                            : standin::ZipErrorText(&error);
+    zip_source_free(source);
     notAnArchive = standin::IsDamagedArchive(code);
   }
   zip_error_fini(&error);
