@@ -22,9 +22,14 @@
     return items;
   }
 
+  // A result's bytes: a blob where the module keeps its files as blobs (in a worker), else a
+  // Uint8Array.
+  const resultData = (ferolan, path) =>
+    ferolan.fileBlob ? ferolan.fileBlob(path) : ferolan.FS.readFile(path);
+
   // With the module `ferolan`, converts the export `fileName`, which `place(FS, path)` puts at
   // `path`, into casimir files or ";"-separated text files.
-  // Returns { messages, results: [{ name, data }] }.
+  // Returns { messages, results: [{ name, data }] }, data as resultData gives it.
   function convertExport(ferolan, fileName, place, casimir) {
     const FS = ferolan.FS;
     emptyFolder(FS);
@@ -35,7 +40,7 @@
       const results = FS.readdir(exportFolder)
         .filter((name) => name !== '.' && name !== '..' && name !== fileName)
         .sort()
-        .map((name) => ({ name, data: FS.readFile(exportFolder + '/' + name) }));
+        .map((name) => ({ name, data: resultData(ferolan, exportFolder + '/' + name) }));
       return { messages, results };
     } finally {
       emptyFolder(FS);

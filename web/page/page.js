@@ -1,5 +1,6 @@
 // The page's window: the option buttons, "Parcourir..." and dropping an export start a
-// conversion; its messages go to the status area and its two result files become downloads.
+// conversion in the worker; its messages go to the status area and its two result files become
+// downloads. Every text shown comes from the module, through the worker.
 (function () {
   'use strict';
 
@@ -73,14 +74,18 @@
       else if (data.type === 'progress') progress.value = data.read / data.size;
       else if (data.type === 'done' && finish) finish(data.messages, data.results);
     };
-    // A worker that dies (out of memory, say) is replaced; the conversion it ran has failed.
+    // A worker that dies (out of memory, say) is replaced; the conversion it ran has failed. One
+    // that dies before it is ready would die again: its error is shown instead.
     worker.onerror = (event) => {
       event.preventDefault();
       worker.terminate();
+      if (!texts) {
+        showMessages([String(event.message)], true);
+        return;
+      }
       const failed = finish;
       startWorker();
-      if (failed) failed(texts ? [texts.stopped] : [String(event.message)], []);
-      else if (!texts) showMessages([String(event.message)], true);
+      if (failed) failed([texts.stopped], []);
     };
   }
 

@@ -1,5 +1,5 @@
 // The page's worker: holds the module, converts the exports the page sends it and answers with
-// the messages and result files, telling meanwhile how much of the export it has read.
+// the messages and result files (as blobs), telling meanwhile how much of the export it has read.
 (function () {
   'use strict';
 
@@ -25,7 +25,7 @@
     };
     const outcome = ferolanConversion.convertExport(
       ferolan, file.name, ferolanConversion.placeBlob(file, onRead), casimir);
-    postMessage({ type: 'done', ...outcome }, outcome.results.map(({ data }) => data.buffer));
+    postMessage({ type: 'done', ...outcome });
   }
 
   // An export sent while the module still loads waits for it. What fails is thrown again

@@ -39,7 +39,7 @@ if (typeof FileReaderSync === 'function') (function () {
     }
     var tail = node.tail;
     while (tail.usedBytes >= 2 * pieceSize) {
-      node.pieces.push(new Blob([tail.contents.slice(0, pieceSize)]));
+      node.pieces.push(new Blob([tail.contents.subarray(0, pieceSize)]));
       tail.contents.copyWithin(0, pieceSize, tail.usedBytes);
       tail.usedBytes -= pieceSize;
       node.tailStart += pieceSize;
@@ -90,6 +90,13 @@ if (typeof FileReaderSync === 'function') (function () {
   MEMFS.getFileDataAsTypedArray = function (node) {
     gather(node);
     return dataOf(node);
+  };
+
+  // The file at `path` as a blob, its pieces not copied: for the page to offer as a download.
+  Module['fileBlob'] = function (path) {
+    var node = FS.lookupPath(path).node;
+    if (!node.pieces) return new Blob([MEMFS.getFileDataAsTypedArray(node)]);
+    return new Blob(node.pieces.concat([node.tail.contents.subarray(0, node.tail.usedBytes)]));
   };
 
   var allocate = MEMFS.stream_ops.allocate;
