@@ -2,7 +2,8 @@
 # Times the page's conversion in headless Chromium against ferolan-convert on the same exports:
 # the example export and two synthetic ones of about MB megabytes of XML (default 50), sparse and
 # dense, zipped as `.jad`. Prints the best of three for each, the ratio, and the peak memory of
-# the page's renderer (which runs the page and its worker) and of ferolan-convert.   bench/page.sh [BUILD_FOLDER] [MB]
+# the page's renderer (which runs the page and its worker) and of ferolan-convert.
+#   bench/page.sh [BUILD_FOLDER] [MB]
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build="${1:-build}"
