@@ -64,8 +64,6 @@ constexpr Text kTexts[] = {
 
 }  // namespace
 
-const char* const kCutArchiveText = "archive zip tronquée ou abîmée";
-
 std::string ZipErrorText(zip_error_t* error) {
   const int code = zip_error_code_zip(error);
   const auto known = std::find_if(std::begin(kTexts), std::end(kTexts),

@@ -11,7 +11,7 @@ namespace standin {
 std::string ZipErrorText(zip_error_t* error);
 
 // What a zip archive whose end is missing is called, whatever libzip's version says of it.
-extern const char* const kCutArchiveText;
+inline constexpr const char* kCutArchiveText = "archive zip tronquée ou abîmée";
 
 // Whether libzip's CODE, on opening a file, says it is no archive or a damaged or cut one.
 bool IsDamagedArchive(int code);
