@@ -8,11 +8,12 @@
   const exportFolder = '/export';
   const readAhead = 1 << 20;
 
+  const namesInFolder = (FS) =>
+    FS.readdir(exportFolder).filter((name) => name !== '.' && name !== '..');
+
   function emptyFolder(FS) {
     if (!FS.analyzePath(exportFolder).exists) FS.mkdir(exportFolder);
-    for (const name of FS.readdir(exportFolder)) {
-      if (name !== '.' && name !== '..') FS.unlink(exportFolder + '/' + name);
-    }
+    for (const name of namesInFolder(FS)) FS.unlink(exportFolder + '/' + name);
   }
 
   function vectorToArray(vector) {
@@ -37,8 +38,8 @@
     place(FS, path);
     try {
       const messages = vectorToArray(ferolan.convertExport(path, casimir));
-      const results = FS.readdir(exportFolder)
-        .filter((name) => name !== '.' && name !== '..' && name !== fileName)
+      const results = namesInFolder(FS)
+        .filter((name) => name !== fileName)
         .sort()
         .map((name) => ({ name, data: resultData(ferolan, exportFolder + '/' + name) }));
       return { messages, results };

@@ -38,19 +38,32 @@ const crc32 = (bytes) => {
   return (c ^ 0xffffffff) >>> 0;
 };
 
+const dosDate = (1 << 5) | 1;  // 1 January 1980
+
+// What a local header and a central record share, from "version needed" to the name's length,
+// written from `at`.
+function writeEntryFields(header, at, entry, nameLength) {
+  header.writeUInt16LE(20, at);
+  header.writeUInt16LE(entry.flags, at + 2);
+  header.writeUInt16LE(entry.method, at + 4);
+  header.writeUInt16LE(dosDate, at + 8);
+  header.writeUInt32LE(entry.crc, at + 10);
+  header.writeUInt32LE(entry.compressed, at + 14);
+  header.writeUInt32LE(entry.size, at + 18);
+  header.writeUInt16LE(nameLength, at + 22);
+}
+
 // A zip archive written field by field, so that a test can make it as damaged or as hostile as
 // an attacker would. A member is { name, text (latin1) }, with what it lies about or changes:
 // name given as bytes (a Buffer) and `utf8` (the flag; default: set for a non-ASCII string),
 // `deflate`, `crc`, `size` (declared inflated size), `flags` (1: encrypted), `mode` (Unix
 // mode, as for a link), `sharesDataOf` (the index of an earlier member whose data it lists).
-const dosDate = (1 << 5) | 1;  // 1 January 1980
-
 export function zipArchive(members) {
   const locals = [];
   const central = [];
   const placed = [];
   let offset = 0;
-  members.forEach((member, index) => {
+  members.forEach((member) => {
     const name = Buffer.isBuffer(member.name) ? member.name : Buffer.from(member.name, 'utf8');
     const data = Buffer.from(member.text ?? '', 'latin1');
     const stored = member.deflate ? deflateRawSync(data) : data;
@@ -62,34 +75,17 @@ export function zipArchive(members) {
     };
     const entry = member.sharesDataOf === undefined ? fields : { ...placed[member.sharesDataOf] };
     placed.push(entry);
-    const common = (signature) => {
-      const header = Buffer.alloc(signature === 0x04034b50 ? 30 : 46);
-      header.writeUInt32LE(signature, 0);
-      return header;
-    };
     if (member.sharesDataOf === undefined) {
-      const local = common(0x04034b50);
-      local.writeUInt16LE(20, 4);
-      local.writeUInt16LE(entry.flags, 6);
-      local.writeUInt16LE(entry.method, 8);
-      local.writeUInt16LE(dosDate, 12);
-      local.writeUInt32LE(entry.crc, 14);
-      local.writeUInt32LE(entry.compressed, 18);
-      local.writeUInt32LE(entry.size, 22);
-      local.writeUInt16LE(name.length, 26);
+      const local = Buffer.alloc(30);
+      local.writeUInt32LE(0x04034b50, 0);
+      writeEntryFields(local, 4, entry, name.length);
       locals.push(local, name, stored);
       offset += local.length + name.length + stored.length;
     }
-    const record = common(0x02014b50);
+    const record = Buffer.alloc(46);
+    record.writeUInt32LE(0x02014b50, 0);
     record.writeUInt16LE(member.mode ? 0x031e : 20, 4);  // made on Unix when it has a mode
-    record.writeUInt16LE(20, 6);
-    record.writeUInt16LE(entry.flags, 8);
-    record.writeUInt16LE(entry.method, 10);
-    record.writeUInt16LE(dosDate, 14);
-    record.writeUInt32LE(entry.crc, 16);
-    record.writeUInt32LE(entry.compressed, 20);
-    record.writeUInt32LE(entry.size, 24);
-    record.writeUInt16LE(name.length, 28);
+    writeEntryFields(record, 6, entry, name.length);
     record.writeUInt32LE(((member.mode ?? 0) << 16) >>> 0, 38);
     record.writeUInt32LE(entry.at, 42);
     central.push(record, name);
