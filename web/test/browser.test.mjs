@@ -94,12 +94,21 @@ test('a file that is no archive ends with the error text', async () => {
   assert.equal(await page.$eval('#downloads', (section) => section.hidden), true);
 });
 
-test('an export of 20 MB of XML, its files kept as blobs, with the controls disabled', async () => {
+test('an export of 57 MB of XML, its files kept partly as blobs, with the controls disabled', async () => {
   const path = join(folder, 'grand.jad');
-  const pupils = Array.from({ length: 50000 }, (_, i) =>
+  const pupils = Array.from({ length: 120000 }, (_, i) =>
     record(`ELEVE${i}--Prénom (${i % 9})`, i % 2 ? 'FRACE2-2005' : 'MATCE2-2005', '1290'.repeat(80)));
   writeFileSync(path, archive({ 'grand.xml': exportXml(pupils.join('')) }));
   const desktop = desktopOutcome('grand.jad', readFileSync(path), false);
+  // Counts the blobs made of a piece of 4 MiB.
+  const [worker] = page.workers();
+  await worker.evaluate(() => {
+    self.piecesMade = 0;
+    self.Blob = new Proxy(Blob, { construct(made, [parts, ...rest]) {
+      if (parts[0]?.length === 4 << 20) self.piecesMade++;
+      return new made(parts, ...rest);
+    } });
+  });
   await page.click('#option2');
   const disabled = () => page.$$eval('#browse, input[name="kind"]',
     (controls) => controls.map((control) => control.disabled));
@@ -110,6 +119,7 @@ test('an export of 20 MB of XML, its files kept as blobs, with the controls disa
   });
   assert.deepEqual(messages, desktop.messages);
   assert.deepEqual(await disabled(), [false, false, false]);
+  assert.ok(await worker.evaluate(() => self.piecesMade) >= 5, 'the XML was not kept as blobs');
   for (const { name, data } of desktop.results) {
     assert.ok((await download(name)).equals(data), `${name} differs`);
   }
