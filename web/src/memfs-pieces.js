@@ -19,7 +19,7 @@ if (typeof FileReaderSync === 'function') (function () {
     node.readPiece = -1;
   }
 
-  // The bytes of piece `i`; each file keeps the blob it read last.
+  // The bytes of piece `i`; each file keeps those of the blob it read last.
   function pieceBytes(node, i) {
     var piece = node.pieces[i];
     if (!(piece instanceof Blob)) return piece;
@@ -85,7 +85,6 @@ if (typeof FileReaderSync === 'function') (function () {
     node.pieces = [];
     node.tail = new Uint8Array(pieceSize);
     node.tailStart = node.usedBytes = 0;
-    node.readPiece = -1;
     append(node, contents, 0, size);
   }
 
