@@ -5,7 +5,7 @@
 // desktop's error; a worker that dies ends its conversion with a message and is replaced; and
 // nothing is fetched from anywhere. Leaves a screenshot of the page beside it.
 import assert from 'node:assert/strict';
-import { existsSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
 import { launchChromium } from '../tools/chromium.mjs';
@@ -16,6 +16,10 @@ import {
 const folder = temporaryFolder();
 const downloadFolder = join(folder, 'downloads');
 const requested = [];
+// The downloads under way, by file name: a download is read once Chromium reports its end, not
+// as soon as a file of its name is seen in the folder.
+const downloadNames = new Map();
+const downloadsEnding = new Map();
 let browser;
 let page;
 
@@ -24,7 +28,13 @@ before(async () => {
   page = await browser.newPage();
   page.on('request', (request) => requested.push(request.url()));
   const session = await browser.target().createCDPSession();
-  await session.send('Browser.setDownloadBehavior', { behavior: 'allow', downloadPath: downloadFolder });
+  session.on('Browser.downloadWillBegin', ({ guid, suggestedFilename }) =>
+    downloadNames.set(guid, suggestedFilename));
+  session.on('Browser.downloadProgress', ({ guid, state }) => {
+    if (state !== 'inProgress') downloadsEnding.get(downloadNames.get(guid))?.();
+  });
+  await session.send('Browser.setDownloadBehavior',
+    { behavior: 'allow', downloadPath: downloadFolder, eventsEnabled: true });
   await page.setViewport({ width: 640, height: 600 });
   await page.goto('file://' + join(pageFolder(), 'ferolan.html'));
   await page.waitForSelector('#browse:not([disabled])');
@@ -61,12 +71,21 @@ async function conversionMessages(give) {
 }
 
 async function download(name) {
+  const ended = new Promise((resolve, reject) => {
+    downloadsEnding.set(name, resolve);
+    setTimeout(() => reject(new Error(`${name} was not downloaded`)), 30000).unref();
+  });
   await page.click(`#results a[download="${name}"]`);
-  const path = join(downloadFolder, name);
-  for (let tries = 0; !existsSync(path) && tries < 100; tries++) {
-    await new Promise((resolve) => setTimeout(resolve, 50));
+  await ended;
+  return readFileSync(join(downloadFolder, name));
+}
+
+// Downloads each of the program's `results` from the page and compares the bytes.
+async function assertDownloads(results) {
+  for (const { name, data } of results) {
+    const got = await download(name);
+    assert.ok(got.equals(data), `${name} differs: ${got.length} bytes, ${data.length} expected`);
   }
-  return readFileSync(path);
 }
 
 for (const { kind, option, give } of [
@@ -79,9 +98,7 @@ for (const { kind, option, give } of [
     assert.deepEqual(await conversionMessages(() => give(exampleExport())), ['Traitement terminé.']);
     const offered = await page.$$eval('#results a', (links) => links.map((link) => link.download));
     assert.deepEqual(offered, desktop.results.map((file) => file.name));
-    for (const { name, data } of desktop.results) {
-      assert.ok((await download(name)).equals(data), `${name} differs`);
-    }
+    await assertDownloads(desktop.results);
     if (kind === 'casimir') await page.screenshot({ path: join(pageFolder(), 'ferolan-page.png') });
   });
 }
@@ -120,9 +137,7 @@ test('an export of 57 MB of XML, its files kept partly as blobs, with the contro
   assert.deepEqual(messages, desktop.messages);
   assert.deepEqual(await disabled(), [false, false, false]);
   assert.ok(await worker.evaluate(() => self.piecesMade) >= 5, 'the XML was not kept as blobs');
-  for (const { name, data } of desktop.results) {
-    assert.ok((await download(name)).equals(data), `${name} differs`);
-  }
+  await assertDownloads(desktop.results);
 });
 
 test('a worker that dies ends its conversion with a message, and the next one works', async () => {
