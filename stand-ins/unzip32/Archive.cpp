@@ -41,7 +41,7 @@ bool BeginsWithEntry(zip_source_t* source) {
 }  // namespace
 
 std::string EntryReader::Error() const {
-  return standin::ZipErrorText(zip_file_get_error(file_.get()));
+  return deflate64_ ? deflate64_->Error() : standin::ZipErrorText(zip_file_get_error(file_.get()));
 }
 
 std::unique_ptr<Archive> Archive::Open(const char* path, std::string& cause, bool& notAnArchive) {
@@ -89,9 +89,13 @@ std::string_view Archive::Comment() const {
   return comment == nullptr ? std::string_view() : std::string_view(comment, length);
 }
 
-std::unique_ptr<EntryReader> Archive::OpenEntry(zip_uint64_t index, const char* password,
-                                                std::string& cause, bool& wrongPassword) const {
-  zip_file_t* file = zip_fopen_index_encrypted(archive_.get(), index, 0, password);
+std::unique_ptr<EntryReader> Archive::OpenEntry(zip_uint64_t index, const EntryInfo& info,
+                                                const char* password, std::string& cause,
+                                                bool& wrongPassword) const {
+  // libzip reads (and decrypts) a Deflate64 entry's compressed bytes; they are inflated here.
+  const bool deflate64 = info.stat.comp_method == ZIP_CM_DEFLATE64;
+  zip_file_t* file =
+      zip_fopen_index_encrypted(archive_.get(), index, deflate64 ? ZIP_FL_COMPRESSED : 0, password);
   if (file == nullptr) {
     zip_error_t* error = zip_get_error(archive_.get());
     wrongPassword = zip_error_code_zip(error) == ZIP_ER_WRONGPASSWD ||
@@ -100,7 +104,8 @@ std::unique_ptr<EntryReader> Archive::OpenEntry(zip_uint64_t index, const char* 
     zip_error_clear(archive_.get());
     return nullptr;
   }
-  return std::make_unique<EntryReader>(file);
+  return std::make_unique<EntryReader>(
+      file, deflate64 ? std::make_unique<Deflate64Reader>(file, info.stat) : nullptr);
 }
 
 }  // namespace unzip32

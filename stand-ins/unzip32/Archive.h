@@ -8,6 +8,9 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
+
+#include "stand-ins/unzip32/Deflate64Reader.h"
 
 namespace unzip32 {
 
@@ -23,8 +26,12 @@ struct EntryInfo {
 // -1 on a failure (the CRC is checked when the end is reached); Error() then says why.
 class EntryReader {
  public:
-  explicit EntryReader(zip_file_t* file) : file_(file) {}
-  zip_int64_t Read(void* buffer, zip_uint64_t size) { return zip_fread(file_.get(), buffer, size); }
+  // `file` gives the entry's data, or the compressed bytes that `deflate64` inflates.
+  EntryReader(zip_file_t* file, std::unique_ptr<Deflate64Reader> deflate64)
+      : file_(file), deflate64_(std::move(deflate64)) {}
+  zip_int64_t Read(void* buffer, zip_uint64_t size) {
+    return deflate64_ ? deflate64_->Read(buffer, size) : zip_fread(file_.get(), buffer, size);
+  }
   std::string Error() const;
 
  private:
@@ -32,6 +39,7 @@ class EntryReader {
     void operator()(zip_file_t* file) const { zip_fclose(file); }
   };
   std::unique_ptr<zip_file_t, Close> file_;
+  std::unique_ptr<Deflate64Reader> deflate64_;  // reads from file_, so is closed first
 };
 
 class Archive {
@@ -45,10 +53,11 @@ class Archive {
   bool Info(zip_uint64_t index, EntryInfo& info, std::string& cause) const;
   std::string_view Comment() const;
 
-  // Opens an entry; null on failure, with `cause` filled and `wrongPassword` telling whether
-  // the password was refused.
-  std::unique_ptr<EntryReader> OpenEntry(zip_uint64_t index, const char* password,
-                                         std::string& cause, bool& wrongPassword) const;
+  // Opens the entry described by `info`; null on failure, with `cause` filled and
+  // `wrongPassword` telling whether the password was refused.
+  std::unique_ptr<EntryReader> OpenEntry(zip_uint64_t index, const EntryInfo& info,
+                                         const char* password, std::string& cause,
+                                         bool& wrongPassword) const;
 
  private:
   explicit Archive(zip_t* archive) : archive_(archive) {}

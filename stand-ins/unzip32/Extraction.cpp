@@ -194,7 +194,7 @@ std::unique_ptr<EntryReader> Extractor::OpenData(zip_uint64_t index, const Entry
   std::string cause;
   bool wrongPassword = false;
   if (!info.encrypted) {
-    auto reader = archive_.OpenEntry(index, nullptr, cause, wrongPassword);
+    auto reader = archive_.OpenEntry(index, info, nullptr, cause, wrongPassword);
     if (!reader) report_.Problem(UNZIP32_ERR_ENTRY, shown, cause);
     return reader;
   }
@@ -203,7 +203,7 @@ std::unique_ptr<EntryReader> Extractor::OpenData(zip_uint64_t index, const Entry
     return nullptr;
   }
   if (!password_.empty()) {
-    if (auto reader = archive_.OpenEntry(index, password_.c_str(), cause, wrongPassword)) {
+    if (auto reader = archive_.OpenEntry(index, info, password_.c_str(), cause, wrongPassword)) {
       return reader;
     }
     if (!wrongPassword) {
@@ -222,7 +222,7 @@ std::unique_ptr<EntryReader> Extractor::OpenData(zip_uint64_t index, const Entry
                     std::string("aucun mot de passe donné") + kSkipped);
     return nullptr;
   }
-  auto reader = archive_.OpenEntry(index, answer, cause, wrongPassword);
+  auto reader = archive_.OpenEntry(index, info, answer, cause, wrongPassword);
   if (!reader) {
     report_.Problem(wrongPassword ? UNZIP32_ERR_PASSWORD : UNZIP32_ERR_ENTRY, shown,
                     wrongPassword ? std::string("mot de passe incorrect") + kSkipped : cause);

@@ -1,8 +1,13 @@
 #include "tests/zip/ArchiveMaker.h"
 
 #include <sys/stat.h>
+#include <zlib.h>
 
+#include <algorithm>
+#include <cstring>
+#include <memory>
 #include <stdexcept>
+#include <utility>
 
 namespace ferolan::testing {
 
@@ -12,8 +17,60 @@ void Check(bool ok, zip_t* archive, const std::string& what) {
   if (!ok) throw std::runtime_error(what + ": " + zip_strerror(archive));
 }
 
+// A Deflate64 stream that libzip takes for already compressed data, and so writes as it is.
+struct Deflate64Source {
+  explicit Deflate64Source(std::string bytes) : stream(std::move(bytes)) {}
+  std::string stream;
+  zip_stat_t stat{};
+  std::size_t at = 0;
+};
+
+zip_int64_t ReadDeflate64(void* state, void* data, zip_uint64_t length, zip_source_cmd_t command) {
+  auto* source = static_cast<Deflate64Source*>(state);
+  switch (command) {
+    case ZIP_SOURCE_OPEN:
+      source->at = 0;
+      return 0;
+    case ZIP_SOURCE_READ: {
+      const std::size_t count = std::min<std::size_t>(length, source->stream.size() - source->at);
+      std::memcpy(data, source->stream.data() + source->at, count);
+      source->at += count;
+      return static_cast<zip_int64_t>(count);
+    }
+    case ZIP_SOURCE_CLOSE:
+      return 0;
+    case ZIP_SOURCE_STAT:
+      *static_cast<zip_stat_t*>(data) = source->stat;
+      return 0;
+    case ZIP_SOURCE_FREE:
+      delete source;
+      return 0;
+    default:
+      return -1;
+  }
+}
+
+zip_source_t* Deflate64Data(zip_t* archive, const ArchiveEntry& entry) {
+  auto state = std::make_unique<Deflate64Source>(*entry.deflate64);
+  zip_stat_init(&state->stat);
+  // The time too, which the traditional encryption's check byte is made of.
+  state->stat.valid =
+      ZIP_STAT_SIZE | ZIP_STAT_COMP_SIZE | ZIP_STAT_COMP_METHOD | ZIP_STAT_CRC | ZIP_STAT_MTIME;
+  state->stat.mtime = entry.modified != 0 ? entry.modified : std::time(nullptr);
+  state->stat.size = entry.data.size();
+  state->stat.comp_size = state->stream.size();
+  state->stat.comp_method = ZIP_CM_DEFLATE64;
+  state->stat.crc = static_cast<zip_uint32_t>(
+      crc32_z(0, reinterpret_cast<const Bytef*>(entry.data.data()), entry.data.size()));
+  zip_source_t* source = zip_source_function(archive, ReadDeflate64, state.get());
+  if (source != nullptr) state.release();  // libzip's now: freed with the source
+  return source;
+}
+
 zip_int64_t AddData(zip_t* archive, const ArchiveEntry& entry) {
-  zip_source_t* source = zip_source_buffer(archive, entry.data.data(), entry.data.size(), 0);
+  zip_source_t* source = entry.deflate64
+                             ? Deflate64Data(archive, entry)
+                             : zip_source_buffer(archive, entry.data.data(), entry.data.size(), 0);
   Check(source != nullptr, archive, entry.name);
   // libzip leaves the flag off for a name it only guesses the encoding of.
   const zip_int64_t index = zip_file_add(archive, entry.name.c_str(), source,

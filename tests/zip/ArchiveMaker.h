@@ -5,6 +5,7 @@
 #include <zip.h>
 
 #include <ctime>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,7 +20,10 @@ struct ArchiveEntry {
   Kind kind = Kind::kFile;
   zip_uint16_t encryption = ZIP_EM_NONE;
   std::string password = {};
-  bool stored = false;       // kept uncompressed, so that tests can find and damage its bytes
+  bool stored = false;  // kept uncompressed, so that tests can find and damage its bytes
+  // Compressed with Deflate64 (method 9): this stream is written as it is, with the size and
+  // CRC-32 of `data`, whatever it inflates to.
+  std::optional<std::string> deflate64 = {};
   bool utf8Flag = true;      // off: the name's bytes are stored as they are, without the flag
   std::time_t modified = 0;  // the archive's modification time for it; 0 for now
 };

@@ -18,11 +18,11 @@ enum {
   UNZIP32_ERR_ARCHIVE = 2,  /* not a zip archive, or its directory is corrupt or truncated;
                                nothing was listed or extracted */
   UNZIP32_ERR_ENTRY = 3,    /* an entry's data is corrupt or truncated, fails its CRC check,
-                               inflates beyond its declared size, declares more than 2 GiB - 1
-                               bytes, or uses a compression or encryption method that is not
-                               supported; or the archive's files would come to more than
-                               2 GiB - 1 bytes in all, which stops the extraction and removes
-                               the files it extracted */
+                               inflates to more or fewer bytes than it declares, declares more
+                               than 2 GiB - 1 bytes, or uses a compression or encryption method
+                               that is not supported; or the archive's files would come to more
+                               than 2 GiB - 1 bytes in all, which stops the extraction and
+                               removes the files it extracted */
   UNZIP32_ERR_PASSWORD = 4, /* an encrypted entry was skipped: no password, or a wrong one */
   UNZIP32_ERR_UNSAFE = 5,   /* an entry was refused: its name would land outside the target
                                folder (absolute, drive letter, ".." component, a folder in the
