@@ -7,8 +7,8 @@ import { createRequire } from 'node:module';
 import { join } from 'node:path';
 import { before, test } from 'node:test';
 import {
-  archive, desktopOutcome, exampleExport, exportXml, kinds, pageFolder, record, shownMessages,
-  zipArchive,
+  archive, deflate64Fixed, desktopOutcome, exampleExport, exportXml, kinds, pageFolder, record,
+  shownMessages, zipArchive,
 } from './reference.mjs';
 
 const require = createRequire(import.meta.url);
@@ -21,6 +21,14 @@ const GiB = 2 ** 30;
 // One member named `name` holding the class's export, with what it lies about.
 const one = (name, lies = {}) => () => zipArchive([{ name, text: classe, deflate: true, ...lies }]);
 const withCrc = (lies) => ({ ...lies, crc: 0x1234567 });
+// The records three times, Deflate64 copying the spaces between them with length code 285 and
+// the records themselves from 40 and 50 KB back, with distance codes 30 and 31.
+const [head, tail] = exportXml('\0').split('\0');
+const far = [head + martin + ' ', { length: 39999, distance: 1 },
+  { length: martin.length, distance: martin.length + 40000 },
+  { length: 10000, distance: martin.length + 40000 },
+  { length: martin.length, distance: 2 * martin.length + 50000 }, tail];
+const farText = head + martin + ' '.repeat(40000) + martin + ' '.repeat(10000) + martin + tail;
 
 const cases = [
   { title: 'the example export', fileName: 'CE2-A.jad', bytes: () => readFileSync(exampleExport()) },
@@ -56,6 +64,8 @@ const cases = [
   { title: 'an archive without the member named after the export', fileName: 'classe.jad',
     bytes: one('autre.xml') },
   { title: 'an empty member', fileName: 'vide.jad', bytes: () => archive({ 'vide.xml': '' }) },
+  { title: 'a member compressed with Deflate64', fileName: 'classe.jad',
+    bytes: () => zipArchive([{ name: 'classe.xml', text: farText, deflate64: deflate64Fixed(far) }]) },
   { title: 'a wrong CRC-32, stored', fileName: 'classe.jad', bytes: one('classe.xml', withCrc({ deflate: false })) },
   { title: 'a wrong CRC-32, deflated', fileName: 'classe.jad', bytes: one('classe.xml', withCrc({})) },
   { title: 'an encrypted member', fileName: 'classe.jad', bytes: one('classe.xml', { flags: 1 }) },

@@ -56,8 +56,9 @@ function writeEntryFields(header, at, entry, nameLength) {
 // A zip archive written field by field, so that a test can make it as damaged or as hostile as
 // an attacker would. A member is { name, text (latin1) }, with what it lies about or changes:
 // name given as bytes (a Buffer) and `utf8` (the flag; default: set for a non-ASCII string),
-// `deflate`, `crc`, `size` (declared inflated size), `flags` (1: encrypted), `mode` (Unix
-// mode, as for a link), `sharesDataOf` (the index of an earlier member whose data it lists).
+// `deflate`, `deflate64` (the text's Deflate64 stream, written as it is), `crc`, `size`
+// (declared inflated size), `flags` (1: encrypted), `mode` (Unix mode, as for a link),
+// `sharesDataOf` (the index of an earlier member whose data it lists).
 export function zipArchive(members) {
   const locals = [];
   const central = [];
@@ -66,10 +67,11 @@ export function zipArchive(members) {
   members.forEach((member) => {
     const name = Buffer.isBuffer(member.name) ? member.name : Buffer.from(member.name, 'utf8');
     const data = Buffer.from(member.text ?? '', 'latin1');
-    const stored = member.deflate ? deflateRawSync(data) : data;
+    const stored = member.deflate64 ?? (member.deflate ? deflateRawSync(data) : data);
     const utf8 = member.utf8 ?? (!Buffer.isBuffer(member.name) && /[^\0-\x7f]/.test(member.name));
     const fields = {
-      flags: (member.flags ?? 0) | (utf8 ? 0x800 : 0), method: member.deflate ? 8 : 0,
+      flags: (member.flags ?? 0) | (utf8 ? 0x800 : 0),
+      method: member.deflate64 ? 9 : member.deflate ? 8 : 0,
       crc: member.crc ?? crc32(data), compressed: stored.length, size: member.size ?? data.length,
       at: offset,
     };
@@ -99,6 +101,63 @@ export function zipArchive(members) {
   end.writeUInt32LE(offset, 16);
   return Buffer.concat([...locals, directory, end]);
 }
+// Codes worked out from the rule of their extra bits: lengths 257 to 284, then Deflate64's 285
+// (3 plus 16 bits) for the longer ones; distances 0 to 31, 30 and 31 reaching 64 KiB back.
+const codeRanges = (first, count, extraBits, base) => Array.from({ length: count }, (_, i) => {
+  const range = { symbol: first + i, base, extra: extraBits(i) };
+  base += 2 ** range.extra;
+  return range;
+});
+const lengthRanges = [...codeRanges(257, 28, (i) => (i < 8 ? 0 : (i - 4) >> 2), 3),
+  { symbol: 285, base: 3, extra: 16 }];
+const distanceRanges = codeRanges(0, 32, (i) => (i < 4 ? 0 : (i >> 1) - 1), 1);
+const rangeOf = (ranges, value) =>
+  ranges.find((range) => value >= range.base && value - range.base < 2 ** range.extra);
+
+// A Deflate64 stream of one final block in the fixed codes, of literal strings (latin1) and
+// copies { length, distance }.
+export function deflate64Fixed(tokens) {
+  const bytes = [];
+  let pending = 0;
+  let pendingBits = 0;
+  const bits = (value, count) => {
+    for (let i = 0; i < count; i++) {
+      pending |= ((value >>> i) & 1) << pendingBits;
+      if (++pendingBits === 8) {
+        bytes.push(pending);
+        pending = pendingBits = 0;
+      }
+    }
+  };
+  // A Huffman code goes in from its highest bit.
+  const code = (value, length) => {
+    for (let i = length - 1; i >= 0; i--) bits((value >>> i) & 1, 1);
+  };
+  const literalOrLength = (symbol) => {
+    if (symbol < 144) code(0x30 + symbol, 8);
+    else if (symbol < 256) code(0x190 + symbol - 144, 9);
+    else if (symbol < 280) code(symbol - 256, 7);
+    else code(0xc0 + symbol - 280, 8);
+  };
+  bits(1, 1);
+  bits(1, 2);
+  for (const token of tokens) {
+    if (typeof token === 'string') {
+      for (const byte of Buffer.from(token, 'latin1')) literalOrLength(byte);
+      continue;
+    }
+    const length = rangeOf(lengthRanges, token.length);
+    literalOrLength(length.symbol);
+    bits(token.length - length.base, length.extra);
+    const distance = rangeOf(distanceRanges, token.distance);
+    code(distance.symbol, 5);
+    bits(token.distance - distance.base, distance.extra);
+  }
+  literalOrLength(256);
+  if (pendingBits > 0) bytes.push(pending);
+  return Buffer.from(bytes);
+}
+
 export const archive = (members) =>
   zipArchive(Object.entries(members).map(([name, text]) => ({ name, text, deflate: true })));
 
