@@ -4,23 +4,25 @@
 #include "engine/RecordNumber.h"
 #include "platform/runtime/FileSystem.h"
 #include "platform/runtime/InputFile.h"
-#include "platform/runtime/ReplacementFile.h"
+#include "platform/runtime/ResultPair.h"
 
 namespace ferolan::Module1 {
 
 namespace {
 
-struct ResultFile {
-  explicit ResultFile(const std::string& path) : file(path) {}
+// A result file with its own line numbers, from 01.
+class NumberedLines {
+ public:
+  explicit NumberedLines(OutputFile& file) : file_(file) {}
 
-  void WriteNumbered(std::string_view body) {
-    OutputFile& out = file.File();
-    out.Write(RecordNumber(++count));
-    out.WriteLine(body);
+  void Write(std::string_view body) {
+    file_.Write(RecordNumber(++count_));
+    file_.WriteLine(body);
   }
 
-  ReplacementFile file;
-  long count = 0;
+ private:
+  OutputFile& file_;
+  long count_ = 0;
 };
 
 }  // namespace
@@ -30,22 +32,20 @@ void WriteResults(const std::string& intermediatePath, const std::string& output
   {
     InputFile intermediate(intermediatePath);
     const bool casimir = option1Value();
-    ResultFile french(outputPrefix + (casimir ? "1.c01" : "FR.txt"));
-    ResultFile maths(outputPrefix + (casimir ? "2.c01" : "MATHS.txt"));
-    maths.file.CheckDistinctFrom(french.file);
+    ResultPair results(outputPrefix + (casimir ? "1.c01" : "FR.txt"),
+                       outputPrefix + (casimir ? "2.c01" : "MATHS.txt"));
+    NumberedLines french(results.French());
+    NumberedLines maths(results.Maths());
 
     LineRouter router;
     while (!intermediate.AtEnd()) {
       router.Start(option1Value());
       intermediate.ReadLine([&](std::string_view piece) { router.Feed(piece); });
       const RoutedLine line = router.Finish();
-      if (line.target == Target::kFrench) french.WriteNumbered(line.body);
-      if (line.target == Target::kMaths) maths.WriteNumbered(line.body);
+      if (line.target == Target::kFrench) french.Write(line.body);
+      if (line.target == Target::kMaths) maths.Write(line.body);
     }
-    // Both are complete before either is put in place: a failure leaves both earlier results.
-    french.file.Complete();
-    maths.file.Complete();
-    ReplacementFile::PutInPlaceTogether(french.file, maths.file);
+    results.Commit();
   }
   Kill(intermediatePath);
 }

@@ -1,25 +1,23 @@
 #include "platform/runtime/ReplacementFile.h"
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
+#include <stdexcept>
 #include <utility>
 
-#include "platform/runtime/FileLock.h"
-#include "platform/runtime/FileTree.h"
-#include "platform/runtime/HeldSignals.h"
-#include "platform/runtime/RandomName.h"
+#include "platform/runtime/OtherUsers.h"
+#include "platform/runtime/Renames.h"
 #include "platform/runtime/RuntimeError.h"
 
 namespace ferolan {
 
 namespace {
 
-// Hidden temporary names are "." + the final name + this marker + random letters.
-constexpr const char* kTemporaryMarker = ".~ferolan-";
 constexpr int kMostLinksFollowed = 40;
 
 std::string FolderOf(const std::string& path) {
@@ -30,13 +28,12 @@ std::string FolderOf(const std::string& path) {
 
 std::string LeafOf(const std::string& path) { return path.substr(path.rfind('/') + 1); }
 
-// The rule the kernel applies to a plain open (fs.protected_symlinks): in a folder that is
-// sticky and writable by all, such as /tmp or a shared class folder, only the user's own links
-// and those of the folder's owner are followed. Following others there would let any user
-// point our results at the user's own files.
+// A link is followed when it is the user's own, or when nobody else can have put it there. A
+// colleague's link in a class folder on a school server could otherwise point the results at
+// the user's own files. This goes further than the kernel's rule for plain opens, which covers
+// only folders that are sticky and writable by all.
 bool MayFollow(const struct stat& link, const struct stat& folder) {
-  const bool shared = (folder.st_mode & S_ISVTX) != 0 && (folder.st_mode & S_IWOTH) != 0;
-  return !shared || link.st_uid == ::geteuid() || link.st_uid == folder.st_uid;
+  return link.st_uid == ::geteuid() || !OthersMayWrite(folder);
 }
 
 // The file a chain of symbolic links ends at; `shownPath` names the result in errors.
@@ -107,136 +104,170 @@ struct stat CheckReplaceable(int folder, const std::string& leaf, const std::str
   return info;
 }
 
-std::string TemporaryPrefix(const std::string& leaf) { return "." + leaf + kTemporaryMarker; }
-
-// Removes the hidden temporary files of `leaf` that runs which ended left behind; one whose
-// lock is held belongs to a run still writing, one of another user is not ours to remove.
-void SweepLeftTemporaries(int folder, const std::string& leaf) {
-  for (const std::string& name : NamesStartingWith(folder, TemporaryPrefix(leaf))) {
-    const UniqueFd file(
-        ::openat(folder, name.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-    struct stat info {};
-    if (file.Valid() && ::fstat(file.Get(), &info) == 0 && S_ISREG(info.st_mode) &&
-        info.st_uid == ::geteuid() && TryLockExclusive(file.Get())) {
-      ::unlinkat(folder, name.c_str(), 0);
-    }
-  }
+Destination CheckDestination(const std::string& shownPath) {
+  Destination destination;
+  destination.shownPath = shownPath;
+  destination.target = ResolveLinks(shownPath);
+  destination.leaf = LeafOf(destination.target);
+  destination.folder = OpenFolder(destination.target, shownPath);
+  destination.replaced = CheckReplaceable(destination.folder.Get(), destination.leaf, shownPath);
+  return destination;
 }
 
-std::string HiddenName(const std::string& leaf) { return TemporaryPrefix(leaf) + RandomLetters(8); }
+bool SameFile(const struct stat& one, const struct stat& other) {
+  return one.st_dev == other.st_dev && one.st_ino == other.st_ino;
+}
 
-// Unnamed files can be named later only through /proc.
-bool UnnamedFilesCanBeLinked() { return ::access("/proc/self/fd", X_OK) == 0; }
-
-std::string ProcPath(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
+// The new file takes the permission bits of the file it replaces, never setuid, setgid or
+// sticky; root keeps it its owner's. A file system without owners or permission bits (FAT, a
+// network share) refuses both, and the file is then as that file system makes every file.
+void TakeOwnerAndModeOf(const struct stat& replaced, int fd, const std::string& shownPath) {
+  const auto unsupported = [] { return errno == EPERM || errno == ENOSYS || errno == EOPNOTSUPP; };
+  if (::geteuid() == 0 && ::fchown(fd, replaced.st_uid, replaced.st_gid) != 0 && !unsupported()) {
+    RaiseFileError(errno, FileAccess::kWrite, shownPath);
+  }
+  if (::fchmod(fd, replaced.st_mode & 0777) != 0 && !unsupported()) {
+    RaiseFileError(errno, FileAccess::kWrite, shownPath);
+  }
+}
 
 }  // namespace
 
-ReplacementFile::ReplacementFile(const std::string& finalPath)
-    : shownPath_(finalPath),
-      target_(ResolveLinks(finalPath)),
-      leaf_(LeafOf(target_)),
-      folder_(OpenFolder(target_, shownPath_)),
-      replaced_(CheckReplaceable(folder_.Get(), leaf_, shownPath_)),
-      file_(CreateTemporary(), shownPath_) {}
-
-UniqueFd ReplacementFile::CreateTemporary() {
-  SweepLeftTemporaries(folder_.Get(), leaf_);
-  bool unnamed = UnnamedFilesCanBeLinked();
-  UniqueFd fd;
-  for (;;) {
-    if (unnamed) {
-      fd = UniqueFd(::openat(folder_.Get(), ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
-      // Where unnamed files are not supported, a hidden name will do.
-      if (!fd.Valid() && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
-        RaiseFileError(errno, FileAccess::kWrite, shownPath_);
-      }
-      unnamed = fd.Valid();
-    }
-    if (!unnamed) {
-      tempName_ = HiddenName(leaf_);
-      fd = UniqueFd(::openat(folder_.Get(), tempName_.c_str(),
-                             O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
-      if (!fd.Valid()) {
-        if (errno != EEXIST) RaiseFileError(errno, FileAccess::kWrite, shownPath_);
-        continue;
-      }
-    }
-    // The lock tells the sweep of another run that the file is in use; a named file may have
-    // been swept between its creation and its lock.
-    TryLockExclusive(fd.Get());
-    struct stat info {};
-    if (unnamed || (::fstat(fd.Get(), &info) == 0 && info.st_nlink > 0)) break;
+ReplacementFile ReplacementFile::Open(const std::string& finalPath) {
+  Destination destination = CheckDestination(finalPath);
+  TemporaryFile temporary =
+      TemporaryFile::Create(destination.folder.Get(), destination.leaf, finalPath);
+  if (destination.replaced.st_nlink > 0) {
+    TakeOwnerAndModeOf(destination.replaced, temporary.Fd(), finalPath);
   }
-  if (replaced_.st_nlink > 0) {
-    // Root keeps the file its owner's; the special bits of the file replaced never carry over.
-    const bool givenBack =
-        ::geteuid() != 0 || ::fchown(fd.Get(), replaced_.st_uid, replaced_.st_gid) == 0;
-    if (!givenBack || ::fchmod(fd.Get(), replaced_.st_mode & 0777) != 0) {
-      RaiseFileError(errno, FileAccess::kWrite, shownPath_);
-    }
-  }
-  held_ = UniqueFd(::dup(fd.Get()));
-  if (!held_.Valid()) RaiseFileError(errno, FileAccess::kWrite, shownPath_);
-  return fd;
+  UniqueFd writer = Duplicate(temporary.Fd());
+  if (!writer.Valid()) RaiseFileError(errno, FileAccess::kWrite, finalPath);
+  OutputFile file(std::move(writer), finalPath);
+  return ReplacementFile(std::move(destination), std::move(temporary), std::move(file));
 }
 
-ReplacementFile::~ReplacementFile() {
-  if (inPlace_) return;
-  file_.Abandon();
-  if (!tempName_.empty()) ::unlinkat(folder_.Get(), tempName_.c_str(), 0);
-}
+ReplacementFile::~ReplacementFile() { file_.Abandon(); }
 
 void ReplacementFile::CheckDistinctFrom(const ReplacementFile& other) const {
   struct stat mine {};
   struct stat theirs {};
-  if (::fstat(folder_.Get(), &mine) == 0 && ::fstat(other.folder_.Get(), &theirs) == 0 &&
-      mine.st_dev == theirs.st_dev && mine.st_ino == theirs.st_ino && leaf_ == other.leaf_) {
-    RaiseForFile(kErrPathFileAccess, shownPath_,
-                 "mène par un lien symbolique au même fichier que " + LeafOf(other.shownPath_) +
+  if (::fstat(destination_.folder.Get(), &mine) == 0 &&
+      ::fstat(other.destination_.folder.Get(), &theirs) == 0 && SameFile(mine, theirs) &&
+      destination_.leaf == other.destination_.leaf) {
+    RaiseForFile(kErrPathFileAccess, destination_.shownPath,
+                 "mène par un lien symbolique au même fichier que " +
+                     LeafOf(other.destination_.shownPath) +
                      " : les deux fichiers de résultats ne peuvent pas en partager un");
   }
 }
 
 void ReplacementFile::Complete() {
   file_.Close();
-  if (::fsync(held_.Get()) != 0) RaiseFileError(errno, FileAccess::kWrite, shownPath_);
-  // An unnamed file gets its hidden name now, as a link cannot replace an existing file: only
-  // the rename is left for PutInPlaceTogether.
-  while (tempName_.empty()) {
-    std::string name = HiddenName(leaf_);
-    if (::linkat(AT_FDCWD, ProcPath(held_.Get()).c_str(), folder_.Get(), name.c_str(),
-                 AT_SYMLINK_FOLLOW) == 0) {
-      tempName_ = std::move(name);
-    } else if (errno != EEXIST) {
-      RaiseFileError(errno, FileAccess::kWrite, shownPath_);
+  if (::fsync(temporary_.Fd()) != 0) {
+    RaiseFileError(errno, FileAccess::kWrite, destination_.shownPath);
+  }
+  temporary_.GiveName(destination_.shownPath);
+}
+
+void ReplacementFile::CheckAgain() {
+  Destination now = CheckDestination(destination_.shownPath);
+  struct stat before {};
+  struct stat after {};
+  if (now.target != destination_.target || ::fstat(destination_.folder.Get(), &before) != 0 ||
+      ::fstat(now.folder.Get(), &after) != 0 || !SameFile(before, after)) {
+    RaiseForFile(kErrPathFileAccess, destination_.shownPath,
+                 "ce nom mène ailleurs qu'au début de la conversion : Ferolan n'y écrit pas ; "
+                 "recommencez la conversion");
+  }
+  if (destination_.replaced.st_nlink == 0 && now.replaced.st_nlink > 0) {
+    RaiseForFile(kErrPathFileAccess, destination_.shownPath,
+                 "un fichier de ce nom est apparu pendant la conversion : Ferolan ne le remplace "
+                 "pas ; recommencez la conversion");
+  }
+  destination_.replaced = now.replaced;
+}
+
+void ReplacementFile::PutInPlace() {
+  if (temporary_.Name().empty()) throw std::logic_error("ReplacementFile put in place unnamed");
+  const int folder = destination_.folder.Get();
+  const char* temporary = temporary_.Name().c_str();
+  const char* leaf = destination_.leaf.c_str();
+  if (destination_.replaced.st_nlink == 0) {
+    // Nothing to keep: the name must still be free, and a file that took it meanwhile stays.
+    bool placed = RenameNoReplace(folder, temporary, leaf);
+    if (!placed && errno == EINVAL) {
+      struct stat taken {};
+      if (::fstatat(folder, leaf, &taken, AT_SYMLINK_NOFOLLOW) == 0) {
+        errno = EEXIST;
+      } else {
+        placed = ::renameat(folder, temporary, folder, leaf) == 0;
+      }
     }
+    if (!placed && errno == EEXIST) {
+      RaiseForFile(kErrPathFileAccess, destination_.shownPath,
+                   "un fichier de ce nom est apparu pendant la conversion : Ferolan ne le "
+                   "remplace pas ; recommencez la conversion");
+    }
+    if (!placed) RaiseFileError(errno, FileAccess::kWrite, destination_.shownPath);
+    temporary_.HandOnName();
+    placing_ = Placing::kNew;
+    return;
   }
+  if (RenameExchange(folder, temporary, leaf)) {
+    placing_ = Placing::kExchanged;
+    return;
+  }
+  if (errno != EINVAL) RaiseFileError(errno, FileAccess::kWrite, destination_.shownPath);
+  // A file system that cannot exchange two names: the replaced file moves to a hidden name of
+  // its own first, and for the moment between the two renames the final name is free.
+  std::string movedAway = HiddenName(destination_.leaf);
+  if (::renameat(folder, leaf, folder, movedAway.c_str()) != 0) {
+    RaiseFileError(errno, FileAccess::kWrite, destination_.shownPath);
+  }
+  if (::renameat(folder, temporary, folder, leaf) != 0) {
+    const int error = errno;
+    ::renameat(folder, movedAway.c_str(), folder, leaf);
+    RaiseFileError(error, FileAccess::kWrite, destination_.shownPath);
+  }
+  temporary_.HandOnName();
+  movedAway_ = std::move(movedAway);
+  placing_ = Placing::kMovedAway;
 }
 
-void ReplacementFile::Rename() {
-  if (::renameat(folder_.Get(), tempName_.c_str(), folder_.Get(), leaf_.c_str()) != 0) {
-    RaiseFileError(errno, FileAccess::kWrite, shownPath_);
+bool ReplacementFile::TakeBack() {
+  const int folder = destination_.folder.Get();
+  const char* leaf = destination_.leaf.c_str();
+  bool done = true;
+  switch (placing_) {
+    case Placing::kNotPlaced:
+      break;
+    case Placing::kExchanged:
+      done = RenameExchange(folder, temporary_.Name().c_str(), leaf);
+      // The temporary's name holds the replaced file until the exchange back is done.
+      if (!done) temporary_.HandOnName();
+      break;
+    case Placing::kNew:
+      done = ::unlinkat(folder, leaf, 0) == 0;
+      break;
+    case Placing::kMovedAway:
+      done = ::renameat(folder, movedAway_.c_str(), folder, leaf) == 0;
+      movedAway_.clear();
+      break;
   }
-  inPlace_ = true;
-  held_.Close();
+  placing_ = Placing::kNotPlaced;
+  return done;
 }
 
-void ReplacementFile::SyncFolder() const {
-  // Some file systems cannot flush a folder (EINVAL); the results are in place all the same.
-  if (::fsync(folder_.Get()) != 0 && errno != EINVAL) {
-    RaiseFileError(errno, FileAccess::kWrite, shownPath_);
+void ReplacementFile::DropReplaced() {
+  const int folder = destination_.folder.Get();
+  if (placing_ == Placing::kExchanged) {
+    ::unlinkat(folder, temporary_.Name().c_str(), 0);
+    temporary_.HandOnName();
   }
+  if (placing_ == Placing::kMovedAway) ::unlinkat(folder, movedAway_.c_str(), 0);
+  movedAway_.clear();
 }
 
-void ReplacementFile::PutInPlaceTogether(ReplacementFile& first, ReplacementFile& second) {
-  {
-    const HeldSignals held;
-    first.Rename();
-    second.Rename();
-  }
-  first.SyncFolder();
-  second.SyncFolder();
-}
+bool ReplacementFile::SyncFolder() const { return ::fsync(destination_.folder.Get()) == 0; }
 
 }  // namespace ferolan

@@ -1,6 +1,7 @@
 // An owned file descriptor, closed when its owner goes.
 #pragma once
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <utility>
@@ -40,5 +41,14 @@ class UniqueFd {
 
   int fd_ = -1;
 };
+
+// A second descriptor of the same open file, closed on exec; invalid, with errno set, on
+// failure. Not F_DUPFD_CLOEXEC: the page's runtime carries that out by opening the path again,
+// which may no longer name the same file.
+inline UniqueFd Duplicate(int fd) {
+  UniqueFd copy(::dup(fd));
+  if (copy.Valid()) ::fcntl(copy.Get(), F_SETFD, FD_CLOEXEC);
+  return copy;
+}
 
 }  // namespace ferolan

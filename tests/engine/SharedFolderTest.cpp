@@ -1,6 +1,6 @@
-// Result files in a folder shared with other users (sticky and writable by all, as /tmp or a
-// class folder): nothing another user planted under a result name can redirect the results or
-// leave one new result beside an old one.
+// Result files in a folder shared with other users (sticky and writable by all, as /tmp; or a
+// class folder on a school server, writable by a group): nothing another user planted under a
+// result name can redirect the results or leave one new result beside an old one.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -52,38 +52,47 @@ std::vector<std::string> Listing(const fs::path& folder) {
   return names;
 }
 
-TEST(SharedFolderTest, OnlyWhatTheSystemWouldLetTheTeacherReplaceIsReplaced) {
+constexpr fs::perms kSticky = fs::perms(01777);
+constexpr fs::perms kGroupShare = fs::perms(02775);  // the teacher writes it through root's group
+
+TEST(SharedFolderTest, OnlyWhatTheTeacherCanTrustIsReplaced) {
   if (::geteuid() != 0) GTEST_SKIP() << "skipped: needs root to act as two users";
   const std::string xml =
       Export(Record("A--B (1)", "FRACE2-2005", "1") + Record("C--D (2)", "MATCE2-2005", "12"));
+  const auto othersLink = [](auto& french, auto&, auto& own) { PlantLink(french, kOther, own); };
+  const auto ownLink = [](auto& french, auto&, auto& own) { PlantLink(french, kTeacher, own); };
+  const std::string converted = "01;A;B ;1\r\n";
   const struct {
     const char* name;
+    fs::perms folderMode;
     std::function<void(const std::string& french, const std::string& maths, const std::string& own)>
         plant;
     long error;
     std::string own;  // what the teacher's own file holds afterwards
   } table[] = {
-      {"another user's link to the teacher's file",
-       [](auto& french, auto&, auto& own) { PlantLink(french, kOther, own); }, kErrPermissionDenied,
+      {"another user's link to the teacher's file", kSticky, othersLink, kErrPermissionDenied,
        "own"},
-      {"another user's link to nothing",
+      {"another user's link to nothing", kSticky,
        [](auto&, auto& maths, auto& own) { PlantLink(maths, kOther, own + ".new"); },
        kErrPermissionDenied, "own"},
-      {"another user's file under the second name",
+      {"another user's file under the second name", kSticky,
        [](auto& french, auto& maths, auto&) {
          Plant(french, kTeacher, "earlier french");
          Plant(maths, kOther, "their maths");
        },
        kErrPermissionDenied, "own"},
-      {"a link from one result to the other",
+      {"a link from one result to the other", kSticky,
        [](auto& french, auto& maths, auto&) {
          Plant(maths, kTeacher, "their maths");
          PlantLink(french, kTeacher, fs::path(maths).filename());
        },
        kErrPathFileAccess, "own"},
-      {"the teacher's own link",
-       [](auto& french, auto&, auto& own) { PlantLink(french, kTeacher, own); }, 0,
-       "01;A;B ;1\r\n"},
+      {"the teacher's own link", kSticky, ownLink, 0, converted},
+      {"another user's link in a group share", kGroupShare, othersLink, kErrPermissionDenied,
+       "own"},
+      {"the teacher's own link in a group share", kGroupShare, ownLink, 0, converted},
+      {"another user's link in the teacher's own folder", fs::perms(0755), othersLink, 0,
+       converted},
   };
   for (const auto& row : table) {
     SCOPED_TRACE(row.name);
@@ -91,7 +100,10 @@ TEST(SharedFolderTest, OnlyWhatTheSystemWouldLetTheTeacherReplaceIsReplaced) {
     const fs::path shared = fs::path(harness.OutputPrefix()).parent_path();
     fs::permissions(shared.parent_path(), fs::perms(0755));
     fs::permissions(shared.parent_path() / "program", fs::perms(0777));
-    fs::permissions(shared, fs::perms(01777));
+    fs::permissions(shared, row.folderMode);
+    if (row.folderMode == fs::perms(0755)) {
+      ASSERT_EQ(::chown(shared.c_str(), kTeacher, 0), 0);
+    }
     const std::string french = harness.FrenchPath(Kind::kText);
     const std::string maths = harness.MathsPath(Kind::kText);
     const fs::path home = shared.parent_path() / "home";

@@ -1,6 +1,7 @@
 #include "tests/hostile/ConvertProcess.h"
 
 #include <fcntl.h>
+#include <grp.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,12 +12,15 @@
 
 namespace ferolan::testing {
 
-pid_t StartConvert(const std::string& exportPath, int outputFd) {
+pid_t StartConvert(const std::string& exportPath, int outputFd, uid_t user) {
   const pid_t child = ::fork();
   if (child == 0) {
     const int out = outputFd >= 0 ? outputFd : ::open("/dev/null", O_WRONLY);
     ::dup2(out, 1);
     ::dup2(out, 2);
+    if (user != 0 && (::setgroups(0, nullptr) != 0 || ::setgid(user) != 0 || ::setuid(user) != 0)) {
+      ::_exit(126);
+    }
     ::execl(FEROLAN_CONVERT, FEROLAN_CONVERT, exportPath.c_str(), static_cast<char*>(nullptr));
     ::_exit(127);
   }
@@ -32,10 +36,10 @@ CommandRun WaitFor(pid_t child) {
   return run;
 }
 
-CommandRun RunConvert(const std::string& exportPath) {
+CommandRun RunConvert(const std::string& exportPath, uid_t user) {
   std::array<int, 2> pipeEnds{};
   if (::pipe(pipeEnds.data()) != 0) return {};
-  const pid_t child = StartConvert(exportPath, pipeEnds[1]);
+  const pid_t child = StartConvert(exportPath, pipeEnds[1], user);
   ::close(pipeEnds[1]);
   std::string output;
   char buffer[4096];

@@ -16,10 +16,11 @@ struct CommandRun {
   std::string output;  // standard output and error together
 };
 
-// Starts the command on the export; its output goes to `outputFd` when given, else nowhere.
-pid_t StartConvert(const std::string& exportPath, int outputFd = -1);
+// Starts the command on the export; its output goes to `outputFd` when given, else nowhere. It
+// runs as `user` when given (root only; the work root must then be the user's).
+pid_t StartConvert(const std::string& exportPath, int outputFd = -1, uid_t user = 0);
 // Runs the command on the export to its end.
-CommandRun RunConvert(const std::string& exportPath);
+CommandRun RunConvert(const std::string& exportPath, uid_t user = 0);
 // Waits for a started command and tells how it ended (its output is not collected).
 CommandRun WaitFor(pid_t child);
 

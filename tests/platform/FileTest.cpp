@@ -1,17 +1,11 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/stat.h>
 
-#include <csignal>
 #include <filesystem>
 #include <string>
 
-#include "platform/runtime/FileLock.h"
 #include "platform/runtime/FileSystem.h"
 #include "platform/runtime/InputFile.h"
 #include "platform/runtime/OutputFile.h"
-#include "platform/runtime/ReplacementFile.h"
 #include "platform/runtime/RuntimeError.h"
 #include "tests/support/ErrorNumber.h"
 #include "tests/support/TempDir.h"
@@ -98,107 +92,6 @@ TEST(OutputFileTest, TruncateTakesBackBufferedAndWrittenBytes) {
   out.WriteLine("end");
   out.Close();
   EXPECT_EQ(ReadBytes(dir / "f"), "keepyyend\r\n");
-}
-
-std::size_t CountEntries(const std::string& folder) {
-  return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder),
-                                                std::filesystem::directory_iterator()));
-}
-
-// Replaces `path` and a companion file beside it together, as the two results are.
-void Replace(const std::string& path, const std::string& bytes) {
-  ReplacementFile replacement(path);
-  ReplacementFile companion(path + ".other");
-  replacement.File().Write(bytes);
-  replacement.Complete();
-  companion.Complete();
-  EXPECT_FALSE(Exists(path) && ReadBytes(path) == bytes) << "nothing is in place before asked";
-  ReplacementFile::PutInPlaceTogether(replacement, companion);
-}
-
-TEST(ReplacementFileTest, TheOldFileStaysUntilPutInPlaceAndKeepsItsPermissionsButNoSpecialBit) {
-  TempDir dir;
-  WriteBytes(dir / "result", "old");
-  std::filesystem::permissions(dir / "result", std::filesystem::perms(04750));
-  Replace(dir / "result", "new");
-  EXPECT_EQ(ReadBytes(dir / "result"), "new");
-  EXPECT_EQ(std::filesystem::status(dir / "result").permissions(), std::filesystem::perms(0750));
-  EXPECT_EQ(CountEntries(dir.Path()), 2u);
-}
-
-TEST(ReplacementFileTest, WithoutPutInPlaceNothingIsLeftBehind) {
-  TempDir dir;
-  WriteBytes(dir / "result", "old");
-  {
-    ReplacementFile replacement(dir / "result");
-    replacement.File().Write(std::string(OutputFile::kBufferSize * 2, 'n'));
-  }
-  EXPECT_EQ(ReadBytes(dir / "result"), "old");
-  EXPECT_EQ(CountEntries(dir.Path()), 1u);
-}
-
-TEST(ReplacementFileTest, ALinkKeepsPointingAtTheReplacedFile) {
-  TempDir dir;
-  std::filesystem::create_directory(dir / "elsewhere");
-  WriteBytes(dir / "elsewhere/result", "old");
-  std::filesystem::create_symlink("elsewhere/result", dir / "result");
-  Replace(dir / "result", "new");
-  EXPECT_TRUE(std::filesystem::is_symlink(dir / "result"));
-  EXPECT_EQ(ReadBytes(dir / "elsewhere/result"), "new");
-}
-
-TEST(ReplacementFileTest, ATemporaryLeftByAnEndedRunGoesOneInUseStays) {
-  TempDir dir;
-  WriteBytes(dir / ".result.~ferolan-left", "ended run");
-  WriteBytes(dir / ".result.~ferolan-busy", "running");
-  UniqueFd busy(::open((dir / ".result.~ferolan-busy").c_str(), O_RDONLY));
-  ASSERT_TRUE(TryLockExclusive(busy.Get()));
-  Replace(dir / "result", "new");
-  EXPECT_FALSE(Exists(dir / ".result.~ferolan-left"));
-  EXPECT_TRUE(Exists(dir / ".result.~ferolan-busy"));
-}
-
-TEST(ReplacementFileTest, ACompletedFileWaitingForItsRenameSurvivesAnotherRunsSweep) {
-  TempDir dir;
-  ReplacementFile first(dir / "result");
-  ReplacementFile second(dir / "other");
-  first.File().Write("first");
-  first.Complete();
-  second.Complete();
-  { ReplacementFile sweeping(dir / "result"); }
-  ReplacementFile::PutInPlaceTogether(first, second);
-  EXPECT_EQ(ReadBytes(dir / "result"), "first");
-}
-
-TEST(ReplacementFileTest, AWriteErrorAtCompletionIsReportedAndReplacesNothing) {
-  TempDir dir;
-  WriteBytes(dir / "result", "old");
-  ReplacementFile replacement(dir / "result");
-  replacement.File().Write(std::string(100, 'n'));  // still buffered
-  // A file-size limit makes the write that completion flushes fail.
-  struct rlimit saved {};
-  ::getrlimit(RLIMIT_FSIZE, &saved);
-  const auto previous = ::signal(SIGXFSZ, SIG_IGN);
-  struct rlimit small = saved;
-  small.rlim_cur = 10;
-  ::setrlimit(RLIMIT_FSIZE, &small);
-  const long error = ErrorNumberOf([&] { replacement.Complete(); });
-  ::setrlimit(RLIMIT_FSIZE, &saved);
-  ::signal(SIGXFSZ, previous);
-  EXPECT_NE(error, 0);
-  EXPECT_EQ(ReadBytes(dir / "result"), "old");
-}
-
-TEST(ReplacementFileTest, AFileThatCannotBeReplacedIsRefusedBeforeWriting) {
-  TempDir dir;
-  WriteBytes(dir / "plain", "x");
-  std::filesystem::create_directory(dir / "folder");
-  ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
-  EXPECT_EQ(ErrorNumberOf([&] { ReplacementFile r(dir / "plain/result"); }), kErrPathNotFound);
-  EXPECT_EQ(ErrorNumberOf([&] { ReplacementFile r(dir / "folder"); }), kErrPathFileAccess);
-  EXPECT_EQ(ErrorNumberOf([&] { ReplacementFile r(dir / "fifo"); }), kErrPathFileAccess);
-  EXPECT_EQ(CountEntries(dir / "folder"), 0u);
-  EXPECT_EQ(CountEntries(dir.Path()), 3u);
 }
 
 TEST(FileSystemTest, DirFindsOnlyNormalFiles) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <pthread.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -11,16 +12,21 @@
 namespace ferolan {
 namespace {
 
-// In a child process: a signal that ends a program, sent while held, takes effect only once
+// In a child process: any signal that ends a program, sent while held, takes effect only once
 // the hold ends, whether the process has one thread or another thread that does not block it.
 TEST(HeldSignalsTest, AnEndingSignalWaitsForTheEndOfTheHold) {
+  const int signals[] = {SIGINT,  SIGTERM, SIGHUP,  SIGQUIT,   SIGUSR1, SIGUSR2, SIGALRM,
+                         SIGPIPE, SIGXCPU, SIGXFSZ, SIGVTALRM, SIGPROF, SIGPWR,  SIGIO,
+                         SIGSYS,  SIGTRAP, SIGABRT, SIGRTMIN,  SIGRTMAX};
   for (const bool otherThread : {false, true}) {
-    for (const int signal : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) {
+    for (const int signal : signals) {
       SCOPED_TRACE(std::to_string(signal) + (otherThread ? " with another thread" : ""));
       int pipe[2];
       ASSERT_EQ(::pipe(pipe), 0);
       const pid_t child = ::fork();
       if (child == 0) {
+        const struct rlimit noCore {};  // several of these signals dump a core by default
+        ::setrlimit(RLIMIT_CORE, &noCore);
         {
           const HeldSignals held;
           // As a thread made before the hold would, this one does not block the signal, and

@@ -1,0 +1,18 @@
+// The page's file system knows plain renames only.
+#include <cerrno>
+
+#include "platform/runtime/Renames.h"
+
+namespace ferolan {
+
+bool RenameExchange(int, const char*, const char*) {
+  errno = EINVAL;
+  return false;
+}
+
+bool RenameNoReplace(int, const char*, const char*) {
+  errno = EINVAL;
+  return false;
+}
+
+}  // namespace ferolan
