@@ -6,10 +6,12 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <vector>
 
 #include "platform/runtime/App.h"
 #include "platform/runtime/FileLock.h"
 #include "platform/runtime/FileTree.h"
+#include "platform/runtime/OtherUsers.h"
 #include "platform/runtime/RandomName.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/ShownName.h"
@@ -55,12 +57,48 @@ void MakeFolder(const std::string& folder, const std::string& root) {
   if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) RaiseCannotCreate(root, errno);
 }
 
-UniqueFd OpenWorkRoot(const std::string& root) {
-  for (std::size_t slash = root.find('/', 1); slash != std::string::npos;
-       slash = root.find('/', slash + 1)) {
-    MakeFolder(root.substr(0, slash), root);
+// The folders from / down to `path`, each of which its writers could use to swap what lies
+// below it.
+std::vector<std::string> WayTo(const std::string& path) {
+  std::vector<std::string> way = {"/"};
+  for (std::size_t slash = path.find('/', 1); slash != std::string::npos;
+       slash = path.find('/', slash + 1)) {
+    way.push_back(path.substr(0, slash));
   }
-  MakeFolder(root, root);
+  way.push_back(path);
+  return way;
+}
+
+// The work files are reached by their paths (by the engine and the unzip library): no other
+// user may be able to change any folder on the way to them. A sticky folder such as /tmp is
+// safe to pass through where what lies below it is the user's or root's.
+void CheckWay(const std::vector<std::string>& way) {
+  for (std::size_t i = 0; i < way.size(); ++i) {
+    struct stat folder {};
+    if (::stat(way[i].c_str(), &folder) != 0 || !OthersMayWrite(folder)) continue;
+    struct stat below {};
+    if (i + 1 < way.size() && (folder.st_mode & S_ISVTX) != 0 &&
+        ::lstat(way[i + 1].c_str(), &below) == 0 &&
+        (below.st_uid == ::geteuid() || below.st_uid == 0)) {
+      continue;
+    }
+    RefuseWorkRoot("Le dossier " + way[i] +
+                   " peut être modifié par d'autres utilisateurs : Ferolan n'y met pas ses "
+                   "fichiers de travail. Retirez-leur ce droit (chmod go-w), ou désignez un "
+                   "dossier à vous par XDG_CACHE_HOME.");
+  }
+}
+
+UniqueFd OpenWorkRoot(const std::string& root) {
+  const std::vector<std::string> way = WayTo(root);
+  for (std::size_t i = 1; i < way.size(); ++i) MakeFolder(way[i], root);
+  CheckWay(way);
+  // Through links on the way, the folders passed through are those of its real path.
+  if (char* real = ::realpath(root.c_str(), nullptr)) {
+    const std::string realRoot = real;
+    std::free(real);
+    if (realRoot != root) CheckWay(WayTo(realRoot));
+  }
   UniqueFd fd(::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
   struct stat info {};
   if (!fd.Valid()) {

@@ -102,5 +102,53 @@ TEST(WorkFolderTest, NothingIsMadeInAnotherUsersFolder) {
   EXPECT_TRUE(fs::is_empty(home));
 }
 
+// Another user who can write the work root, or a folder on the way to it, could swap the
+// request's folder under the paths the work files are reached by.
+TEST(WorkFolderTest, AWorkRootOthersCanChangeIsRefused) {
+  const struct {
+    const char* name;
+    const char* cache;    // XDG_CACHE_HOME, under the test's folder
+    fs::perms rootMode;   // of the test's folder's "cache" folder
+    fs::perms workMode;   // of the work root itself, made beforehand
+    const char* refused;  // the folder the message names; null when accepted
+  } table[] = {
+      {"a work root writable by all", "cache", fs::perms(0755), fs::perms(0777), "cache/ferolan"},
+      {"a work root writable by a group of others", "cache", fs::perms(0755), fs::perms(0770),
+       "cache/ferolan"},
+      {"a folder on the way writable by all", "cache", fs::perms(0777), fs::perms(0700), "cache"},
+      {"a sticky folder on the way, the work root the user's", "cache", fs::perms(01777),
+       fs::perms(0700), nullptr},
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.name);
+    const TempDir dir;
+    fs::create_directory(dir / "cache");
+    fs::create_directory(dir / "cache/ferolan");
+    fs::permissions(dir / "cache", row.rootMode);
+    fs::permissions(dir / "cache/ferolan", row.workMode);
+    // The user's own private group would do no harm: the group is one of others (nogroup).
+    if ((row.workMode & fs::perms::group_write) != fs::perms::none &&
+        ::chown((dir / "cache/ferolan").c_str(), static_cast<uid_t>(-1), 65534) != 0) {
+      continue;  // only root gives a folder to a group it is not in
+    }
+    const ScopedEnv cache("XDG_CACHE_HOME", dir / row.cache);
+    std::string said;
+    try {
+      WorkFolder::Create();
+    } catch (const RuntimeError& error) {
+      said = error.Description();
+    }
+    if (row.refused == nullptr) {
+      EXPECT_EQ(said, "");
+      continue;
+    }
+    EXPECT_EQ(said, "Le dossier " + dir / row.refused +
+                        " peut être modifié par d'autres utilisateurs : Ferolan n'y met pas ses "
+                        "fichiers de travail. Retirez-leur ce droit (chmod go-w), ou désignez un "
+                        "dossier à vous par XDG_CACHE_HOME.");
+    EXPECT_TRUE(fs::is_empty(dir / "cache/ferolan"));
+  }
+}
+
 }  // namespace
 }  // namespace ferolan
