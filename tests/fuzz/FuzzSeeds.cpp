@@ -1,6 +1,6 @@
 // Writes the seed corpora of the fuzz targets into FOLDER/<target>/: exports of the shapes the
 // conversion meets and the intermediate files pass 1 makes of them, archives of every kind the
-// unzip library reads, and file-dialog texts.
+// unzip library reads, Deflate64 streams, and file-dialog texts.
 //   fuzz_seeds FOLDER
 #include <cstdint>
 #include <filesystem>
@@ -13,6 +13,7 @@
 #include "tests/support/ExportBuilder.h"
 #include "tests/support/TempDir.h"
 #include "tests/zip/ArchiveMaker.h"
+#include "tests/zip/Deflate64Writer.h"
 
 namespace {
 
@@ -90,6 +91,12 @@ void WriteArchiveSeeds(const fs::path& root) {
       {{.name = "CE2-A.xml", .data = xml, .encryption = ZIP_EM_TRAD_PKWARE, .password = "secret"}},
       {{.name = "lien", .data = "CE2-A.xml", .kind = ArchiveEntry::Kind::kSymbolicLink},
        {.name = "../dehors.xml", .data = xml}},
+      {{.name = "CE2-A.xml", .data = xml, .deflate64 = testing::Deflate64(xml)}},
+      {{.name = "CE2-A.xml",
+        .data = xml,
+        .encryption = ZIP_EM_TRAD_PKWARE,
+        .password = "secret",
+        .deflate64 = testing::Deflate64(xml)}},
   };
   const testing::TempDir scratch;
   int number = 0;
@@ -97,6 +104,24 @@ void WriteArchiveSeeds(const fs::path& root) {
     MakeArchive(scratch / "seed.jad", entries, number % 2 ? "Commentaire de l'archive" : "");
     WriteSeed(unzip, ++number, testing::ReadBytes(scratch / "seed.jad"));
   }
+}
+
+// Streams of the three kinds of block and of the codes Deflate64 adds, each after the two bytes
+// that say how the target cuts it.
+void WriteDeflate64Seeds(const fs::path& root) {
+  const fs::path deflate64 = root / "deflate64";
+  fs::create_directories(deflate64);
+  using testing::Copy;
+  const std::string stream =
+      testing::Deflate64Writer()
+          .Stored("Bonjour", false)
+          .Fixed(testing::Literals("abc") +
+                     std::vector{Copy(60000, 3), Copy(100, 33000), Copy(10, 50000), Copy(65538, 1)},
+                 false)
+          .Dynamic(testing::Literals(Exports()[0]), true)
+          .Bytes();
+  WriteSeed(deflate64, 1, "\xFF\xFF" + stream);
+  WriteSeed(deflate64, 2, "\x07\x02" + stream);
 }
 
 // In the order the file-name target reads them: four texts ended by "\" and another character,
@@ -130,6 +155,7 @@ int main(int argc, char** argv) {
   const fs::path root = argv[1];
   WriteConversionSeeds(root);
   WriteArchiveSeeds(root);
+  WriteDeflate64Seeds(root);
   WriteFileNameSeeds(root);
   return 0;
 }
