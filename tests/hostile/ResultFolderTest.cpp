@@ -27,10 +27,13 @@ namespace fs = std::filesystem;
 
 constexpr unsigned kTeacher = 65534;  // a normal user, as a stick's owner
 
+// Each name in the folder with its bytes, or only their count for a large file.
 std::map<std::string, std::string> Contents(const std::string& folder) {
   std::map<std::string, std::string> contents;
   for (const auto& entry : fs::directory_iterator(folder)) {
-    contents[entry.path().filename()] = ReadBytes(entry.path());
+    contents[entry.path().filename()] = entry.file_size() > 65536
+                                            ? std::to_string(entry.file_size()) + " bytes"
+                                            : ReadBytes(entry.path());
   }
   return contents;
 }
@@ -79,7 +82,6 @@ TEST_F(FatStickTest, ResultsAreReplacedRunAfterRunAndNothingElseIsLeft) {
 
 TEST_F(FatStickTest, AFullStickKeepsTheEarlierResultsAndNothingElse) {
   ASSERT_EQ(Convert().status, 0);
-  PutExport(98);
   {
     std::ofstream filler(stick_.Path() + "/plein", std::ios::binary);
     const std::string block(1 << 16, 'x');
