@@ -77,7 +77,7 @@ HeldSignals::HeldSignals() {
   sigset_t all;
   sigfillset(&all);
   if (::pthread_sigmask(SIG_BLOCK, &all, &hold.previousMask) != 0) {
-    RaiseNaming(kErrInvalidArgument, "signaux retenus");
+    RaiseNaming(kErrInvalidArgument, "signaux", "le système refuse de les retenir");
   }
   struct sigaction record {};
   record.sa_sigaction = RecordArrival;
@@ -94,7 +94,8 @@ HeldSignals::HeldSignals() {
     if (::sigaction(signal, &record, nullptr) != 0) {
       RestoreActions();
       ::pthread_sigmask(SIG_SETMASK, &hold.previousMask, nullptr);
-      RaiseNaming(kErrInvalidArgument, "signal " + std::to_string(signal) + " retenu");
+      RaiseNaming(kErrInvalidArgument, "signal " + std::to_string(signal),
+                  "le système refuse de le retenir");
     }
     hold.replaced[i] = true;
   }
