@@ -92,13 +92,6 @@ void CheckWay(const std::vector<std::string>& way) {
 UniqueFd OpenWorkRoot(const std::string& root) {
   const std::vector<std::string> way = WayTo(root);
   for (std::size_t i = 1; i < way.size(); ++i) MakeFolder(way[i], root);
-  CheckWay(way);
-  // Through links on the way, the folders passed through are those of its real path.
-  if (char* real = ::realpath(root.c_str(), nullptr)) {
-    const std::string realRoot = real;
-    std::free(real);
-    if (realRoot != root) CheckWay(WayTo(realRoot));
-  }
   UniqueFd fd(::open(root.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
   struct stat info {};
   if (!fd.Valid()) {
@@ -117,6 +110,13 @@ UniqueFd OpenWorkRoot(const std::string& root) {
   if (::fstat(fd.Get(), &info) != 0 || info.st_uid != ::geteuid()) {
     RefuseWorkRoot("Le dossier de travail " + root +
                    " appartient à un autre utilisateur : Ferolan ne s'en sert pas.");
+  }
+  CheckWay(way);
+  // Through links on the way, the folders passed through are those of its real path.
+  if (char* real = ::realpath(root.c_str(), nullptr)) {
+    const std::string realRoot = real;
+    std::free(real);
+    if (realRoot != root) CheckWay(WayTo(realRoot));
   }
   return fd;
 }
