@@ -17,6 +17,14 @@ void Kill(const std::string& path) {
   if (::unlink(path.c_str()) != 0) RaiseFileError(errno, FileAccess::kRead, path);
 }
 
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string LeafOf(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+
 bool FolderOfExists(const std::string& path) {
   std::error_code ec;
   const auto parent = std::filesystem::path(path).parent_path();

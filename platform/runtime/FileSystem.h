@@ -9,6 +9,11 @@ namespace ferolan {
 // Deletes a file; raises the runtime's file error when it cannot.
 void Kill(const std::string& path);
 
+// The folder part of `path` ("." when it has none, "/" for a file at the root), and its last
+// part.
+std::string FolderOf(const std::string& path);
+std::string LeafOf(const std::string& path);
+
 // Whether the folder that `path` names a file in exists (a path without a folder: yes). A
 // missing file is "file not found" only when its folder exists; otherwise the path is wrong.
 bool FolderOfExists(const std::string& path);

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <thread>
 
+#include "platform/runtime/FileSystem.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/TemporaryFile.h"
 
@@ -15,12 +16,6 @@ namespace ferolan {
 namespace {
 
 constexpr std::chrono::milliseconds kPause(50);
-
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 // Whether the file open as `lock` is still the one named `name` in `folder`: a holder removes
 // the file before it lets go, and whoever opened it meanwhile must open the new one.
@@ -47,7 +42,7 @@ std::string LockName(const std::string& leaf) {
 
 NameLock::NameLock(const std::string& path, std::chrono::milliseconds wait)
     : folder_(::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)),
-      name_(LockName(path.substr(path.rfind('/') + 1))) {
+      name_(LockName(LeafOf(path))) {
   if (!folder_.Valid()) RaiseFileError(errno, FileAccess::kWrite, path);
   const auto deadline = std::chrono::steady_clock::now() + wait;
   for (;;) {

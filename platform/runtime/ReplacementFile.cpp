@@ -10,6 +10,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "platform/runtime/FileSystem.h"
 #include "platform/runtime/OtherUsers.h"
 #include "platform/runtime/Renames.h"
 #include "platform/runtime/RuntimeError.h"
@@ -19,14 +20,6 @@ namespace ferolan {
 namespace {
 
 constexpr int kMostLinksFollowed = 40;
-
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
-
-std::string LeafOf(const std::string& path) { return path.substr(path.rfind('/') + 1); }
 
 // A link is followed when it is the user's own, or when nobody else can have put it there. A
 // colleague's link in a class folder on a school server could otherwise point the results at
