@@ -4,6 +4,7 @@
 
 #include "platform/runtime/App.h"
 #include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/ShownName.h"
 #include "tests/support/TempDir.h"
 
 namespace ferolan {
@@ -82,6 +83,37 @@ TEST(RuntimeErrorTest, NamesAreShownWithTheirControlCharactersWrittenOut) {
   } catch (const RuntimeError& error) {
     EXPECT_EQ(error.Description(), "Fichier introuvable : a\\nb\\r\\tc\\x1b[2J\\x7f (d\\ne)");
   }
+}
+
+TEST(ShownNameTest, WritesOutWhatCouldDriveTheTerminalOrReorderTheLineAndKeepsTheRest) {
+  const struct {
+    const char* what;
+    std::string name;
+    std::string shown;
+  } table[] = {
+      {"accents and other scripts", "Élève ÿ Ωμέγα 日本 🙂",
+       "Élève ÿ Ωμέγα 日本 🙂"},
+      {"C1 controls in UTF-8",
+       "a\xc2\x9b"
+       "2J\xc2\x85\xc2\x80\xc2\x9f\xc2\xa0",
+       "a\\u009b2J\\u0085\\u0080\\u009f\xc2\xa0"},
+      {"bidirectional controls",
+       "exe.\xe2\x80\xae"
+       "txt\xe2\x81\xa6\xe2\x81\xa9\xe2\x80\x8f",
+       "exe.\\u202etxt\\u2066\\u2069\\u200f"},
+      {"bytes of another encoding",
+       "\xe9t\xe9 \x9b"
+       "2J",
+       "\\xe9t\\xe9 \\x9b2J"},
+      {"a sequence cut short",
+       "\xc3"
+       "A\xe2\x80",
+       "\\xc3A\\xe2\\x80"},
+      {"an overlong form", "\xc0\xaf\xe0\x80\xaf", "\\xc0\\xaf\\xe0\\x80\\xaf"},
+      {"a surrogate and a code above U+10FFFF", "\xed\xa0\x80\xf4\x90\x80\x80",
+       "\\xed\\xa0\\x80\\xf4\\x90\\x80\\x80"},
+  };
+  for (const auto& row : table) EXPECT_EQ(ShownName(row.name), row.shown) << row.what;
 }
 
 }  // namespace
