@@ -1,6 +1,7 @@
 // A shared library found by name, as the program's external libraries are: "unzip32" is
-// libunzip32.so, looked up first in the program's folder, then on the system's library path,
-// and not at all when the program's folder cannot be known.
+// libunzip32.so, loaded by its full path from the program's folder, else from the system's
+// library folders (the multiarch and plain lib folders of /usr/local, /usr and /), never through
+// LD_LIBRARY_PATH, and not at all when the program's folder cannot be known.
 #pragma once
 
 #include <memory>
@@ -40,7 +41,8 @@ class SharedLibrary {
 };
 
 // The file name that a library name stands for: "unzip32" and "unzip32.dll" give
-// "libunzip32.so"; a name with a folder in it is taken as a path.
+// "libunzip32.so"; a name with a folder in it is taken as a path, loaded only when it is a
+// full one.
 std::string LibraryFileName(const std::string& name);
 
 // Where libraries cannot be loaded (the page's module), those linked in, with their entry

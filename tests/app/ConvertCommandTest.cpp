@@ -3,6 +3,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <sstream>
 
 #include "app/ConsoleServices.h"
@@ -16,11 +17,9 @@ struct CommandRun {
   std::string output;
 };
 
-// Runs the command in `folder` when one is given.
-CommandRun Convert(const std::string& arguments, const std::string& folder = {}) {
-  const std::string command = (folder.empty() ? "" : "cd '" + folder + "' && ") +
-                              std::string(FEROLAN_CONVERT) + " " + arguments + " 2>/dev/null";
-  FILE* pipe = ::popen(command.c_str(), "r");
+// Runs a shell command line; its standard error goes nowhere.
+CommandRun RunShell(const std::string& command) {
+  FILE* pipe = ::popen((command + " 2>/dev/null").c_str(), "r");
   if (pipe == nullptr) return {-1, {}};
   std::string output;
   char buffer[4096];
@@ -28,6 +27,12 @@ CommandRun Convert(const std::string& arguments, const std::string& folder = {})
     output.append(buffer, got);
   const int status = ::pclose(pipe);
   return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+// Runs the command in `folder` when one is given.
+CommandRun Convert(const std::string& arguments, const std::string& folder = {}) {
+  return RunShell((folder.empty() ? "" : "cd '" + folder + "' && ") + std::string(FEROLAN_CONVERT) +
+                  " " + arguments);
 }
 
 class ConvertCommandTest : public RequestFixture {};
@@ -105,6 +110,24 @@ TEST_F(ConvertCommandTest, NamesArePrintedWithTheirControlCharactersWrittenOut) 
     EXPECT_EQ(run.output.find("Traitement terminé.\n"), std::string::npos) << row.what;
     EXPECT_EQ(run.output.find('\x1b'), std::string::npos) << row.what;
   }
+}
+
+// An empty element of LD_LIBRARY_PATH names the current folder: a library planted there is
+// not the program's, even when the program's own is missing.
+TEST_F(ConvertCommandTest, WithoutItsLibraryBesideItNoneIsLoadedFromTheCurrentFolder) {
+  const std::string alone = dir / "alone";
+  std::filesystem::create_directory(alone);
+  std::filesystem::copy_file(FEROLAN_CONVERT, alone + "/ferolan-convert");
+  std::filesystem::copy_file(FEROLAN_TRACE_LIBRARY, dir / "libunzip32.so");
+  const std::string path = MakeExport(Base(), SmallExportXml());
+  const CommandRun run =
+      RunShell("cd '" + dir.Path().string() + "' && LD_LIBRARY_PATH=/nonexistent: " + alone +
+               "/ferolan-convert '" + path + "'");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.output,
+            "Error: Fichier introuvable : libunzip32.so (libunzip32.so: cannot open shared object "
+            "file: No such file or directory)\n");
+  EXPECT_FALSE(Exists(dir / "ran"));
 }
 
 TEST_F(ConvertCommandTest, AfterTwoDashesEveryArgumentIsAnExport) {
