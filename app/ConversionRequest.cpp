@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "app/CaseOnlyMatch.h"
 #include "app/ExportNames.h"
 #include "app/RenamedExport.h"
 #include "platform/runtime/FileSystem.h"
@@ -89,6 +90,8 @@ RequestOutcome ConversionRequest::Convert() {
   m_sZipFile = ExportPath;
   ExtractJad();
   m_cZip.reset();
+  // The exports come from Windows, where the XML is found whatever the case of its letters.
+  TakeCaseOnlyMatch(WorkBase + ".xml");
   if (ExtractedExportIsEmpty()) {
     MsgBox("L'exportation " + ShownName(ExportPath) +
                " est vide : aucun fichier de résultats n'a été écrit.",

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/CaseOnlyMatch.h"
 #include "platform/runtime/ShownName.h"
 
 namespace ferolan {
@@ -19,12 +20,19 @@ std::vector<std::string> HeldXml(const std::filesystem::path& folder) {
   for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
        it.increment(ec)) {
     const std::string name = it->path().filename().string();
-    if (name.size() > kXml.size() && name.ends_with(kXml) && it->is_regular_file(ec)) {
+    if (name.size() > kXml.size() && SameButForCase(name.substr(name.size() - kXml.size()), kXml) &&
+        it->is_regular_file(ec)) {
       held.push_back(name);
     }
   }
   std::sort(held.begin(), held.end());
   return held;
+}
+
+std::string ShownList(const std::vector<std::string>& names) {
+  std::string list;
+  for (std::size_t i = 0; i < names.size(); ++i) list += (i == 0 ? "" : ", ") + ShownName(names[i]);
+  return list;
 }
 
 }  // namespace
@@ -33,12 +41,17 @@ std::string RenamedExportHint(const std::string& workBase) {
   const std::filesystem::path expected(workBase + std::string(kXml));
   std::error_code ec;
   if (std::filesystem::exists(expected, ec)) return {};
+  const std::vector<std::string> sameButForCase = CaseOnlyMatches(expected);
+  if (sameButForCase.size() > 1) {
+    return "L'exportation contient plusieurs documents de ce nom écrits avec des majuscules "
+           "différentes : " +
+           ShownList(sameButForCase) + ". Ferolan ne peut pas savoir lequel convertir.";
+  }
   const std::vector<std::string> held = HeldXml(expected.parent_path());
   if (held.empty()) return {};
 
-  std::string hint = "L'exportation a peut-être été renommée : elle contient ";
-  for (std::size_t i = 0; i < held.size(); ++i) hint += (i == 0 ? "" : ", ") + ShownName(held[i]);
-  hint += ".";
+  std::string hint =
+      "L'exportation a peut-être été renommée : elle contient " + ShownList(held) + ".";
   if (held.size() == 1) {
     const std::string original = held.front().substr(0, held.front().size() - kXml.size());
     hint += " Redonnez-lui son nom d'origine, " + ShownName(original) + ".jad, puis recommencez.";

@@ -9,8 +9,9 @@
 namespace ferolan {
 
 // The hint for a missing `workBase` + ".xml": names the XML documents the extracted archive
-// holds beside it and, when there is one, the name to give the export back. Empty when the
-// XML is there or the archive held none.
+// holds beside it and, when there is one, the name to give the export back; when several are
+// named like it but for letter case, names those, none of which could be taken. Empty when
+// the XML is there or the archive held none.
 std::string RenamedExportHint(const std::string& workBase);
 
 // The error that ended a conversion, with the hint on a line of its own after a missing file.

@@ -163,6 +163,36 @@ TEST_F(ConversionRequestTest, AnXmlMemberNotNamedAfterTheExportSaysTheExportWasR
                                    0, "Ferolan"}}));
 }
 
+// Windows, where the exports are made, finds the XML whatever the case of its letters.
+TEST_F(ConversionRequestTest, AMemberNamedAfterTheExportButForLetterCaseIsTakenWhenAlone) {
+  const std::string xml = SmallExportXml();
+  const std::string converted = "Traitement terminé.";
+  const struct {
+    const char* what;
+    std::string base;
+    std::vector<ArchiveEntry> members;
+    std::string message;
+  } table[] = {
+      {"the exact name first",
+       "classe",
+       {{.name = "classe.xml", .data = xml}, {.name = "CLASSE.xml", .data = ""}},
+       converted},
+      {"ASCII letters", "Ce2-a", {{.name = "cE2-A.XML", .data = xml}}, converted},
+      {"accented letters", "Élève à Noël", {{.name = "éLÈVE À NOËL.xml", .data = xml}}, converted},
+      {"several",
+       "groupe",
+       {{.name = "Groupe.xml", .data = xml}, {.name = "GROUPE.XML", .data = xml}},
+       "Error: Fichier introuvable : groupe.xml\rL'exportation contient plusieurs documents de ce "
+       "nom écrits avec des majuscules différentes : GROUPE.XML, Groupe.xml. Ferolan ne peut pas "
+       "savoir lequel convertir."},
+  };
+  for (const auto& row : table) {
+    services.messages.clear();
+    request.ConvertChosenExport(MakeExport(row.base, row.members));
+    EXPECT_EQ(services.messages, (std::vector<Message>{{row.message, 0, "Ferolan"}})) << row.what;
+  }
+}
+
 // As Windows and DOS programs stored names, without the UTF-8 flag.
 TEST_F(ConversionRequestTest, AnAccentedMemberNameConvertsInEachEncodingAWindowsProgramUses) {
   const struct {

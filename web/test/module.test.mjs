@@ -55,6 +55,8 @@ const cases = [
     bytes: one(Buffer.from('\x90l\x8ave.xml', 'latin1')) },
   { title: 'an accented name in cp1252, unflagged', fileName: 'Élève.jad',
     bytes: one(Buffer.from('\xc9l\xe8ve.xml', 'latin1')) },
+  { title: 'a member named after the export but for letter case', fileName: 'Élève.jad',
+    bytes: one('éLÈVE.XML') },
   { title: 'a member in a folder of the archive is not the export', fileName: 'classe.jad',
     bytes: one('classe/classe.xml') },
   { title: 'a member named from above the folder', fileName: 'classe.jad', bytes: one('../classe.xml') },
