@@ -12,7 +12,9 @@
 
 namespace ferolan::testing {
 
-pid_t StartConvert(const std::string& exportPath, int outputFd, uid_t user) {
+pid_t StartConvert(const std::string& exportPath, int outputFd, uid_t user,
+                   const std::string& program) {
+  const std::string command = program.empty() ? FEROLAN_CONVERT : program;
   const pid_t child = ::fork();
   if (child == 0) {
     const int out = outputFd >= 0 ? outputFd : ::open("/dev/null", O_WRONLY);
@@ -21,7 +23,7 @@ pid_t StartConvert(const std::string& exportPath, int outputFd, uid_t user) {
     if (user != 0 && (::setgroups(0, nullptr) != 0 || ::setgid(user) != 0 || ::setuid(user) != 0)) {
       ::_exit(126);
     }
-    ::execl(FEROLAN_CONVERT, FEROLAN_CONVERT, exportPath.c_str(), static_cast<char*>(nullptr));
+    ::execl(command.c_str(), command.c_str(), exportPath.c_str(), static_cast<char*>(nullptr));
     ::_exit(127);
   }
   return child;
@@ -36,10 +38,10 @@ CommandRun WaitFor(pid_t child) {
   return run;
 }
 
-CommandRun RunConvert(const std::string& exportPath, uid_t user) {
+CommandRun RunConvert(const std::string& exportPath, uid_t user, const std::string& program) {
   std::array<int, 2> pipeEnds{};
   if (::pipe(pipeEnds.data()) != 0) return {};
-  const pid_t child = StartConvert(exportPath, pipeEnds[1], user);
+  const pid_t child = StartConvert(exportPath, pipeEnds[1], user, program);
   ::close(pipeEnds[1]);
   std::string output;
   char buffer[4096];

@@ -17,10 +17,13 @@ struct CommandRun {
 };
 
 // Starts the command on the export; its output goes to `outputFd` when given, else nowhere. It
-// runs as `user` when given (root only; the work root must then be the user's).
-pid_t StartConvert(const std::string& exportPath, int outputFd = -1, uid_t user = 0);
+// runs as `user` when given (root only; the work root and `program`, a copy of the command that
+// the user can run, must then be the user's).
+pid_t StartConvert(const std::string& exportPath, int outputFd = -1, uid_t user = 0,
+                   const std::string& program = {});
 // Runs the command on the export to its end.
-CommandRun RunConvert(const std::string& exportPath, uid_t user = 0);
+CommandRun RunConvert(const std::string& exportPath, uid_t user = 0,
+                      const std::string& program = {});
 // Waits for a started command and tells how it ended (its output is not collected).
 CommandRun WaitFor(pid_t child);
 

@@ -38,8 +38,9 @@ std::map<std::string, std::string> Contents(const std::string& folder) {
   return contents;
 }
 
-// A normal user with a work root of the user's own, converting on a stick that the user owns
-// (vfat) or that shows every file as root's (fusefat).
+// A normal user, with a copy of the program and a work root of the user's own (the build may
+// lie where the user cannot reach it), converting on a stick that the user owns (vfat) or that
+// shows every file as root's (fusefat).
 class FatStickTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -48,6 +49,11 @@ class FatStickTest : public ::testing::Test {
     fs::permissions(home_.Path(), fs::perms(0755));
     fs::create_directory(home_ / "cache");
     ASSERT_EQ(::chown((home_ / "cache").c_str(), kTeacher, kTeacher), 0);
+    const fs::path built = fs::path(FEROLAN_CONVERT).parent_path();
+    fs::create_directory(home_ / "bin");
+    for (const char* file : {"ferolan-convert", "libunzip32.so"}) {
+      fs::copy_file(built / file, home_ / ("bin/" + std::string(file)));
+    }
     jad_ = stick_.Path() + "/CE2.jad";
     PutExport(20);
   }
@@ -59,7 +65,7 @@ class FatStickTest : public ::testing::Test {
     WriteBytes(jad_, ReadBytes(made));
   }
 
-  CommandRun Convert() { return RunConvert(jad_, kTeacher); }
+  CommandRun Convert() { return RunConvert(jad_, kTeacher, home_ / "bin/ferolan-convert"); }
 
   FatMount stick_{8 << 20, kTeacher};
   TempDir home_;
