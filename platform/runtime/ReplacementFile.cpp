@@ -124,6 +124,13 @@ void TakeOwnerAndModeOf(const struct stat& replaced, int fd, const std::string& 
   }
 }
 
+// A file took a name that was free when the conversion began: it is not ours to replace.
+[[noreturn]] void RaiseAppeared(const std::string& shownPath) {
+  RaiseForFile(kErrPathFileAccess, shownPath,
+               "un fichier de ce nom est apparu pendant la conversion : Ferolan ne le remplace "
+               "pas ; recommencez la conversion");
+}
+
 }  // namespace
 
 ReplacementFile ReplacementFile::Open(const std::string& finalPath) {
@@ -173,9 +180,7 @@ void ReplacementFile::CheckAgain() {
                  "recommencez la conversion");
   }
   if (destination_.replaced.st_nlink == 0 && now.replaced.st_nlink > 0) {
-    RaiseForFile(kErrPathFileAccess, destination_.shownPath,
-                 "un fichier de ce nom est apparu pendant la conversion : Ferolan ne le remplace "
-                 "pas ; recommencez la conversion");
+    RaiseAppeared(destination_.shownPath);
   }
   destination_.replaced = now.replaced;
 }
@@ -196,11 +201,7 @@ void ReplacementFile::PutInPlace() {
         placed = ::renameat(folder, temporary, folder, leaf) == 0;
       }
     }
-    if (!placed && errno == EEXIST) {
-      RaiseForFile(kErrPathFileAccess, destination_.shownPath,
-                   "un fichier de ce nom est apparu pendant la conversion : Ferolan ne le "
-                   "remplace pas ; recommencez la conversion");
-    }
+    if (!placed && errno == EEXIST) RaiseAppeared(destination_.shownPath);
     if (!placed) RaiseFileError(errno, FileAccess::kWrite, destination_.shownPath);
     temporary_.HandOnName();
     placing_ = Placing::kNew;
