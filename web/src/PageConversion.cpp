@@ -1,5 +1,7 @@
 #include "web/src/PageConversion.h"
 
+#include <map>
+
 #include "app/ConversionRequest.h"
 #include "app/TxtMsg.h"
 #include "platform/runtime/App.h"
@@ -40,9 +42,21 @@ std::string VersionText() {
 
 std::string BusyText() { return "Traitement en cours..."; }
 
-std::string StoppedText() {
-  return "Error: le traitement s'est arrêté avant la fin, sans doute faute de mémoire : aucun "
-         "fichier de résultats n'a été écrit.";
+std::string StoppedText(const std::string& cause) {
+  static const std::map<std::string, std::string> texts{
+      {"memory",
+       "Error: le traitement s'est arrêté avant la fin, faute de mémoire : aucun fichier de "
+       "résultats n'a été écrit."},
+      {"unreadable",
+       "Error: le traitement s'est arrêté avant la fin, car le fichier choisi ne peut plus être "
+       "lu (il a sans doute été modifié, déplacé ou supprimé depuis) : aucun fichier de "
+       "résultats n'a été écrit. Choisissez-le de nouveau."},
+      {"user", "Le traitement a été arrêté : aucun fichier de résultats n'a été écrit."},
+  };
+  const auto text = texts.find(cause);
+  return text != texts.end() ? text->second
+                             : "Error: le traitement s'est arrêté avant la fin, pour une raison "
+                               "inconnue : aucun fichier de résultats n'a été écrit.";
 }
 
 }  // namespace ferolan::page

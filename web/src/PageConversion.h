@@ -21,8 +21,9 @@ std::string VersionText();
 // What the page shows while a conversion runs.
 std::string BusyText();
 
-// What the page says when the conversion stopped without an answer: the worker that ran it
-// ended (out of memory, say).
-std::string StoppedText();
+// What the page says when the conversion ended without an answer, by `cause`: "memory" (the
+// worker ran out of it), "unreadable" (the chosen export can no longer be read), "user" (the
+// teacher stopped it); anything else is a failure nobody could name.
+std::string StoppedText(const std::string& cause);
 
 }  // namespace ferolan::page
