@@ -1,37 +1,55 @@
-// The page's worker: holds the module, converts the exports the page sends it and answers with
-// the messages and result files (as blobs), telling meanwhile how much of the export it has read.
+// The page's worker: holds the module and converts the exports the page sends it. Every request
+// carries an id, and every answer to it too: progress, a question for the teacher, the outcome,
+// or the failure that ended it. That the module cannot load is an answer as well: a worker that
+// could not start must not leave the page waiting.
 (function () {
   'use strict';
 
-  const progressInterval = 100;  // milliseconds between two reports of the bytes read
-  const loaded = createFerolanModule();
+  const progressInterval = 100;  // milliseconds between two reports of progress
 
-  loaded.then((ferolan) => postMessage({
-    type: 'ready',
-    version: ferolan.versionText(),
-    credit: ferolan.authorCredit(),
-    help: ferolan.exportHelp(),
-    busy: ferolan.busyText(),
-    stopped: ferolan.stoppedText(),
-  }));
+  // What ended a conversion, as the page words it: out of memory, the export no longer
+  // readable (changed or removed on disk since it was chosen), or anything else.
+  function causeOf(error) {
+    if (error instanceof RangeError || /memory|OOM/i.test(String(error && error.message))) {
+      return 'memory';
+    }
+    if (error && /^(NotReadableError|NotFoundError)$/.test(error.name)) return 'unreadable';
+    return 'other';
+  }
 
-  function convert(ferolan, file, casimir) {
+  function convert(ferolan, { id, file, casimir, answers }) {
     let reported = 0;
-    const onRead = (read) => {
+    const onProgress = (phase, done, size) => {
       const now = Date.now();
       if (now - reported < progressInterval) return;
       reported = now;
-      postMessage({ type: 'progress', read, size: file.size });
+      postMessage({ id, type: 'progress', phase, done, size });
     };
-    const outcome = ferolanConversion.convertExport(
-      ferolan, file.name, ferolanConversion.placeBlob(file, onRead), casimir);
-    postMessage({ type: 'done', ...outcome });
+    try {
+      const outcome = ferolanConversion.convertExport(
+        ferolan, file.name, ferolanConversion.placeBlob(file, onProgress), casimir, answers);
+      if (outcome.question) postMessage({ id, type: 'question', ...outcome.question });
+      else postMessage({ id, type: 'done', messages: outcome.messages, results: outcome.results });
+    } catch (error) {
+      // The module may be left in any state: the page replaces this worker.
+      postMessage({ id, type: 'failed', cause: causeOf(error) });
+    }
   }
 
-  // An export sent while the module still loads waits for it. What fails is thrown again
-  // outside the promise, so that the page learns that the worker has failed.
-  onmessage = ({ data: { file, casimir } }) => {
-    loaded.then((ferolan) => convert(ferolan, file, casimir))
-      .catch((error) => setTimeout(() => { throw error; }));
-  };
+
+  const texts = (module) => ({
+    version: module.versionText(),
+    credit: module.authorCredit(),
+    help: module.exportHelp(),
+    busy: module.busyText(),
+    stopped: Object.fromEntries(['memory', 'unreadable', 'other', 'user'].map(
+      (cause) => [cause, module.stoppedText(cause)])),
+  });
+
+  // A browser without WebAssembly, or without its exceptions, fails here.
+  // The page sends requests once it has heard 'ready'.
+  new Promise((resolve) => resolve(createFerolanModule())).then((ferolan) => {
+    onmessage = ({ data }) => convert(ferolan, data);
+    postMessage({ type: 'ready', texts: texts(ferolan) });
+  }, (error) => postMessage({ type: 'unavailable', detail: String(error) }));
 })();

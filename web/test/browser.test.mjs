@@ -2,8 +2,10 @@
 // kinds, once chosen with "Parcourir..." and once dropped, gives downloads named and made as
 // ferolan-convert makes its files; so does an export large enough for the worker to keep its
 // files as blobs, with the controls disabled meanwhile; a file that is no archive ends with the
-// desktop's error; a worker that dies ends its conversion with a message and is replaced; and
-// nothing is fetched from anywhere. Leaves a screenshot of the page beside it.
+// desktop's error; a worker that dies, or stops answering and is stopped, ends its conversion
+// with a message and is replaced; a browser that cannot run the module is told so; an export
+// dropped while the module loads converts once it is ready; and nothing is fetched from
+// anywhere. Leaves a screenshot of the page beside it.
 import assert from 'node:assert/strict';
 import { readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
@@ -51,10 +53,10 @@ async function chooseExport(path) {
 }
 
 // Drops the file on the page as a user's drag from the desktop would.
-async function dropExport(path) {
+async function dropExport(path, on = page) {
   const bytes = [...readFileSync(path)];
   const name = path.split('/').pop();
-  await page.evaluate((bytes, name) => {
+  await on.evaluate((bytes, name) => {
     const transfer = new DataTransfer();
     transfer.items.add(new File([new Uint8Array(bytes)], name));
     document.getElementById('window').dispatchEvent(
@@ -146,6 +148,63 @@ test('a worker that dies ends its conversion with a message, and the next one wo
   const stopped = await conversionMessages(() => chooseExport(exampleExport()));
   assert.match(stopped.join(), /^Error: le traitement s'est arrêté/);
   assert.equal(await page.$eval('#browse', (browse) => browse.disabled), false);
+  assert.deepEqual(await conversionMessages(() => chooseExport(exampleExport())),
+    ['Traitement terminé.']);
+});
+
+// Opens the page anew, the worker's script preceded by `prelude`, which plays a browser or a
+// machine the usual page never meets.
+async function pageWithWorkerPrelude(prelude) {
+  const other = await browser.newPage();
+  await other.evaluateOnNewDocument((prelude) => {
+    window.Blob = new Proxy(Blob, { construct(made, [parts, options]) {
+      const script = options?.type === 'text/javascript';
+      return new made(script ? [prelude, ...parts] : parts, options);
+    } });
+  }, prelude);
+  await other.goto('file://' + join(pageFolder(), 'ferolan.html'));
+  return other;
+}
+
+const statusText = (somePage) => somePage.$eval('#status', (status) => status.textContent);
+
+test('a browser that cannot run the module is told so in French', async () => {
+  const other = await pageWithWorkerPrelude(
+    'WebAssembly.instantiate = () => Promise.reject(new WebAssembly.CompileError("simulated"));');
+  try {
+    await other.waitForFunction(() => /navigateur/.test(document.getElementById('status').textContent));
+    assert.match(await statusText(other), /^Ce navigateur ne peut pas faire fonctionner le convertisseur/);
+    assert.equal(await other.$eval('#browse', (browse) => browse.disabled), true);
+  } finally {
+    await other.close();
+  }
+});
+
+test('an export dropped while the module loads is converted once it is ready', async () => {
+  const other = await pageWithWorkerPrelude(`{
+    const post = postMessage;
+    self.postMessage = (message) => setTimeout(() => post(message), message.type === 'ready' ? 1500 : 0);
+  }`);
+  try {
+    assert.equal(await statusText(other), 'Chargement…');
+    await dropExport(exampleExport(), other);
+    await other.waitForFunction(() => /terminé/.test(document.getElementById('status').textContent));
+    assert.equal(await other.$$eval('#results a', (links) => links.length), 2);
+  } finally {
+    await other.close();
+  }
+});
+
+test('a conversion that no longer answers is stopped from the page, and the next one works', async () => {
+  const [worker] = page.workers();
+  await worker.evaluate(() => { self.onmessage = () => { for (;;); }; });
+  assert.deepEqual(await conversionMessages(async () => {
+    await chooseExport(exampleExport());
+    await page.waitForSelector('#stop', { visible: true });
+    await page.click('#stop');
+  }),
+    ['Le traitement a été arrêté : aucun fichier de résultats n\'a été écrit.']);
+  await page.waitForSelector('#browse:not([disabled])');
   assert.deepEqual(await conversionMessages(() => chooseExport(exampleExport())),
     ['Traitement terminé.']);
 });
