@@ -5,7 +5,7 @@
 import { execFileSync, spawnSync } from 'node:child_process';
 import { copyFileSync, mkdtempSync, readFileSync, readdirSync, statSync } from 'node:fs';
 import { basename, join, resolve } from 'node:path';
-import { launchChromium } from '../../web/tools/chromium.mjs';
+import { launchChromium } from '../../web/tools/browsers.mjs';
 
 const [page, convert, work, ...exports] = process.argv.slice(2);
 const kinds = [{ name: 'casimir', option: '#option1', flag: '--casimir' },

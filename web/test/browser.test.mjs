@@ -10,7 +10,7 @@ import assert from 'node:assert/strict';
 import { readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
-import { launchChromium } from '../tools/chromium.mjs';
+import { launchChromium } from '../tools/browsers.mjs';
 import {
   archive, desktopOutcome, exampleExport, exportXml, pageFolder, record, temporaryFolder,
 } from './reference.mjs';
