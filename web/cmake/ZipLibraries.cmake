@@ -1,45 +1,70 @@
-# libzip and zlib for the page, built with Emscripten from Debian's own source tarballs, each
-# pinned by the SHA-256 sum of Debian's signed Sources index: the page's unzip library is the
-# program's, compiled against the same libzip as Debian 12 installs for the program.
+# libzip, with zlib, bzip2 and mbed TLS, for the page, built with Emscripten from Debian's own
+# source tarballs (cmake/DebianSources.cmake): the page's unzip library is the program's,
+# compiled against the same libzip as Debian 12 installs for the program, inflating, unpacking
+# bzip2 and decrypting AES as that one does.
 include(ExternalProject)
 include(FetchContent)
+include(${PROJECT_SOURCE_DIR}/cmake/DebianSources.cmake)
 
-set(debian_pool http://deb.debian.org/debian/pool/main)
+# Sets `folder` to the unpacked sources of `library`, under the build folder.
+function(unpacked_debian_source library folder)
+  debian_source(${library} ${PROJECT_BINARY_DIR}/debian-sources tarball unreachable)
+  if(NOT tarball)
+    message(FATAL_ERROR "Debian's source archive cannot be reached (${unreachable}) and the "
+                        "sources of ${library} are not in ${PROJECT_BINARY_DIR}/debian-sources")
+  endif()
+  FetchContent_Populate(${library}_sources URL ${tarball} DOWNLOAD_EXTRACT_TIMESTAMP ON
+    SOURCE_DIR ${PROJECT_BINARY_DIR}/${library}-sources QUIET)
+  set(${folder} ${PROJECT_BINARY_DIR}/${library}-sources PARENT_SCOPE)
+endfunction()
+
+# A static library of C sources (the arguments after `headers`) that publishes the headers of
+# `headers`.
+function(library_from_sources name headers)
+  add_library(${name} STATIC ${ARGN})
+  target_include_directories(${name} SYSTEM PUBLIC ${headers})
+  # Not our code: its warnings are its maintainers' business.
+  target_compile_options(${name} PRIVATE -w)
+endfunction()
+
+# Their own builds want more than a library (files Debian's zlib tarball leaves out, bzip2's
+# Makefile, mbed TLS's programs and tests): their library sources are compiled here.
+unpacked_debian_source(zlib zlib)
+set(zlib_files adler32 compress crc32 deflate infback inffast inflate inftrees trees uncompr zutil)
+list(TRANSFORM zlib_files REPLACE "(.+)" "${zlib}/\\1.c")
+library_from_sources(linked_zlib ${zlib} ${zlib_files})
+
+unpacked_debian_source(bzip2 bzip2)
+set(bzip2_files blocksort bzlib compress crctable decompress huffman randtable)
+list(TRANSFORM bzip2_files REPLACE "(.+)" "${bzip2}/\\1.c")
+library_from_sources(linked_bzip2 ${bzip2} ${bzip2_files})
+
+# Its cryptography only, without TLS and certificates; the link keeps what libzip calls.
+unpacked_debian_source(mbedtls mbedtls)
+file(GLOB mbedtls_files ${mbedtls}/library/*.c)
+list(FILTER mbedtls_files EXCLUDE REGEX "/(ssl|x509|net_sockets|debug|certs|pkcs11)[^/]*\\.c$")
+library_from_sources(linked_mbedcrypto ${mbedtls}/include ${mbedtls_files})
+
 set(zip_libraries ${PROJECT_BINARY_DIR}/zip-libraries)
-set(zip_library_options
-  -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE}
-  -DCMAKE_BUILD_TYPE=Release
-  -DCMAKE_INSTALL_PREFIX=${zip_libraries}
-  -DCMAKE_INSTALL_LIBDIR=lib
-  -DBUILD_SHARED_LIBS=OFF)
-
-# zlib's own build wants files the Debian tarball leaves out: its few sources are compiled here.
-FetchContent_Populate(zlib_sources
-  URL ${debian_pool}/z/zlib/zlib_1.3.dfsg+really1.3.1.orig.tar.gz
-  URL_HASH SHA256=60dd315c07f616887caa029408308a018ace66e3d142726a97db164b3b8f69fb
-  DOWNLOAD_EXTRACT_TIMESTAMP ON
-  SOURCE_DIR ${PROJECT_BINARY_DIR}/zlib-sources
-  QUIET)
-set(zlib ${PROJECT_BINARY_DIR}/zlib-sources)
-add_library(linked_zlib STATIC)
-foreach(file adler32 compress crc32 deflate infback inffast inflate inftrees trees uncompr zutil)
-  target_sources(linked_zlib PRIVATE ${zlib}/${file}.c)
-endforeach()
-target_include_directories(linked_zlib SYSTEM PUBLIC ${zlib})
-# Not our code: its warnings are its maintainers' business.
-target_compile_options(linked_zlib PRIVATE -w)
-
-ExternalProject_Add(libzip_sources
-  URL ${debian_pool}/libz/libzip/libzip_1.7.3.orig.tar.xz
-  URL_HASH SHA256=a60473ffdb7b4260c08bfa19c2ccea0438edac11193c3afbbb1f17fbcf6c6132
-  DOWNLOAD_EXTRACT_TIMESTAMP ON
-  DEPENDS linked_zlib
-  # Only what reading an export needs: inflating, CRC-32 and the traditional encryption, whose
-  # members the unzip library refuses anyway.
-  CMAKE_ARGS ${zip_library_options}
+unpacked_debian_source(libzip libzip)
+ExternalProject_Add(libzip_build
+  SOURCE_DIR ${libzip}
+  DEPENDS linked_zlib linked_bzip2 linked_mbedcrypto
+  CMAKE_ARGS
+    -DCMAKE_TOOLCHAIN_FILE=${CMAKE_TOOLCHAIN_FILE}
+    -DCMAKE_BUILD_TYPE=Release
+    -DCMAKE_INSTALL_PREFIX=${zip_libraries}
+    -DCMAKE_INSTALL_LIBDIR=lib
+    -DBUILD_SHARED_LIBS=OFF
+    # Only what reading an export needs: inflating, bzip2, CRC-32, the traditional encryption
+    # and AES.
     -DZLIB_INCLUDE_DIR=${zlib} -DZLIB_LIBRARY=$<TARGET_FILE:linked_zlib>
-    -DENABLE_COMMONCRYPTO=OFF -DENABLE_GNUTLS=OFF -DENABLE_MBEDTLS=OFF -DENABLE_OPENSSL=OFF
-    -DENABLE_WINDOWS_CRYPTO=OFF -DENABLE_BZIP2=OFF -DENABLE_LZMA=OFF
+    -DENABLE_BZIP2=ON
+    -DBZIP2_INCLUDE_DIR=${bzip2} -DBZIP2_LIBRARY_RELEASE=$<TARGET_FILE:linked_bzip2>
+    -DENABLE_MBEDTLS=ON
+    -DMbedTLS_INCLUDE_DIR=${mbedtls}/include -DMbedTLS_LIBRARY=$<TARGET_FILE:linked_mbedcrypto>
+    -DENABLE_COMMONCRYPTO=OFF -DENABLE_GNUTLS=OFF -DENABLE_OPENSSL=OFF
+    -DENABLE_WINDOWS_CRYPTO=OFF -DENABLE_LZMA=OFF
     -DBUILD_TOOLS=OFF -DBUILD_REGRESS=OFF -DBUILD_EXAMPLES=OFF -DBUILD_DOC=OFF
     # Its size checks run a test program, which a cross build cannot: WebAssembly's sizes.
     -DHAVE_SIZEOF_OFF_T=TRUE -DSIZEOF_OFF_T=8 -DHAVE_SIZEOF_SIZE_T=TRUE -DSIZEOF_SIZE_T=4
@@ -49,5 +74,6 @@ ExternalProject_Add(libzip_sources
 file(MAKE_DIRECTORY ${zip_libraries}/include)
 add_library(linked_libzip INTERFACE)
 target_include_directories(linked_libzip SYSTEM INTERFACE ${zip_libraries}/include)
-target_link_libraries(linked_libzip INTERFACE ${zip_libraries}/lib/libzip.a linked_zlib)
-add_dependencies(linked_libzip libzip_sources)
+target_link_libraries(linked_libzip INTERFACE
+  ${zip_libraries}/lib/libzip.a linked_zlib linked_bzip2 linked_mbedcrypto)
+add_dependencies(linked_libzip libzip_build)
