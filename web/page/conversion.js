@@ -16,33 +16,31 @@
     for (const name of namesInFolder(FS)) FS.unlink(exportFolder + '/' + name);
   }
 
-  function vectorToArray(vector) {
-    const items = [];
-    for (let i = 0; i < vector.size(); i++) items.push(vector.get(i));
-    vector.delete();
-    return items;
-  }
-
   // A result's bytes: a blob where the module keeps its files as blobs (in a worker), else a
   // Uint8Array.
   const resultData = (ferolan, path) =>
     ferolan.fileBlob ? ferolan.fileBlob(path) : ferolan.FS.readFile(path);
 
   // With the module `ferolan`, converts the export `fileName`, which `place(FS, path)` puts at
-  // `path`, into casimir files or ";"-separated text files.
-  // Returns { messages, results: [{ name, data }] }, data as resultData gives it.
-  function convertExport(ferolan, fileName, place, casimir) {
+  // `path`, into casimir files or ";"-separated text files, `answers` answering the conversion's
+  // questions (passwords) in order.
+  // Returns { messages, results: [{ name, data }], question }, data as resultData gives it.
+  // The conversion cannot wait for an answer: when `answers` run out, it takes the question as
+  // cancelled, goes on, and `question` ({ prompt, title }, undefined when none) is the first one
+  // left unanswered, the run's results dropped. The caller then shows none of its messages, asks
+  // the question and converts again with [...answers, answer] ('' for a cancel).
+  function convertExport(ferolan, fileName, place, casimir, answers = []) {
     const FS = ferolan.FS;
     emptyFolder(FS);
     const path = exportFolder + '/' + fileName;
     place(FS, path);
     try {
-      const messages = vectorToArray(ferolan.convertExport(path, casimir));
-      const results = namesInFolder(FS)
+      const { messages, question } = ferolan.convertExport(path, casimir, answers);
+      const results = question ? [] : namesInFolder(FS)
         .filter((name) => name !== fileName)
         .sort()
         .map((name) => ({ name, data: resultData(ferolan, exportFolder + '/' + name) }));
-      return { messages, results };
+      return { messages, results, question };
     } finally {
       emptyFolder(FS);
     }

@@ -1,6 +1,11 @@
 #include "web/src/PageConversion.h"
 
+#include <unistd.h>
+
+#include <cstdlib>
 #include <map>
+#include <memory>
+#include <utility>
 
 #include "app/ConversionRequest.h"
 #include "app/TxtMsg.h"
@@ -11,28 +16,52 @@ namespace ferolan::page {
 
 namespace {
 
-// Runs `steps` with the page's services installed and returns the messages they showed.
+// Runs `steps` with `services` installed and returns the messages they showed.
 template <class Steps>
-std::vector<std::string> ShowingMessages(Steps&& steps) {
-  PageServices services;
+std::vector<std::string> ShowingMessages(PageServices& services, Steps&& steps) {
   ServicesScope scope(services);
   steps();
   return services.TakeMessages();
 }
 
+// Makes a folder the current one while it lives.
+class InFolder {
+ public:
+  explicit InFolder(const std::string& folder) : previous_(::getcwd(nullptr, 0), std::free) {
+    if (!folder.empty()) static_cast<void>(::chdir(folder.c_str()));
+  }
+  ~InFolder() {
+    if (previous_) static_cast<void>(::chdir(previous_.get()));
+  }
+  InFolder(const InFolder&) = delete;
+  InFolder& operator=(const InFolder&) = delete;
+
+ private:
+  std::unique_ptr<char, decltype(&std::free)> previous_;
+};
+
 }  // namespace
 
-std::vector<std::string> ConvertExport(const std::string& exportPath, bool casimir) {
-  return ShowingMessages([&] {
+ConversionOutcome ConvertExport(const std::string& exportPath, bool casimir,
+                                std::vector<std::string> answers) {
+  const std::size_t slash = exportPath.rfind('/');
+  const std::string name = exportPath.substr(slash + 1);
+  const InFolder inExportFolder(slash == std::string::npos ? "" : exportPath.substr(0, slash + 1));
+  PageServices services(std::move(answers));
+  ConversionOutcome outcome;
+  outcome.messages = ShowingMessages(services, [&] {
     ConversionRequest request([casimir] { return casimir; });
-    if (request.ConvertChosenExport(exportPath) == RequestOutcome::kCannotOpen) {
-      MsgBox(CannotOpenText(exportPath), vbOKOnly);
+    if (request.ConvertChosenExport(name) == RequestOutcome::kCannotOpen) {
+      MsgBox(CannotOpenText(name), vbOKOnly);
     }
   });
+  outcome.question = services.Unanswered();
+  return outcome;
 }
 
 std::string ExportHelp() {
-  const auto messages = ShowingMessages(TxtMsg::ShowExportHelp);
+  PageServices services;
+  const auto messages = ShowingMessages(services, TxtMsg::ShowExportHelp);
   return messages.empty() ? std::string() : messages.front();
 }
 

@@ -7,8 +7,8 @@ import { createRequire } from 'node:module';
 import { join } from 'node:path';
 import { before, test } from 'node:test';
 import {
-  archive, deflate64Fixed, desktopOutcome, exampleExport, exportXml, kinds, pageFolder, record,
-  shownMessages, zipArchive,
+  archive, bzip2Archive, deflate64Fixed, desktopOutcome, encryptedArchive, exampleExport,
+  exportXml, kinds, pageFolder, record, shownMessages, zipArchive,
 } from './reference.mjs';
 
 const require = createRequire(import.meta.url);
@@ -29,6 +29,16 @@ const far = [head + martin + ' ', { length: 39999, distance: 1 },
   { length: 10000, distance: martin.length + 40000 },
   { length: martin.length, distance: 2 * martin.length + 50000 }, tail];
 const farText = head + martin + ' '.repeat(40000) + martin + ' '.repeat(10000) + martin + tail;
+// The member encrypted under "sésame". The page is given `answers` as it asks for them;
+// ferolan-convert, which asks nobody, converts what `desktop` says instead: the member
+// unencrypted, as the right password gives it, or the member as it is, then a password that
+// was given but not the right one.
+const secret = (encryption, refused) => () =>
+  encryptedArchive('classe.xml', classe, encryption, 'sésame', refused);
+const unencrypted = { bytes: one('classe.xml') };
+const wrongPassword = {
+  says: (line) => line.replace('aucun mot de passe donné', 'mot de passe incorrect'),
+};
 
 const cases = [
   { title: 'the example export', fileName: 'CE2-A.jad', bytes: () => readFileSync(exampleExport()) },
@@ -70,7 +80,8 @@ const cases = [
     bytes: () => zipArchive([{ name: 'classe.xml', text: farText, deflate64: deflate64Fixed(far) }]) },
   { title: 'a wrong CRC-32, stored', fileName: 'classe.jad', bytes: one('classe.xml', withCrc({ deflate: false })) },
   { title: 'a wrong CRC-32, deflated', fileName: 'classe.jad', bytes: one('classe.xml', withCrc({})) },
-  { title: 'an encrypted member', fileName: 'classe.jad', bytes: one('classe.xml', { flags: 1 }) },
+  { title: 'an encrypted member', fileName: 'classe.jad', bytes: one('classe.xml', { flags: 1 }),
+    answers: [''] },
   { title: 'a member that is a link', fileName: 'classe.jad',
     bytes: () => zipArchive([{ name: 'classe.xml', text: '/etc/passwd', mode: 0o120777 }]) },
   { title: 'a member that declares 4 GiB - 2 bytes', fileName: 'classe.jad',
@@ -89,6 +100,18 @@ const cases = [
     bytes: () => { const whole = one('classe.xml')(); return whole.subarray(0, whole.length / 2); } },
   { title: 'a file that is no archive', fileName: 'faux.jad',
     bytes: () => Buffer.from('<JADE_EXPORTATION></JADE_EXPORTATION>') },
+  { title: 'a member compressed with bzip2', fileName: 'classe.jad',
+    bytes: () => bzip2Archive('classe.xml', classe) },
+  { title: 'an AES member, no password given', fileName: 'classe.jad', bytes: secret('aes256'),
+    answers: [''] },
+  { title: 'an AES member, the right password', fileName: 'classe.jad', bytes: secret('aes256'),
+    answers: ['sésame'], desktop: unencrypted },
+  { title: 'a traditionally encrypted member, no password given', fileName: 'classe.jad',
+    bytes: secret('zipcrypt'), answers: [''] },
+  { title: 'a traditionally encrypted member, the right password', fileName: 'classe.jad',
+    bytes: secret('zipcrypt'), answers: ['sésame'], desktop: unencrypted },
+  { title: 'a traditionally encrypted member, a wrong password', fileName: 'classe.jad',
+    bytes: secret('zipcrypt', 'faux'), answers: ['faux'], desktop: wrongPassword },
 ];
 
 let ferolan;
@@ -96,13 +119,30 @@ before(async () => {
   ferolan = await require(join(pageFolder(), 'ferolan.js'))();
 });
 
-for (const { title, fileName, bytes } of cases) {
+// The page's outcome once the teacher has given `answers` one at a time, each when asked: a run
+// that asks writes nothing, and the next one runs with its answer.
+function pageOutcome(fileName, exportBytes, casimir, answers) {
+  for (let given = 0; ; given++) {
+    const outcome = convertExport(ferolan, fileName, placeBytes(new Uint8Array(exportBytes)),
+      casimir, answers.slice(0, given));
+    if (!outcome.question) {
+      assert.equal(given, answers.length, 'fewer questions than answers');
+      return outcome;
+    }
+    assert.ok(given < answers.length, `an unexpected question: ${outcome.question.prompt}`);
+    assert.ok(outcome.question.prompt && outcome.question.title);
+    assert.deepEqual(outcome.results, []);
+  }
+}
+
+for (const { title, fileName, bytes, answers = [], desktop: instead = {} } of cases) {
   for (const { name, casimir } of kinds) {
     test(`${title} (${name})`, () => {
       const exportBytes = bytes();
-      const desktop = desktopOutcome(fileName, exportBytes, casimir);
-      const page = convertExport(ferolan, fileName, placeBytes(new Uint8Array(exportBytes)), casimir);
-      assert.deepEqual(shownMessages(page.messages.join('\n'), '/export'), desktop.messages);
+      const desktop = desktopOutcome(fileName, instead.bytes?.() ?? exportBytes, casimir);
+      const page = pageOutcome(fileName, exportBytes, casimir, answers);
+      const says = instead.says ?? ((line) => line);
+      assert.deepEqual(shownMessages(page.messages.join('\n')), desktop.messages.map(says));
       assert.deepEqual(page.results.map((file) => file.name), desktop.results.map((file) => file.name));
       page.results.forEach((file, i) => assert.ok(
         Buffer.from(file.data).equals(desktop.results[i].data), `${file.name} differs`));

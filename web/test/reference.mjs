@@ -158,6 +158,53 @@ export function deflate64Fixed(tokens) {
   return Buffer.from(bytes);
 }
 
+// The bytes of the file `made(folder)` writes in a temporary folder and names.
+function madeInFolder(made) {
+  const folder = temporaryFolder();
+  try {
+    return readFileSync(join(folder, made(folder)));
+  } finally {
+    rmSync(folder, { recursive: true, force: true });
+  }
+}
+
+// An archive of one member `name` holding `text` (latin1), compressed with bzip2 by python3's
+// zipfile.
+export const bzip2Archive = (name, text) => madeInFolder((folder) => {
+  execFileSync('python3', ['-c', 'import sys, zipfile\n' +
+    'with zipfile.ZipFile(sys.argv[1], "w", zipfile.ZIP_BZIP2) as z:\n' +
+    '  z.writestr(sys.argv[2], sys.stdin.buffer.read())', join(folder, 'a.zip'), name],
+  { input: Buffer.from(text, 'latin1') });
+  return 'a.zip';
+});
+
+// An archive of one member `name` holding `text` (latin1), encrypted by bsdtar with
+// `encryption` ('zipcrypt', the traditional encryption, or 'aes256') under `password`. A wrong
+// password passes the traditional encryption's one-byte check once in 256 archives: with
+// `refused`, the archive is made again until python3's zipfile turns that password away there.
+export function encryptedArchive(name, text, encryption, password, refused) {
+  for (;;) {
+    const bytes = madeInFolder((folder) => {
+      writeFileSync(join(folder, name), Buffer.from(text, 'latin1'));
+      execFileSync('bsdtar', ['--format', 'zip', '--options', `zip:encryption=${encryption}`,
+        '--passphrase', password, '-cf', 'a.zip', name], { cwd: folder });
+      return 'a.zip';
+    });
+    if (refused === undefined || turnsAway(bytes, refused)) return bytes;
+  }
+}
+
+// Whether python3's zipfile turns `password` away at the first check of the archive `bytes`.
+function turnsAway(bytes, password) {
+  const script = 'import io, sys, zipfile\n' +
+    'z = zipfile.ZipFile(io.BytesIO(sys.stdin.buffer.read()))\n' +
+    'try:\n  z.open(z.namelist()[0], pwd=sys.argv[1].encode())\n' +
+    'except RuntimeError:\n  print("refused")';
+  const said = execFileSync('python3', ['-c', script, password],
+    { input: bytes, encoding: 'utf8' });
+  return said.trim() === 'refused';
+}
+
 export const archive = (members) =>
   zipArchive(Object.entries(members).map(([name, text]) => ({ name, text, deflate: true })));
 
@@ -176,13 +223,11 @@ export function desktopOutcome(fileName, bytes, casimir) {
     }
     const results = readdirSync(folder).filter((name) => name !== fileName).sort()
       .map((name) => ({ name, data: readFileSync(join(folder, name)) }));
-    return { messages: shownMessages(stdout, folder), results };
+    return { messages: shownMessages(stdout.split(folder + '/').join('')), results };
   } finally {
     rmSync(folder, { recursive: true, force: true });
   }
 }
 
-// The messages as the console prints them, one per line and a CR within one breaking it too,
-// without the folder of the export.
-export const shownMessages = (text, folder) =>
-  text.split(folder + '/').join('').split(/[\r\n]/).filter((line) => line !== '');
+// The messages as the console prints them, one per line and a CR within one breaking it too.
+export const shownMessages = (text) => text.split(/[\r\n]/).filter((line) => line !== '');
