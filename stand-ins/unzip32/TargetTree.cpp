@@ -2,13 +2,13 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <sys/statvfs.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cerrno>
 #include <system_error>
 
+#include "platform/runtime/FreeSpace.h"
 #include "platform/runtime/ShownName.h"
 
 namespace unzip32 {
@@ -78,11 +78,7 @@ TargetTree::Existing TargetTree::Find(int folder, const std::string& name) {
   return S_ISDIR(info.st_mode) ? Existing::kFolder : Existing::kFile;
 }
 
-std::uint64_t TargetTree::FreeBytes() const {
-  struct statvfs disk {};
-  if (::fstatvfs(root_.Get(), &disk) != 0) return UINT64_MAX;  // unknown: the writes will tell
-  return static_cast<std::uint64_t>(disk.f_bavail) * disk.f_frsize;
-}
+std::uint64_t TargetTree::FreeBytes() const { return ferolan::FreeBytes(root_.Get()); }
 
 void TargetTree::RemoveFile(const std::vector<std::string>& parts) const {
   Fd folder(::dup(root_.Get()));
