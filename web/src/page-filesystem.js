@@ -1,0 +1,315 @@
+// The page's own file system, mounted at /export and over the user's cache, where the request
+// keeps its work folders, so that every rename the request makes stays within one mount.
+// - The export is a read-only file over the File or Blob the user chose, read a window at a
+//   time when the request reads it, never copied whole.
+// - Other files only grow at their end (the request writes nothing else): their bytes are kept
+//   as a list of pieces of 4 MiB, filled one after the other, so that a file grows without
+//   being copied. While all the files hold less than 64 MiB in memory, filled pieces stay
+//   there; past that, each piece filled becomes a blob, which the browser holds outside the
+//   worker, read back when read. The XML of a usual export stays in memory; one of 50 MB, its
+//   work file and its results keep about 64 MiB in the worker, beside the module's own memory.
+// - Reading a blob back needs FileReaderSync, which only workers have: elsewhere (node, the
+//   page's main thread) every piece stays in memory.
+// - What else a file system may be asked (a write before the end, a truncation but to 0, a
+//   memory map, links) fails with an errno, as Emscripten's own checks answer where an
+//   operation is missing.
+// - Every read is reported, for the page's progress bar: see Module.watchReads.
+var pageFiles = (function () {
+  var pieceSize = 4 << 20;
+  var windowSize = 1 << 20;
+  var firstTail = 4096;
+  // Emscripten's errno numbers.
+  var ENOENT = 44;
+  var EINVAL = 28;
+  var ENOTEMPTY = 55;
+  var EOPNOTSUPP = 138;
+  var EACCES = 2;
+
+  var memoryBudget = 64 << 20;
+  var bytesInMemory = 0;
+  var onRead = function () {};
+  var largestRead = 0;
+  var reader = null;
+
+  function readBlob(blob) {
+    if (!reader) reader = new FileReaderSync();
+    return new Uint8Array(reader.readAsArrayBuffer(blob));
+  }
+
+  var canUseBlobs = typeof FileReaderSync === 'function';
+
+  function fail(errno) {
+    throw new FS.ErrnoError(errno);
+  }
+
+  function touch(node) {
+    node.timestamp = Date.now();
+  }
+
+  function getattr(node) {
+    var time = new Date(node.timestamp);
+    return {
+      dev: 1, ino: node.id, mode: node.mode, nlink: 1, uid: 0, gid: 0, rdev: 0, size: node.size,
+      atime: time, mtime: time, ctime: time, blksize: 4096, blocks: Math.ceil(node.size / 4096),
+    };
+  }
+
+  // Emscripten 3.1.6 gives one `timestamp`, later versions `atime` and `mtime`.
+  function setattr(node, attr) {
+    if (attr.mode !== undefined) node.mode = attr.mode;
+    if (attr.timestamp !== undefined) node.timestamp = attr.timestamp;
+    if (attr.mtime !== undefined) node.timestamp = +attr.mtime;
+    if (attr.size !== undefined && attr.size !== node.size) {
+      if (attr.size !== 0 || node.blob) fail(EINVAL);
+      release(node);
+      touch(node);
+    }
+  }
+
+  function createNode(parent, name, mode) {
+    var node = FS.createNode(parent, name, mode, 0);
+    node.timestamp = Date.now();
+    if (FS.isDir(mode)) {
+      node.node_ops = directoryOps;
+      node.stream_ops = directoryStreamOps;
+      node.entries = new Map();
+      node.size = 4096;
+    } else if (FS.isFile(mode)) {
+      node.node_ops = fileOps;
+      node.stream_ops = fileStreamOps;
+      node.pieces = [];
+      node.tail = new Uint8Array(0);
+      node.size = 0;
+    } else {
+      fail(EINVAL);  // no devices, fifos or links
+    }
+    if (parent) {
+      parent.entries.set(name, node);
+      touch(parent);
+    }
+    return node;
+  }
+
+  // The bytes of a file go; those it held in memory return to the budget.
+  function release(node) {
+    if (!FS.isFile(node.mode)) return;
+    node.pieces.forEach(function (piece) {
+      if (!(piece instanceof Uint8Array)) return;
+      bytesInMemory -= piece.length;
+    });
+    bytesInMemory -= node.tail.length;
+    node.pieces = [];
+    node.tail = new Uint8Array(0);
+    node.size = 0;
+    node.readPiece = node.readBytes = null;
+  }
+
+  function removeEntry(parent, name) {
+    var node = parent.entries.get(name);
+    if (FS.isDir(node.mode) && node.entries.size > 0) fail(ENOTEMPTY);
+    parent.entries.delete(name);
+    touch(parent);
+    release(node);
+    return node;
+  }
+
+  var directoryOps = {
+    getattr: getattr,
+    setattr: setattr,
+    lookup: function () {
+      fail(ENOENT);  // every name of the type is in Emscripten's table of names
+    },
+    mknod: createNode,
+    rename: function (node, newParent, newName) {
+      if (newParent.entries.has(newName)) FS.hashRemoveNode(removeEntry(newParent, newName));
+      node.parent.entries.delete(node.name);
+      touch(node.parent);
+      node.name = newName;
+      node.parent = newParent;
+      newParent.entries.set(newName, node);
+      touch(newParent);
+    },
+    unlink: removeEntry,
+    rmdir: removeEntry,
+    readdir: function (node) {
+      return ['.', '..'].concat(Array.from(node.entries.keys()));
+    },
+  };
+
+  var fileOps = { getattr: getattr, setattr: setattr };
+
+  // The tail is full: it joins the pieces, in memory while the budget allows, else as a blob.
+  function keepTail(node) {
+    if (bytesInMemory <= memoryBudget || !canUseBlobs) {
+      node.pieces.push(node.tail);
+    } else {
+      node.pieces.push(new Blob([node.tail]));
+      bytesInMemory -= pieceSize;
+    }
+    node.tail = new Uint8Array(0);
+  }
+
+  // Room for `length` more bytes in the tail, which grows by doubling up to a piece.
+  function growTail(node, length) {
+    var used = node.size % pieceSize;
+    if (node.tail.length >= used + length) return;
+    var grown = new Uint8Array(Math.min(pieceSize, Math.max(firstTail, used + length,
+      node.tail.length * 2)));
+    grown.set(node.tail.subarray(0, used));
+    bytesInMemory += grown.length - node.tail.length;
+    node.tail = grown;
+  }
+
+  function append(node, buffer, offset, length) {
+    for (var done = 0; done < length;) {
+      var used = node.size % pieceSize;
+      var part = Math.min(length - done, pieceSize - used);
+      growTail(node, part);
+      node.tail.set(buffer.subarray(offset + done, offset + done + part), used);
+      node.size += part;
+      done += part;
+      if (used + part === pieceSize) keepTail(node);
+    }
+  }
+
+  // The bytes of piece `i`; each file keeps those of the blob it read last.
+  function pieceBytes(node, i) {
+    if (i === node.pieces.length) return node.tail;
+    var piece = node.pieces[i];
+    if (piece instanceof Uint8Array) return piece;
+    if (node.readPiece !== i) {
+      node.readBytes = readBlob(piece);
+      node.readPiece = i;
+    }
+    return node.readBytes;
+  }
+
+  function readPieces(node, buffer, offset, length, position) {
+    for (var done = 0; done < length;) {
+      var at = position + done;
+      var start = at % pieceSize;
+      var part = pieceBytes(node, Math.floor(at / pieceSize))
+        .subarray(start, start + Math.min(length - done, pieceSize - start));
+      buffer.set(part, offset + done);
+      done += part.length;
+    }
+    if (node.size >= largestRead) {
+      largestRead = node.size;
+      onRead('xml', position + length, node.size);
+    }
+  }
+
+  // The export's bytes, through a window over its blob.
+  function readExport(node, buffer, offset, length, position) {
+    var end = position + length;
+    var window = node.window;
+    if (position < window.start || end > window.start + window.bytes.length) {
+      var windowEnd = Math.min(node.size, Math.max(end, position + windowSize));
+      window = node.window =
+        { start: position, bytes: readBlob(node.blob.slice(position, windowEnd)) };
+      onRead('archive', windowEnd, node.size);
+    }
+    buffer.set(window.bytes.subarray(position - window.start, end - window.start), offset);
+  }
+
+  function llseek(stream, offset, whence) {
+    var base = [0, stream.position, stream.node.size][whence];
+    if (base === undefined || base + offset < 0) fail(EINVAL);
+    return base + offset;
+  }
+
+  var directoryStreamOps = { llseek: llseek };
+
+  var fileStreamOps = {
+    llseek: llseek,
+    read: function (stream, buffer, offset, length, position) {
+      var node = stream.node;
+      var size = Math.max(0, Math.min(node.size - position, length));
+      if (size > 0) (node.blob ? readExport : readPieces)(node, buffer, offset, size, position);
+      return size;
+    },
+    write: function (stream, buffer, offset, length, position) {
+      var node = stream.node;
+      if (node.blob) fail(EACCES);
+      if (position !== node.size) fail(EOPNOTSUPP);
+      append(node, buffer, offset, length);
+      touch(node);
+      return length;
+    },
+  };
+
+  return {
+    mount: function () {
+      return createNode(null, '/', 16877);  // 040755
+    },
+    // Places `blob` (a File or Blob) at `path`, read-only, its reads reported as phase
+    // 'archive'.
+    place: function (path, blob) {
+      var node = FS.mknod(path, 33060, 0);  // 0100444
+      node.blob = blob;
+      node.size = blob.size;
+      node.window = { start: 0, bytes: new Uint8Array(0) };
+      largestRead = 0;
+    },
+    // A file's bytes as a blob, its blob pieces not copied.
+    blob: function (path) {
+      var node = FS.lookupPath(path, { follow: true }).node;
+      if (node.blob) return node.blob;
+      return new Blob(node.pieces.concat([node.tail.subarray(0, node.size % pieceSize)]));
+    },
+    watchReads: function (callback) {
+      onRead = callback;
+    },
+    bytesInMemory: function () {
+      return bytesInMemory;
+    },
+  };
+})();
+
+// Emscripten finds the node of a path a name at a time, normalising the whole path walked so
+// far at each name: a path n folders deep costs n², and the tree that an entry n folders deep
+// makes n³ (3000 folders: hours). Walking the names once finds the same node and path where no
+// link is on the way; a link, or an option this walk does not know, goes to Emscripten's own.
+(function () {
+  var walkOneByOne = FS.lookupPath;
+  var known = { parent: true, follow: true, follow_mount: true };
+
+  function namesOf(path) {
+    var names = [];
+    (path[0] === '/' ? path : FS.cwd() + '/' + path).split('/').forEach(function (name) {
+      if (name === '..') names.pop();
+      else if (name !== '' && name !== '.') names.push(name);
+    });
+    return names;
+  }
+
+  FS.lookupPath = function (path, opts) {
+    opts = opts || {};
+    if (!path || Object.keys(opts).some(function (key) { return !known[key]; })) {
+      return walkOneByOne(path, opts);
+    }
+    var names = namesOf(path);
+    var count = opts.parent ? names.length - 1 : names.length;
+    var node = FS.root;
+    for (var i = 0; i < count; i++) {
+      var last = i === names.length - 1;
+      node = FS.lookupNode(node, names[i]);
+      if (FS.isMountpoint(node) && (!last || opts.follow_mount !== false)) node = node.mounted.root;
+      if (FS.isLink(node.mode) && (!last || opts.follow)) return walkOneByOne(path, opts);
+    }
+    return { path: '/' + names.slice(0, count).join('/'), node: node };
+  };
+})();
+
+FS.mkdir('/export');
+FS.mount(pageFiles, {}, '/export');
+FS.mkdir('/home/web_user/.cache');
+FS.mount(pageFiles, {}, '/home/web_user/.cache');
+
+Module['placeFile'] = pageFiles.place;
+Module['fileBlob'] = pageFiles.blob;
+// `callback(phase, done, size)` learns every read: phase 'archive', the export read up to
+// `done` of its `size` bytes; phase 'xml', a file at least as large as any other read since the
+// export was placed (the extracted XML, as the conversion scans it) read up to `done`.
+Module['watchReads'] = pageFiles.watchReads;
+Module['bytesInMemory'] = pageFiles.bytesInMemory;

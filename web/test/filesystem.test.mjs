@@ -1,0 +1,151 @@
+// The page's file system under node, with stand-ins for the worker's Blob and FileReaderSync:
+// the export read through windows, files kept as pieces and past the budget as blobs, what it
+// refuses with which errno, renames within it, and its files given back as blobs.
+import assert from 'node:assert/strict';
+import { createRequire } from 'node:module';
+import { join } from 'node:path';
+import { before, test } from 'node:test';
+import { pageFolder } from './reference.mjs';
+
+const MiB = 1 << 20;
+const work = '/home/web_user/.cache';
+const errno = { EXDEV: 75, EINVAL: 28, ENODEV: 43, ENOTEMPTY: 55, EOPNOTSUPP: 138 };
+
+// A browser's blob kept as bytes, read back whole by the reader; counts the blobs of a piece.
+let piecesMade = 0;
+class StandInBlob {
+  constructor(parts) {
+    this.parts = parts;
+    this.bytes = Buffer.concat(parts.map((part) => part.bytes ?? part));
+    this.size = this.bytes.length;
+    if (this.size === 4 * MiB) piecesMade++;
+  }
+
+  slice(start, end) {
+    return new StandInBlob([this.bytes.subarray(start, end)]);
+  }
+}
+globalThis.Blob = StandInBlob;
+globalThis.FileReaderSync = class {
+  readAsArrayBuffer(blob) {
+    return blob.bytes.buffer.slice(blob.bytes.byteOffset, blob.bytes.byteOffset + blob.size);
+  }
+};
+
+const require = createRequire(import.meta.url);
+let ferolan;
+let FS;
+before(async () => {
+  ferolan = await require(join(pageFolder(), 'ferolan.js'))();
+  FS = ferolan.FS;
+});
+
+// Bytes that differ from one offset to the next, so that a misplaced read shows.
+function pattern(length, seed = 0) {
+  const bytes = Buffer.alloc(length);
+  for (let i = 0; i < length; i++) bytes[i] = (i * 7 + seed) % 251;
+  return bytes;
+}
+
+function readAt(path, position, length) {
+  const stream = FS.open(path, 'r');
+  const bytes = new Uint8Array(length);
+  try {
+    return bytes.subarray(0, FS.read(stream, bytes, 0, length, position));
+  } finally {
+    FS.close(stream);
+  }
+}
+
+// Writes `bytes` to the new file `path` in `chunk`s, appending.
+function appendFile(path, bytes, chunk) {
+  const stream = FS.open(path, 'w');
+  for (let at = 0; at < bytes.length; at += chunk) {
+    FS.write(stream, bytes, at, Math.min(chunk, bytes.length - at));
+  }
+  FS.close(stream);
+}
+
+const errnoOf = (action) => {
+  try {
+    action();
+  } catch (error) {
+    return error.errno;
+  }
+  return 0;
+};
+
+test('a placed export has its true size and reads back at any offset, its reads reported', () => {
+  const bytes = pattern(3 * MiB + 5);
+  const reported = [];
+  ferolan.watchReads((phase, done, size) => reported.push({ phase, done, size }));
+  ferolan.placeFile('/export/e.jad', new StandInBlob([bytes]));
+  assert.equal(FS.stat('/export/e.jad').size, bytes.length);
+  const reads = [[0, 10], [MiB - 3, 9], [2 * MiB + 17, MiB], [bytes.length - 4, 100]];
+  for (const [position, length] of reads) {
+    assert.ok(Buffer.from(readAt('/export/e.jad', position, length))
+      .equals(bytes.subarray(position, position + length)), `at ${position}`);
+  }
+  assert.deepEqual(reported.at(-1), { phase: 'archive', done: bytes.length, size: bytes.length });
+  assert.notEqual(errnoOf(() => FS.writeFile('/export/e.jad', 'x')), 0, 'the export is read-only');
+  FS.unlink('/export/e.jad');
+});
+
+test('appends astride pieces read back, in memory and past the budget as blobs', () => {
+  for (const { size, chunk, blobs } of [
+    { size: 9 * MiB + 3, chunk: 3 * MiB + 1, blobs: false },
+    { size: 90 * MiB, chunk: 5 * MiB, blobs: true },
+  ]) {
+    const before = ferolan.bytesInMemory();
+    piecesMade = 0;
+    const bytes = pattern(size, size % 13);
+    appendFile(`${work}/grand`, bytes, chunk);
+    assert.equal(piecesMade > 0, blobs, `${piecesMade} pieces as blobs`);
+    assert.ok(ferolan.bytesInMemory() <= 72 * MiB, `${ferolan.bytesInMemory()} bytes in memory`);
+    assert.ok(Buffer.from(FS.readFile(`${work}/grand`)).equals(bytes));
+    const astride = readAt(`${work}/grand`, 4 * MiB - 2, 5);
+    assert.ok(Buffer.from(astride).equals(bytes.subarray(4 * MiB - 2, 4 * MiB + 3)));
+    assert.ok(ferolan.fileBlob(`${work}/grand`).bytes.equals(bytes));
+    FS.unlink(`${work}/grand`);
+    assert.equal(ferolan.bytesInMemory(), before, 'the unlinked bytes return to the budget');
+  }
+});
+
+test('what the file system does not do fails with its errno', () => {
+  FS.writeFile(`${work}/f`, 'abc');
+  FS.mkdir(`${work}/d`);
+  FS.writeFile(`${work}/d/f`, '');
+  const reading = FS.open(`${work}/f`, 'r');
+  const writing = FS.open(`${work}/f`, 'r+');
+  for (const [what, action, expected] of [
+    ['a write before the end', () => FS.write(writing, new Uint8Array(1), 0, 1, 1), 'EOPNOTSUPP'],
+    ['a truncation but to 0', () => FS.truncate(`${work}/f`, 1), 'EINVAL'],
+    ['a memory map', () => FS.mmap(reading, 0, 3, 0, 1, 1), 'ENODEV'],
+    ['a rename out of the mount', () => FS.rename(`${work}/f`, '/export/f'), 'EXDEV'],
+    ['removing a folder that holds a file', () => FS.rmdir(`${work}/d`), 'ENOTEMPTY'],
+  ]) {
+    assert.equal(errnoOf(action), errno[expected], what);
+  }
+  FS.close(reading);
+  FS.close(writing);
+  FS.truncate(`${work}/f`, 0);
+  assert.equal(FS.stat(`${work}/f`).size, 0);
+  FS.unlink(`${work}/f`);
+  FS.unlink(`${work}/d/f`);
+  FS.rmdir(`${work}/d`);
+});
+
+test('renames replace a file and move folders within the mount', () => {
+  FS.mkdir(`${work}/a`);
+  FS.writeFile(`${work}/a/new`, 'new');
+  FS.writeFile(`${work}/a/old`, 'old bytes');
+  const before = ferolan.bytesInMemory();
+  FS.rename(`${work}/a/new`, `${work}/a/old`);
+  assert.ok(ferolan.bytesInMemory() < before, 'the replaced bytes return to the budget');
+  FS.rename(`${work}/a`, `${work}/b`);
+  assert.deepEqual(FS.readdir(`${work}/b`), ['.', '..', 'old']);
+  assert.equal(FS.readFile(`${work}/b/old`, { encoding: 'utf8' }), 'new');
+  assert.equal(FS.analyzePath(`${work}/a`).exists, false);
+  FS.unlink(`${work}/b/old`);
+  FS.rmdir(`${work}/b`);
+});
