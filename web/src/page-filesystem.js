@@ -67,6 +67,7 @@ var pageFiles = (function () {
   }
 
   function createNode(parent, name, mode) {
+    if (!FS.isDir(mode) && !FS.isFile(mode)) fail(EINVAL);  // no devices, fifos or links
     var node = FS.createNode(parent, name, mode, 0);
     node.timestamp = Date.now();
     if (FS.isDir(mode)) {
@@ -74,14 +75,12 @@ var pageFiles = (function () {
       node.stream_ops = directoryStreamOps;
       node.entries = new Map();
       node.size = 4096;
-    } else if (FS.isFile(mode)) {
+    } else {
       node.node_ops = fileOps;
       node.stream_ops = fileStreamOps;
       node.pieces = [];
       node.tail = new Uint8Array(0);
       node.size = 0;
-    } else {
-      fail(EINVAL);  // no devices, fifos or links
     }
     if (parent) {
       parent.entries.set(name, node);
@@ -138,23 +137,24 @@ var pageFiles = (function () {
 
   var fileOps = { getattr: getattr, setattr: setattr };
 
-  // The tail is full: it joins the pieces, in memory while the budget allows, else as a blob.
+  // The tail is full: it joins the pieces, in memory while the budget allows, else as a blob,
+  // which copies it, so that its room serves again.
   function keepTail(node) {
     if (bytesInMemory <= memoryBudget || !canUseBlobs) {
       node.pieces.push(node.tail);
+      node.tail = new Uint8Array(0);
     } else {
       node.pieces.push(new Blob([node.tail]));
-      bytesInMemory -= pieceSize;
     }
-    node.tail = new Uint8Array(0);
   }
 
-  // Room for `length` more bytes in the tail, which grows by doubling up to a piece.
+  // Room for `length` more bytes in the tail: a whole piece for a file that has filled one, else
+  // doubling, so that small files stay small.
   function growTail(node, length) {
     var used = node.size % pieceSize;
     if (node.tail.length >= used + length) return;
-    var grown = new Uint8Array(Math.min(pieceSize, Math.max(firstTail, used + length,
-      node.tail.length * 2)));
+    var grown = new Uint8Array(node.pieces.length > 0 ? pieceSize
+      : Math.min(pieceSize, Math.max(firstTail, used + length, node.tail.length * 2)));
     grown.set(node.tail.subarray(0, used));
     bytesInMemory += grown.length - node.tail.length;
     node.tail = grown;
