@@ -10,8 +10,8 @@
 //   work file and its results keep about 64 MiB in the worker, beside the module's own memory.
 // - Reading a blob back needs FileReaderSync, which only workers have: elsewhere (node, the
 //   page's main thread) every piece stays in memory.
-// - What else a file system may be asked (a write before the end, a truncation but to 0, a
-//   memory map, links) fails with an errno, as Emscripten's own checks answer where an
+// - What else a file system may be asked (a write before the end, a truncation beyond the end,
+//   a memory map, links) fails with an errno, as Emscripten's own checks answer where an
 //   operation is missing.
 // - Every read is reported, for the page's progress bar: see Module.watchReads.
 var pageFiles = (function () {
@@ -60,8 +60,9 @@ var pageFiles = (function () {
     if (attr.timestamp !== undefined) node.timestamp = attr.timestamp;
     if (attr.mtime !== undefined) node.timestamp = +attr.mtime;
     if (attr.size !== undefined && attr.size !== node.size) {
-      if (attr.size !== 0 || node.blob) fail(EINVAL);
-      release(node);
+      if (attr.size > node.size || node.blob) fail(EINVAL);
+      if (attr.size === 0) release(node);
+      else shorten(node, attr.size);
       touch(node);
     }
   }
@@ -101,6 +102,22 @@ var pageFiles = (function () {
     node.tail = new Uint8Array(0);
     node.size = 0;
     node.readPiece = node.readBytes = null;
+  }
+
+  // A file cut back to `size` (the scan takes back a value it could not finish): the pieces
+  // past it go, and the piece it ends in becomes the tail again.
+  function shorten(node, size) {
+    var whole = Math.floor(size / pieceSize);
+    if (whole < node.pieces.length) {
+      var tail = pieceBytes(node, whole).slice(0, size % pieceSize);
+      node.pieces.splice(whole).forEach(function (piece) {
+        if (piece instanceof Uint8Array) bytesInMemory -= piece.length;
+      });
+      bytesInMemory += tail.length - node.tail.length;
+      node.tail = tail;
+      node.readPiece = node.readBytes = null;
+    }
+    node.size = size;
   }
 
   function removeEntry(parent, name) {

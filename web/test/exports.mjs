@@ -50,6 +50,9 @@ export const cases = [
     bytes: () => archive({ 'coupure.xml': exportXml(record('A--B (1)', french, '1\r\n2')) }) },
   { title: 'an export cut short', fileName: 'court.jad',
     bytes: () => archive({ 'court.xml': classe.slice(0, -30) }) },
+  { title: 'an export cut short in a value longer than the files\' buffers', fileName: 'court.jad',
+    bytes: () => archive({ 'court.xml':
+      exportXml(record('A--B (1)', french, '4'.repeat(300 * 1024))).slice(0, 200 * 1024) }) },
   { title: 'the base name is cut at the first of its last four characters', fileName: 'x.jad.jad',
     bytes: one('x.xml') },
   { title: 'an accented name in UTF-8, flagged', fileName: 'Élève.jad', bytes: one('Élève.xml') },

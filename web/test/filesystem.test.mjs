@@ -106,6 +106,14 @@ test('appends astride pieces read back, in memory and past the budget as blobs',
     const astride = readAt(`${work}/grand`, 4 * MiB - 2, 5);
     assert.ok(Buffer.from(astride).equals(bytes.subarray(4 * MiB - 2, 4 * MiB + 3)));
     assert.ok(ferolan.fileBlob(`${work}/grand`).bytes.equals(bytes));
+    // Cut back inside a piece, then appended to again: the bytes before the cut stay.
+    const cut = size - 5 * MiB - 7;
+    FS.truncate(`${work}/grand`, cut);
+    const more = pattern(MiB, 3);
+    const stream = FS.open(`${work}/grand`, 'a');
+    FS.write(stream, more, 0, more.length);
+    FS.close(stream);
+    assert.ok(Buffer.from(FS.readFile(`${work}/grand`)).equals(Buffer.concat([bytes.subarray(0, cut), more])));
     FS.unlink(`${work}/grand`);
     assert.equal(ferolan.bytesInMemory(), before, 'the unlinked bytes return to the budget');
   }
@@ -119,7 +127,7 @@ test('what the file system does not do fails with its errno', () => {
   const writing = FS.open(`${work}/f`, 'r+');
   for (const [what, action, expected] of [
     ['a write before the end', () => FS.write(writing, new Uint8Array(1), 0, 1, 1), 'EOPNOTSUPP'],
-    ['a truncation but to 0', () => FS.truncate(`${work}/f`, 1), 'EINVAL'],
+    ['a truncation beyond the end', () => FS.truncate(`${work}/f`, 4), 'EINVAL'],
     ['a memory map', () => FS.mmap(reading, 0, 3, 0, 1, 1), 'ENODEV'],
     ['a rename out of the mount', () => FS.rename(`${work}/f`, '/export/f'), 'EXDEV'],
     ['removing a folder that holds a file', () => FS.rmdir(`${work}/d`), 'ENOTEMPTY'],
