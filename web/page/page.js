@@ -95,9 +95,12 @@
     showState();
   }
 
-  // The archive is read first, then its XML converted: one bar, half for each.
+  // The archive is read first, then its XML converted, which ends with writing the results: one
+  // bar, shared as their times on a large export share it.
+  const phaseSpans = { archive: [0, 0.45], xml: [0.45, 0.85], results: [0.85, 1] };
   function showProgress({ phase, done, size }) {
-    progress.value = (phase === 'archive' ? 0 : 0.5) + 0.5 * Math.min(1, done / size);
+    const [from, to] = phaseSpans[phase];
+    progress.value = from + (to - from) * Math.min(1, done / size);
   }
 
   // The export is protected by a password: the teacher types it, or cancels, and the conversion

@@ -28,7 +28,9 @@ var pageFiles = (function () {
   var memoryBudget = 64 << 20;
   var bytesInMemory = 0;
   var onRead = function () {};
-  var largestRead = 0;
+  // The files read since the export was placed, by their phase: the first is the extracted XML,
+  // those after it the conversion's own work files, read as the results are written.
+  var phases = new Map();
   var reader = null;
 
   function readBlob(blob) {
@@ -210,10 +212,8 @@ var pageFiles = (function () {
       buffer.set(part, offset + done);
       done += part.length;
     }
-    if (node.size >= largestRead) {
-      largestRead = node.size;
-      onRead('xml', position + length, node.size);
-    }
+    if (!phases.has(node)) phases.set(node, phases.size === 0 ? 'xml' : 'results');
+    onRead(phases.get(node), position + length, node.size);
   }
 
   // The export's bytes, through a window over its blob.
@@ -224,7 +224,9 @@ var pageFiles = (function () {
       var windowEnd = Math.min(node.size, Math.max(end, position + windowSize));
       window = node.window =
         { start: position, bytes: readBlob(node.blob.slice(position, windowEnd)) };
-      onRead('archive', windowEnd, node.size);
+      // The directory at the end is read first: progress counts the bytes read, not where.
+      node.bytesRead = Math.min(node.size, node.bytesRead + windowEnd - position);
+      onRead('archive', node.bytesRead, node.size);
     }
     buffer.set(window.bytes.subarray(position - window.start, end - window.start), offset);
   }
@@ -266,7 +268,8 @@ var pageFiles = (function () {
       node.blob = blob;
       node.size = blob.size;
       node.window = { start: 0, bytes: new Uint8Array(0) };
-      largestRead = 0;
+      node.bytesRead = 0;
+      phases.clear();
     },
     // A file's bytes as a blob, its blob pieces not copied.
     blob: function (path) {
@@ -325,8 +328,9 @@ FS.mount(pageFiles, {}, '/home/web_user/.cache');
 
 Module['placeFile'] = pageFiles.place;
 Module['fileBlob'] = pageFiles.blob;
-// `callback(phase, done, size)` learns every read: phase 'archive', the export read up to
-// `done` of its `size` bytes; phase 'xml', a file at least as large as any other read since the
-// export was placed (the extracted XML, as the conversion scans it) read up to `done`.
+// `callback(phase, done, size)` learns every read of a file, `done` of its `size` bytes read:
+// phase 'archive', the export; 'xml', the first other file read since the export was placed
+// (the extracted XML, as the conversion scans it); 'results', those read after it (the
+// conversion's work file, as it writes the results).
 Module['watchReads'] = pageFiles.watchReads;
 Module['bytesInMemory'] = pageFiles.bytesInMemory;
