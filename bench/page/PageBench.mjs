@@ -174,22 +174,23 @@ for (const original of exports) {
 // the export to its last), the XML converted (to the outcome posted), and the rest (the file
 // handed to the worker, the results handed back), beside the program's extraction alone.
 console.log('\nwhere the time goes (s; MiB of pieces made into blobs and read back)');
-console.log('export             kind     page  archive     xml  rest  reads  blobs made    read back' +
-  '  native  extract  rest');
+console.log('export             kind     page  archive     xml  rest  reads  blobs made' +
+  '    read back  native  extract  rest');
 for (const { exportPath, name, nativeSide, pageRun: { seconds: total, split } } of splits) {
-  const extract = nativeSide.extractS;
-  console.log(`${basename(exportPath).padEnd(18)} ${name.padEnd(7)} ${fixed(total, 2, 6)} ` +
-    `${fixed(split.archiveS, 2, 8)} ${fixed(split.xmlS, 2, 7)} ${fixed(total - split.convertedS, 2, 5)} ` +
-    `${fixed(split.exportReadS, 2, 6)} ${fixed(split.blobsMadeMiB, 0, 5)} ${fixed(split.blobsMadeS, 2, 5)} ` +
-    `${fixed(split.piecesReadMiB, 0, 6)} ${fixed(split.piecesReadS, 2, 5)} ${fixed(nativeSide.best, 2, 7)} ` +
-    `${extract === undefined ? '      -     -' : `${fixed(extract, 2, 8)} ${fixed(nativeSide.best - extract, 2, 5)}`}`);
+  const extract = nativeSide.extractS ?? null;
+  const cells = [[total, 2, 6], [split.archiveS, 2, 8], [split.xmlS, 2, 7],
+    [total - split.convertedS, 2, 5], [split.exportReadS, 2, 6], [split.blobsMadeMiB, 0, 5],
+    [split.blobsMadeS, 2, 5], [split.piecesReadMiB, 0, 6], [split.piecesReadS, 2, 5],
+    [nativeSide.best, 2, 7], [extract, 2, 8], [extract && nativeSide.best - extract, 2, 5]];
+  console.log(`${basename(exportPath).padEnd(18)} ${name.padEnd(7)} ` +
+    cells.map((cell) => fixed(...cell)).join(' '));
 }
 
 console.log('\nwhere the memory goes (peaks, MiB)');
 console.log('export             renderer  wasm memory  browser');
 for (const { exportPath, rendererMiB, wasmMiB, browserMiB } of memory) {
-  console.log(`${basename(exportPath).padEnd(18)} ${fixed(rendererMiB, 1, 8)} ${fixed(wasmMiB, 1, 12)} ` +
-    `${fixed(browserMiB, 1, 8)}`);
+  console.log(`${basename(exportPath).padEnd(18)} ${fixed(rendererMiB, 1, 8)} ` +
+    `${fixed(wasmMiB, 1, 12)} ${fixed(browserMiB, 1, 8)}`);
 }
 
 const verdict = (passed) => (passed ? 'PASS' : 'FAIL');
@@ -201,7 +202,8 @@ for (const variant of ['sparse', 'dense']) {
   console.log(`${verdict(worst <= targets.ratio)}  ${variant}: page at most ${targets.ratio}x ` +
     `ferolan-convert's time (worst ${worst.toFixed(2)}x)`);
 }
-for (const { exportPath, rendererMiB } of memory.filter((m) => variantOf(m.exportPath) === 'dense')) {
+const dense = memory.filter((m) => variantOf(m.exportPath) === 'dense');
+for (const { exportPath, rendererMiB } of dense) {
   console.log(`${verdict(rendererMiB < targets.denseRendererMiB)}  ${basename(exportPath)}: ` +
     `renderer peak under ${targets.denseRendererMiB} MiB (${rendererMiB.toFixed(0)} MiB)`);
 }
