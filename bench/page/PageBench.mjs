@@ -101,7 +101,9 @@ async function convertOnce(tab, exportPath) {
 // The page's runs of the export in each of `kindsRun`, in a browser of its own so that the
 // peaks are this export's; the best run of each kind, the renderer's and the browser's peaks.
 async function inPage(exportPath, { kindsRun = kinds, count = runs, strict = true } = {}) {
-  const browser = await launchChromium(mkdtempSync(join(work, 'profile-')));
+  // Removed after: the browser keeps there the blobs it moved out of memory.
+  const profile = mkdtempSync(join(work, 'profile-'));
+  const browser = await launchChromium(profile);
   try {
     const tab = await browser.newPage();
     await probeWorkers(tab);
@@ -128,6 +130,7 @@ async function inPage(exportPath, { kindsRun = kinds, count = runs, strict = tru
       browserMiB: peakResidentMiB(browser.process().pid) };
   } finally {
     await browser.close();
+    rmSync(profile, { recursive: true, force: true });
   }
 }
 
