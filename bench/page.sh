@@ -18,15 +18,15 @@
 # Where the time and the memory go. The page's time splits into the archive read and its XML
 # extracted (from the first read of the export to its last, measured inside the worker) and the
 # XML converted; the program's into bench_extract's time and the rest. On two cores, 50 MB dense,
-# casimir: page 2.2 s = archive 0.34 + XML 1.86, against 0.14 + 0.23 for the program; of the XML's
-# 1.86 s, 0.8 s make 124 MiB of pieces into blobs and 0.6 s read 56 MiB of them back, as the files
-# outgrow the 64 MiB kept in memory. With 128 MiB kept, 1.7 s and nothing read back, for the same
+# casimir: page 1.3 s = archive 0.31 + XML 0.97, against 0.10 + 0.19 for the program; 68 MiB of
+# pieces become blobs (0.4 s) once the files outgrow the 128 MiB kept in memory, none is read
+# back. With 64 MiB kept, 2.2 s, 124 MiB made into blobs and 56 MiB read back, for the same
 # renderer peak. Without blobs, the module still takes 2.5 to 3 times the program's time in each
-# phase. The module's WebAssembly memory stays at 16 MiB: the files are not in it. The renderer
-# holds about 165 MiB for the example export alone; the 50 MB exports add the pieces kept in
-# memory and the arrays made for each read and each blob (sparse 276 MiB, dense 387 MiB). The
-# blobs' bytes go to the browser's own process (543 MiB at its peak on the dense export, 1.8 GiB
-# on the 1 GB one, which makes 3.6 GiB of blobs and reads 2.3 GiB back).
+# phase (sparse: archive 0.14 s against 0.06, XML 0.11 against 0.03). The module's WebAssembly
+# memory stays at 16 MiB: the files are not in it. The renderer holds about 165 MiB for the
+# example export alone; the 50 MB exports add the pieces kept in memory and the arrays made for
+# each read and each blob (sparse 267 MiB, dense 391 MiB). The blobs' bytes go to the browser's
+# own process (527 MiB at its peak on the dense export, 1.8 GiB on the 1 GB one).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 large=()

@@ -4,10 +4,10 @@
 //   time when the request reads it, never copied whole.
 // - Other files only grow at their end (the request writes nothing else): their bytes are kept
 //   as a list of pieces of 4 MiB, filled one after the other, so that a file grows without
-//   being copied. While all the files hold less than 64 MiB in memory, filled pieces stay
+//   being copied. While all the files hold less than 128 MiB in memory, filled pieces stay
 //   there; past that, each piece filled becomes a blob, which the browser holds outside the
 //   worker, read back when read. The XML of a usual export stays in memory; one of 50 MB, its
-//   work file and its results keep about 64 MiB in the worker, beside the module's own memory.
+//   work file and its results keep about 128 MiB in the worker, beside the module's own memory.
 // - Reading a blob back needs FileReaderSync, which only workers have: elsewhere (node, the
 //   page's main thread) every piece stays in memory.
 // - What else a file system may be asked (a write before the end, a truncation beyond the end,
@@ -25,7 +25,7 @@ var pageFiles = (function () {
   var EOPNOTSUPP = 138;
   var EACCES = 2;
 
-  var memoryBudget = 64 << 20;
+  var memoryBudget = 128 << 20;
   var bytesInMemory = 0;
   var onRead = function () {};
   // The files read since the export was placed, by their phase: the first is the extracted XML,
