@@ -1,7 +1,8 @@
-# libzip, with zlib, bzip2 and mbed TLS, for the page, built with Emscripten from Debian's own
-# source tarballs (cmake/DebianSources.cmake): the page's unzip library is the program's,
-# compiled against the same libzip as Debian 12 installs for the program, inflating, unpacking
-# bzip2 and decrypting AES as that one does.
+# libzip, with zlib, bzip2 and mbed TLS, for the builds that have no Debian system to link
+# against (the page, with Emscripten; Windows, with MinGW-w64), built as static libraries from
+# Debian's own source tarballs (cmake/DebianSources.cmake): their unzip library is the
+# program's, compiled against the same libzip as Debian 12 installs for the program, inflating,
+# unpacking bzip2 and decrypting AES as that one does.
 include(ExternalProject)
 include(FetchContent)
 include(${PROJECT_SOURCE_DIR}/cmake/DebianSources.cmake)
@@ -46,6 +47,17 @@ list(FILTER mbedtls_files EXCLUDE REGEX "/(ssl|x509|net_sockets|debug|certs|pkcs
 library_from_sources(linked_mbedcrypto ${mbedtls}/include ${mbedtls_files})
 
 set(zip_libraries ${PROJECT_BINARY_DIR}/zip-libraries)
+# Its size checks do not work with Emscripten: WebAssembly's sizes. With MinGW-w64 they do.
+set(libzip_sizes "")
+if(EMSCRIPTEN)
+  set(libzip_sizes
+    -DHAVE_SIZEOF_OFF_T=TRUE -DSIZEOF_OFF_T=8 -DHAVE_SIZEOF_SIZE_T=TRUE -DSIZEOF_SIZE_T=4)
+endif()
+set(libzip_c_flags -w)  # not our code either
+# MinGW-w64's off_t has 32 bits unless asked for 64, and libzip seeks its FILE streams with it.
+if(WIN32)
+  string(APPEND libzip_c_flags " -D_FILE_OFFSET_BITS=64")
+endif()
 unpacked_debian_source(libzip libzip)
 ExternalProject_Add(libzip_build
   SOURCE_DIR ${libzip}
@@ -56,7 +68,7 @@ ExternalProject_Add(libzip_build
     -DCMAKE_INSTALL_PREFIX=${zip_libraries}
     -DCMAKE_INSTALL_LIBDIR=lib
     -DBUILD_SHARED_LIBS=OFF
-    -DCMAKE_C_FLAGS=-w  # not our code either
+    -DCMAKE_C_FLAGS=${libzip_c_flags}
     # Only what reading an export needs: inflating, bzip2, CRC-32, the traditional encryption
     # and AES.
     -DZLIB_INCLUDE_DIR=${zlib} -DZLIB_LIBRARY=$<TARGET_FILE:linked_zlib>
@@ -67,8 +79,7 @@ ExternalProject_Add(libzip_build
     -DENABLE_COMMONCRYPTO=OFF -DENABLE_GNUTLS=OFF -DENABLE_OPENSSL=OFF
     -DENABLE_WINDOWS_CRYPTO=OFF -DENABLE_LZMA=OFF
     -DBUILD_TOOLS=OFF -DBUILD_REGRESS=OFF -DBUILD_EXAMPLES=OFF -DBUILD_DOC=OFF
-    # Its size checks run a test program, which a cross build cannot: WebAssembly's sizes.
-    -DHAVE_SIZEOF_OFF_T=TRUE -DSIZEOF_OFF_T=8 -DHAVE_SIZEOF_SIZE_T=TRUE -DSIZEOF_SIZE_T=4
+    ${libzip_sizes}
   BUILD_BYPRODUCTS ${zip_libraries}/lib/libzip.a)
 
 # What the unzip library links, as pkg-config gives it on the desktop.
