@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/ConversionRequest.h"
+#include "app/request/ConversionRequest.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/WorkFolders.h"
 #include "tests/zip/ArchiveMaker.h"

@@ -4,7 +4,7 @@
 
 #include <climits>
 
-#include "app/ExportDialog.h"
+#include "app/window/ExportDialog.h"
 #include "commondialog/GCommonDialog.h"
 #include "commondialog/cCommonDialog.h"
 #include "commondialog/mDialogHook.h"

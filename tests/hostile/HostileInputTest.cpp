@@ -14,7 +14,7 @@
 #include <set>
 #include <sstream>
 
-#include "app/ConversionRequest.h"
+#include "app/request/ConversionRequest.h"
 #include "platform/runtime/App.h"
 #include "platform/scripted/ScriptedServices.h"
 #include "tests/hostile/ConvertProcess.h"

@@ -15,7 +15,7 @@
 #include <sstream>
 #include <thread>
 
-#include "app/ConversionRequest.h"
+#include "app/request/ConversionRequest.h"
 #include "platform/runtime/App.h"
 #include "platform/runtime/UniqueFd.h"
 #include "platform/runtime/WorkFolder.h"

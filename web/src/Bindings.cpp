@@ -2,7 +2,7 @@
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 
-#include "app/AuthorCredit.h"
+#include "app/request/AuthorCredit.h"
 #include "web/src/PageConversion.h"
 
 namespace {

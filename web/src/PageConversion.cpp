@@ -7,8 +7,8 @@
 #include <memory>
 #include <utility>
 
-#include "app/ConversionRequest.h"
-#include "app/TxtMsg.h"
+#include "app/request/ConversionRequest.h"
+#include "app/request/TxtMsg.h"
 #include "platform/runtime/App.h"
 #include "web/src/PageServices.h"
 

@@ -10,7 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "app/ExportDialog.h"
+#include "app/window/ExportDialog.h"
 #include "commondialog/cCommonDialog.h"
 #include "platform/qt/QtWin32Services.h"
 #include "platform/qt/WindowTable.h"

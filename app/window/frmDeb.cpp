@@ -1,4 +1,4 @@
-#include "app/frmDeb.h"
+#include "app/window/frmDeb.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/AuthorCredit.h"
-#include "app/Pictures.h"
-#include "app/TxtMsg.h"
+#include "app/request/AuthorCredit.h"
+#include "app/request/TxtMsg.h"
+#include "app/window/Pictures.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/WindowTable.h"
 #include "platform/runtime/App.h"

@@ -1,4 +1,4 @@
-#include "app/ConsoleServices.h"
+#include "app/convert/ConsoleServices.h"
 
 #include <algorithm>
 

@@ -1,10 +1,10 @@
-#include "app/ConversionRequest.h"
+#include "app/request/ConversionRequest.h"
 
 #include <filesystem>
 
-#include "app/CaseOnlyMatch.h"
-#include "app/ExportNames.h"
-#include "app/RenamedExport.h"
+#include "app/request/CaseOnlyMatch.h"
+#include "app/request/ExportNames.h"
+#include "app/request/RenamedExport.h"
 #include "platform/runtime/FileSystem.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/ShownName.h"

@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/frmDeb.h"
+#include "app/window/frmDeb.h"
 #include "platform/scripted/ScriptedServices.h"
 #include "platform/scripted/ScriptedWin32.h"
 #include "tests/app/RequestFixture.h"

@@ -1,7 +1,7 @@
 // ferolan: the window that converts a J'ADE export into result files for GPI or a spreadsheet.
 #include <QApplication>
 
-#include "app/frmDeb.h"
+#include "app/window/frmDeb.h"
 #include "platform/qt/FrenchCatalogues.h"
 #include "platform/qt/NoSettings.h"
 #include "platform/qt/QtServices.h"

@@ -1,9 +1,9 @@
-#include "app/ExportDialog.h"
+#include "app/window/ExportDialog.h"
 
 #include <filesystem>
 
-#include "app/AuthorCredit.h"
-#include "app/ConversionRequest.h"
+#include "app/request/AuthorCredit.h"
+#include "app/request/ConversionRequest.h"
 #include "commondialog/cCommonDialog.h"
 #include "engine/Module1.h"
 #include "platform/runtime/UserFolders.h"

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <sstream>
 
-#include "app/ConsoleServices.h"
+#include "app/convert/ConsoleServices.h"
 #include "tests/app/RequestFixture.h"
 
 namespace ferolan::testing {

@@ -1,4 +1,4 @@
-#include "app/ExportNames.h"
+#include "app/request/ExportNames.h"
 
 namespace ferolan {
 

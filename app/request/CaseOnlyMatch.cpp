@@ -1,4 +1,4 @@
-#include "app/CaseOnlyMatch.h"
+#include "app/request/CaseOnlyMatch.h"
 
 #include <algorithm>
 #include <system_error>

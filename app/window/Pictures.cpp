@@ -1,4 +1,4 @@
-#include "app/Pictures.h"
+#include "app/window/Pictures.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,8 +1,8 @@
-#include "app/TxtMsg.h"
+#include "app/request/TxtMsg.h"
 
 #include <string>
 
-#include "app/AuthorCredit.h"
+#include "app/request/AuthorCredit.h"
 #include "platform/runtime/UserServices.h"
 
 namespace ferolan::TxtMsg {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "app/ExportNames.h"
+#include "app/request/ExportNames.h"
 
 namespace ferolan {
 namespace {

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "app/ConversionRequest.h"
+#include "app/request/ConversionRequest.h"
 #include "commondialog/cCommonDialog.h"
 #include "engine/Module1.h"
 #include "platform/runtime/WorkFolder.h"

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/ConsoleServices.h"
-#include "app/ConversionRequest.h"
+#include "app/convert/ConsoleServices.h"
+#include "app/request/ConversionRequest.h"
 #include "platform/runtime/App.h"
 #include "platform/runtime/ShownName.h"
 

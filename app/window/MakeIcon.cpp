@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 #include <iostream>
 
-#include "app/Pictures.h"
+#include "app/window/Pictures.h"
 
 int main(int argc, char** argv) {
   QGuiApplication application(argc, argv);

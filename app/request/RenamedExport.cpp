@@ -1,11 +1,11 @@
-#include "app/RenamedExport.h"
+#include "app/request/RenamedExport.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <string_view>
 #include <vector>
 
-#include "app/CaseOnlyMatch.h"
+#include "app/request/CaseOnlyMatch.h"
 #include "platform/runtime/ShownName.h"
 
 namespace ferolan {

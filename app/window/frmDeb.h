@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/ConversionRequest.h"
+#include "app/request/ConversionRequest.h"
 #include "commondialog/cCommonDialog.h"
 
 class QGroupBox;
