@@ -2,7 +2,7 @@
 #include <sys/stat.h>
 
 #include "engine/Module1.h"
-#include "platform/runtime/UniqueFd.h"
+#include "platform/posix/UniqueFd.h"
 
 namespace ferolan::Module1 {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/runtime/UniqueFd.h"
+#include "platform/posix/UniqueFd.h"
 
 namespace ferolan {
 

@@ -1,5 +1,5 @@
 // The page's files live in the page's own memory: no other user can reach them.
-#include "platform/runtime/OtherUsers.h"
+#include "platform/posix/OtherUsers.h"
 
 namespace ferolan {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/runtime/UniqueFd.h"
+#include "platform/posix/UniqueFd.h"
 
 namespace ferolan {
 

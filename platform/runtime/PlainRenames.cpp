@@ -1,7 +1,7 @@
 // The page's file system knows plain renames only.
 #include <cerrno>
 
-#include "platform/runtime/Renames.h"
+#include "platform/posix/Renames.h"
 
 namespace ferolan {
 

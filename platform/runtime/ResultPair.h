@@ -36,9 +36,9 @@
 #include <chrono>
 #include <string>
 
-#include "platform/runtime/NameLock.h"
+#include "platform/posix/NameLock.h"
+#include "platform/posix/ReplacementFile.h"
 #include "platform/runtime/OutputFile.h"
-#include "platform/runtime/ReplacementFile.h"
 
 namespace ferolan {
 

@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/runtime/UniqueFd.h"
+#include "platform/posix/UniqueFd.h"
 
 namespace ferolan {
 

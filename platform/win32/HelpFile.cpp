@@ -8,8 +8,8 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "platform/posix/UniqueFd.h"
 #include "platform/runtime/FileSystem.h"
-#include "platform/runtime/UniqueFd.h"
 #include "platform/win32/LastError.h"
 
 namespace ferolan::win32 {

@@ -11,7 +11,7 @@
 #include <set>
 #include <string>
 
-#include "platform/runtime/NameLock.h"
+#include "platform/posix/NameLock.h"
 #include "platform/runtime/RuntimeError.h"
 #include "tests/hostile/ConvertProcess.h"
 #include "tests/hostile/FatMount.h"

@@ -16,8 +16,8 @@
 #include <thread>
 
 #include "app/request/ConversionRequest.h"
+#include "platform/posix/UniqueFd.h"
 #include "platform/runtime/App.h"
-#include "platform/runtime/UniqueFd.h"
 #include "platform/runtime/WorkFolder.h"
 #include "platform/scripted/ScriptedServices.h"
 #include "tests/hostile/ConvertProcess.h"

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/runtime/FileTree.h"
-#include "platform/runtime/UniqueFd.h"
+#include "platform/posix/FileTree.h"
+#include "platform/posix/UniqueFd.h"
 #include "tests/support/TempDir.h"
 
 namespace ferolan {

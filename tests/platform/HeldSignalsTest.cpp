@@ -1,4 +1,4 @@
-#include "platform/runtime/HeldSignals.h"
+#include "platform/posix/HeldSignals.h"
 
 #include <gtest/gtest.h>
 #include <pthread.h>

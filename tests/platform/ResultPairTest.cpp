@@ -17,9 +17,9 @@
 #include <optional>
 #include <string>
 
-#include "platform/runtime/FileLock.h"
+#include "platform/posix/FileLock.h"
+#include "platform/posix/UniqueFd.h"
 #include "platform/runtime/RuntimeError.h"
-#include "platform/runtime/UniqueFd.h"
 #include "tests/platform/SystemCallFaults.h"
 #include "tests/support/ErrorNumber.h"
 #include "tests/support/TempDir.h"

@@ -8,9 +8,9 @@
 #include <optional>
 #include <string>
 
-#include "platform/runtime/FileLock.h"
+#include "platform/posix/FileLock.h"
+#include "platform/posix/UniqueFd.h"
 #include "platform/runtime/RuntimeError.h"
-#include "platform/runtime/UniqueFd.h"
 #include "platform/runtime/WorkFolder.h"
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDir.h"

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/runtime/UniqueFd.h"
+#include "platform/posix/UniqueFd.h"
 
 namespace ferolan {
 

@@ -1,4 +1,4 @@
-#include "platform/runtime/HeldSignals.h"
+#include "platform/posix/HeldSignals.h"
 
 #include <pthread.h>
 #include <signal.h>

@@ -1,4 +1,4 @@
-#include "platform/runtime/TemporaryFile.h"
+#include "platform/posix/TemporaryFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -6,9 +6,9 @@
 
 #include <cerrno>
 
-#include "platform/runtime/FileLock.h"
-#include "platform/runtime/FileTree.h"
-#include "platform/runtime/RandomName.h"
+#include "platform/posix/FileLock.h"
+#include "platform/posix/FileTree.h"
+#include "platform/posix/RandomName.h"
 #include "platform/runtime/RuntimeError.h"
 
 namespace ferolan {

@@ -1,4 +1,4 @@
-#include "platform/runtime/ReplacementFile.h"
+#include "platform/posix/ReplacementFile.h"
 
 #include <fcntl.h>
 #include <stdio.h>
@@ -10,9 +10,9 @@
 #include <stdexcept>
 #include <utility>
 
+#include "platform/posix/OtherUsers.h"
+#include "platform/posix/Renames.h"
 #include "platform/runtime/FileSystem.h"
-#include "platform/runtime/OtherUsers.h"
-#include "platform/runtime/Renames.h"
 #include "platform/runtime/RuntimeError.h"
 
 namespace ferolan {

@@ -1,4 +1,4 @@
-#include "platform/runtime/OtherUsers.h"
+#include "platform/posix/OtherUsers.h"
 
 #include <grp.h>
 #include <pwd.h>

@@ -8,11 +8,11 @@
 #include <cstdlib>
 #include <vector>
 
+#include "platform/posix/FileLock.h"
+#include "platform/posix/FileTree.h"
+#include "platform/posix/OtherUsers.h"
+#include "platform/posix/RandomName.h"
 #include "platform/runtime/App.h"
-#include "platform/runtime/FileLock.h"
-#include "platform/runtime/FileTree.h"
-#include "platform/runtime/OtherUsers.h"
-#include "platform/runtime/RandomName.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/ShownName.h"
 #include "platform/runtime/UserFolders.h"

@@ -1,4 +1,4 @@
-#include "platform/runtime/RandomName.h"
+#include "platform/posix/RandomName.h"
 
 #include <unistd.h>
 

@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <utility>
 
-#include "platform/runtime/HeldSignals.h"
+#include "platform/posix/HeldSignals.h"
 
 namespace ferolan {
 

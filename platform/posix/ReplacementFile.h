@@ -7,9 +7,9 @@
 
 #include <string>
 
+#include "platform/posix/TemporaryFile.h"
+#include "platform/posix/UniqueFd.h"
 #include "platform/runtime/OutputFile.h"
-#include "platform/runtime/TemporaryFile.h"
-#include "platform/runtime/UniqueFd.h"
 
 namespace ferolan {
 

@@ -1,4 +1,4 @@
-#include "platform/runtime/NameLock.h"
+#include "platform/posix/NameLock.h"
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -7,9 +7,9 @@
 #include <cerrno>
 #include <thread>
 
+#include "platform/posix/TemporaryFile.h"
 #include "platform/runtime/FileSystem.h"
 #include "platform/runtime/RuntimeError.h"
-#include "platform/runtime/TemporaryFile.h"
 
 namespace ferolan {
 

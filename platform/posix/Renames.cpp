@@ -1,4 +1,4 @@
-#include "platform/runtime/Renames.h"
+#include "platform/posix/Renames.h"
 
 #include <fcntl.h>
 #include <stdio.h>

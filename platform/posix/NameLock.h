@@ -8,7 +8,7 @@
 #include <chrono>
 #include <string>
 
-#include "platform/runtime/UniqueFd.h"
+#include "platform/posix/UniqueFd.h"
 
 namespace ferolan {
 

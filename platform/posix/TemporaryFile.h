@@ -7,7 +7,7 @@
 #include <string>
 #include <utility>
 
-#include "platform/runtime/UniqueFd.h"
+#include "platform/posix/UniqueFd.h"
 
 namespace ferolan {
 

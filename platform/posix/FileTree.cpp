@@ -1,4 +1,4 @@
-#include "platform/runtime/FileTree.h"
+#include "platform/posix/FileTree.h"
 
 #include <dirent.h>
 #include <fcntl.h>
