@@ -142,7 +142,7 @@ ReplacementFile ReplacementFile::Open(const std::string& finalPath) {
   }
   UniqueFd writer = Duplicate(temporary.Fd());
   if (!writer.Valid()) RaiseFileError(errno, FileAccess::kWrite, finalPath);
-  OutputFile file(std::move(writer), finalPath);
+  OutputFile file(NativeFile(writer.Release()), finalPath);
   return ReplacementFile(std::move(destination), std::move(temporary), std::move(file));
 }
 

@@ -1,5 +1,5 @@
-// The file services that are not reading or writing: deleting a file, looking one up, and
-// telling a missing file from a missing folder.
+// The file services that are not reading or writing: deleting a file, looking one up, telling
+// a missing file from a missing folder, and whether a file can be opened.
 #pragma once
 
 #include <string>
@@ -21,5 +21,9 @@ bool FolderOfExists(const std::string& path);
 // The name (without its folder) of the normal file at `path`: a regular file that is not
 // hidden. Empty when there is none.
 std::string Dir(const std::string& path);
+
+// Whether `path` names a regular file that can be opened for reading, found without waiting and
+// without opening anything else.
+bool IsOpenableRegularFile(const std::string& path);
 
 }  // namespace ferolan

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/posix/UniqueFd.h"
+#include "platform/runtime/NativeFile.h"
 
 namespace ferolan {
 
@@ -88,7 +88,7 @@ class InputFile {
   }
 
   std::string path_;  // names the file in errors
-  UniqueFd fd_;
+  NativeFile file_;
   std::unique_ptr<char[]> buffer_;
   std::size_t pos_ = 0;
   std::size_t end_ = 0;

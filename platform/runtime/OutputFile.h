@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/posix/UniqueFd.h"
+#include "platform/runtime/NativeFile.h"
 
 namespace ferolan {
 
@@ -18,8 +18,8 @@ class OutputFile {
 
   // Creates or empties the file; raises the runtime's file error when it cannot.
   explicit OutputFile(const std::string& path);
-  // Takes over a descriptor already open for writing; `path` names it in errors.
-  OutputFile(UniqueFd fd, std::string path);
+  // Takes over a file already open for writing; `path` names it in errors.
+  OutputFile(NativeFile file, std::string path);
   OutputFile(OutputFile&&) noexcept = default;
   OutputFile& operator=(OutputFile&&) noexcept = default;
   // Writes what is still buffered; errors are lost here, so callers that care call Close().
@@ -43,7 +43,7 @@ class OutputFile {
  private:
   void Flush();
 
-  UniqueFd fd_;
+  NativeFile file_;
   std::string path_;
   std::unique_ptr<char[]> buffer_;
   std::size_t used_ = 0;

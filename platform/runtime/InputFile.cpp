@@ -1,36 +1,22 @@
 #include "platform/runtime/InputFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-
 #include <algorithm>
-#include <cerrno>
 
 #include "platform/runtime/RuntimeError.h"
 
 namespace ferolan {
 
 // The buffer comes with the first read, so that a file only opened costs no buffer.
-InputFile::InputFile(const std::string& path) : path_(path) {
-  fd_ = UniqueFd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (!fd_.Valid()) RaiseFileError(errno, FileAccess::kRead, path);
-  struct stat info {};
-  if (::fstat(fd_.Get(), &info) != 0) RaiseFileError(errno, FileAccess::kRead, path);
-  if (S_ISDIR(info.st_mode)) RaiseForFile(kErrPathFileAccess, path);
-}
+InputFile::InputFile(const std::string& path)
+    : path_(path), file_(NativeFile::OpenForReading(path)) {}
 
 bool InputFile::Refill() {
   if (!buffer_) buffer_.reset(new char[kBufferSize]);
-  for (;;) {
-    const ssize_t got = ::read(fd_.Get(), buffer_.get(), kBufferSize);
-    if (got > 0) {
-      pos_ = 0;
-      end_ = static_cast<std::size_t>(got);
-      return true;
-    }
-    if (got == 0) return false;
-    if (errno != EINTR) RaiseForFile(kErrDeviceIO, path_);
-  }
+  const std::size_t got = file_.Read(buffer_.get(), kBufferSize, path_);
+  if (got == 0) return false;
+  pos_ = 0;
+  end_ = got;
+  return true;
 }
 
 void InputFile::RaiseInputPastEnd() const { RaiseForFile(kErrInputPastEnd, path_); }

@@ -1,33 +1,22 @@
 #include "platform/runtime/OutputFile.h"
 
-#include <fcntl.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include "platform/runtime/RuntimeError.h"
 
 namespace ferolan {
 
-namespace {
+OutputFile::OutputFile(const std::string& path)
+    : OutputFile(NativeFile::CreateOrEmpty(path), path) {}
 
-UniqueFd CreateOrEmpty(const std::string& path) {
-  UniqueFd fd(::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666));
-  if (!fd.Valid()) RaiseFileError(errno, FileAccess::kWrite, path);
-  return fd;
-}
-
-}  // namespace
-
-OutputFile::OutputFile(const std::string& path) : OutputFile(CreateOrEmpty(path), path) {}
-
-OutputFile::OutputFile(UniqueFd fd, std::string path)
-    : fd_(std::move(fd)), path_(std::move(path)), buffer_(new char[kBufferSize]) {}
+OutputFile::OutputFile(NativeFile file, std::string path)
+    : file_(std::move(file)), path_(std::move(path)), buffer_(new char[kBufferSize]) {}
 
 OutputFile::~OutputFile() {
   try {
-    if (fd_.Valid()) Flush();
+    if (file_.Valid()) Flush();
   } catch (const RuntimeError&) {
     // The file is being abandoned on an error path already; the first error is the one reported.
   }
@@ -61,14 +50,10 @@ void OutputFile::WriteLine(std::string_view text) {
 void OutputFile::Flush() {
   const char* from = buffer_.get();
   while (used_ > 0) {
-    const ssize_t done = ::write(fd_.Get(), from, used_);
-    if (done < 0) {
-      if (errno == EINTR) continue;
-      RaiseFileError(errno, FileAccess::kWrite, path_);
-    }
+    const std::size_t done = file_.Write(from, used_, path_);
     from += done;
-    used_ -= static_cast<std::size_t>(done);
-    flushed_ += static_cast<std::uint64_t>(done);
+    used_ -= done;
+    flushed_ += done;
   }
 }
 
@@ -78,22 +63,19 @@ void OutputFile::TruncateTo(std::uint64_t offset) {
     return;
   }
   used_ = 0;
-  if (::ftruncate(fd_.Get(), static_cast<off_t>(offset)) != 0 ||
-      ::lseek(fd_.Get(), static_cast<off_t>(offset), SEEK_SET) < 0) {
-    RaiseFileError(errno, FileAccess::kWrite, path_);
-  }
+  file_.TruncateTo(offset, path_);
   flushed_ = offset;
 }
 
 void OutputFile::Close() {
-  if (!fd_.Valid()) return;
+  if (!file_.Valid()) return;
   Flush();
-  if (!fd_.Close()) RaiseFileError(errno, FileAccess::kWrite, path_);
+  file_.Close(path_);
 }
 
 void OutputFile::Abandon() {
   used_ = 0;
-  fd_.Close();
+  file_ = NativeFile();
 }
 
 }  // namespace ferolan
