@@ -4,42 +4,62 @@
 #include <utility>
 
 #include "platform/posix/HeldSignals.h"
+#include "platform/posix/NameLock.h"
+#include "platform/posix/ReplacementFile.h"
 
 namespace ferolan {
 
+struct ResultPair::Held {
+  Held(const std::string& frenchPath, const std::string& mathsPath,
+       std::chrono::milliseconds lockWait)
+      : lock(frenchPath, lockWait),
+        french(ReplacementFile::Open(frenchPath)),
+        maths(ReplacementFile::Open(mathsPath)) {}
+
+  // Taken before the checks, let go after the temporary files are gone: declared first.
+  NameLock lock;
+  ReplacementFile french;
+  ReplacementFile maths;
+};
+
 ResultPair::ResultPair(const std::string& frenchPath, const std::string& mathsPath,
                        std::chrono::milliseconds lockWait)
-    : lock_(frenchPath, lockWait),
-      french_(ReplacementFile::Open(frenchPath)),
-      maths_(ReplacementFile::Open(mathsPath)) {
-  maths_.CheckDistinctFrom(french_);
+    : held_(std::make_unique<Held>(frenchPath, mathsPath, lockWait)) {
+  held_->maths.CheckDistinctFrom(held_->french);
 }
+
+ResultPair::~ResultPair() = default;
+
+OutputFile& ResultPair::French() { return held_->french.File(); }
+OutputFile& ResultPair::Maths() { return held_->maths.File(); }
 
 void ResultPair::Commit() {
   if (std::exchange(committed_, true)) throw std::logic_error("ResultPair committed twice");
-  french_.Complete();
-  maths_.Complete();
+  ReplacementFile& french = held_->french;
+  ReplacementFile& maths = held_->maths;
+  french.Complete();
+  maths.Complete();
   // The hidden names go to disk before the renames that name the files anew. Where the file
   // system cannot flush a folder, the renames are as safe as it allows.
-  french_.SyncFolder();
-  maths_.SyncFolder();
+  french.SyncFolder();
+  maths.SyncFolder();
   {
     const HeldSignals held;
-    french_.CheckAgain();
-    maths_.CheckAgain();
-    maths_.CheckDistinctFrom(french_);
-    french_.PutInPlace();
+    french.CheckAgain();
+    maths.CheckAgain();
+    maths.CheckDistinctFrom(french);
+    french.PutInPlace();
     try {
-      maths_.PutInPlace();
+      maths.PutInPlace();
     } catch (...) {
-      french_.TakeBack();
+      french.TakeBack();
       throw;
     }
-    french_.DropReplaced();
-    maths_.DropReplaced();
+    french.DropReplaced();
+    maths.DropReplaced();
   }
-  french_.SyncFolder();
-  maths_.SyncFolder();
+  french.SyncFolder();
+  maths.SyncFolder();
 }
 
 }  // namespace ferolan

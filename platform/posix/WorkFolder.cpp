@@ -12,6 +12,7 @@
 #include "platform/posix/FileTree.h"
 #include "platform/posix/OtherUsers.h"
 #include "platform/posix/RandomName.h"
+#include "platform/posix/UniqueFd.h"
 #include "platform/runtime/App.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/ShownName.h"
@@ -157,6 +158,14 @@ void SweepAbandonedFolders(int root, const std::string& rootPath) {
 
 }  // namespace
 
+// Closed once ~WorkFolder has removed the folder, the lock first.
+struct WorkFolder::Held {
+  UniqueFd root;
+  std::string name;  // the request's folder in the root
+  UniqueFd folder;
+  UniqueFd lock;
+};
+
 std::string WorkRootPath() {
   const char* cache = std::getenv("XDG_CACHE_HOME");
   if (cache != nullptr && cache[0] == '/') return std::string(cache) + "/ferolan";
@@ -189,23 +198,19 @@ std::unique_ptr<WorkFolder> WorkFolder::Create() {
       RaiseCannotCreate(rootPath, error);
     }
     std::string path = rootPath + "/" + name + "/" + kFilesName;
-    return std::unique_ptr<WorkFolder>(new WorkFolder(
-        std::move(root), std::move(name), std::move(folder), std::move(path), std::move(lock)));
+    auto held = std::make_unique<Held>(
+        Held{std::move(root), std::move(name), std::move(folder), std::move(lock)});
+    return std::unique_ptr<WorkFolder>(new WorkFolder(std::move(held), std::move(path)));
   }
 }
 
-WorkFolder::WorkFolder(UniqueFd root, std::string name, UniqueFd folder, std::string path,
-                       UniqueFd lock)
-    : root_(std::move(root)),
-      name_(std::move(name)),
-      folder_(std::move(folder)),
-      path_(std::move(path)),
-      lock_(std::move(lock)) {}
+WorkFolder::WorkFolder(std::unique_ptr<Held> held, std::string path)
+    : held_(std::move(held)), path_(std::move(path)) {}
 
 // The files go first, the lock last: until then no sweep can take the folder.
 WorkFolder::~WorkFolder() {
-  RemoveTreeAt(folder_.Get(), kFilesName);
-  RemoveTreeAt(root_.Get(), name_);
+  RemoveTreeAt(held_->folder.Get(), kFilesName);
+  RemoveTreeAt(held_->root.Get(), held_->name);
 }
 
 }  // namespace ferolan

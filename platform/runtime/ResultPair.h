@@ -34,10 +34,9 @@
 #pragma once
 
 #include <chrono>
+#include <memory>
 #include <string>
 
-#include "platform/posix/NameLock.h"
-#include "platform/posix/ReplacementFile.h"
 #include "platform/runtime/OutputFile.h"
 
 namespace ferolan {
@@ -47,17 +46,18 @@ class ResultPair {
   // How long a conversion waits for another one writing the same results.
   static constexpr std::chrono::milliseconds kLockWait{10'000};
 
-  // Takes the lock of the pair (NameLock.h), then checks and prepares both files (as
-  // ReplacementFile::Open says). Raises the runtime's error, naming the file concerned, before
+  // Takes the lock of the pair, then checks and prepares both files (as the platform's
+  // replacement files do). Raises the runtime's error, naming the file concerned, before
   // anything is written: when another conversion holds the pair longer than `lockWait`, when
   // either file cannot be replaced, or when both names lead to the same file.
   ResultPair(const std::string& frenchPath, const std::string& mathsPath,
              std::chrono::milliseconds lockWait = kLockWait);
   ResultPair(const ResultPair&) = delete;
   ResultPair& operator=(const ResultPair&) = delete;
+  ~ResultPair();
 
-  OutputFile& French() { return french_.File(); }
-  OutputFile& Maths() { return maths_.File(); }
+  OutputFile& French();
+  OutputFile& Maths();
 
   // Completes both files, checks both names again, and puts both in place together (see
   // above). Raises the runtime's error, naming the file concerned, with the earlier results
@@ -65,10 +65,10 @@ class ResultPair {
   void Commit();
 
  private:
-  // Taken before the checks, let go after the temporary files are gone: declared first.
-  NameLock lock_;
-  ReplacementFile french_;
-  ReplacementFile maths_;
+  // What the platform holds for the pair: its lock and its two files.
+  struct Held;
+
+  std::unique_ptr<Held> held_;
   bool committed_ = false;
 };
 

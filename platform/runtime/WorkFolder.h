@@ -6,8 +6,6 @@
 #include <memory>
 #include <string>
 
-#include "platform/posix/UniqueFd.h"
-
 namespace ferolan {
 
 // The work root: $XDG_CACHE_HOME/ferolan, or ~/.cache/ferolan when that variable is unset or
@@ -36,13 +34,14 @@ class WorkFolder {
   const std::string& Path() const { return path_; }
 
  private:
-  WorkFolder(UniqueFd root, std::string name, UniqueFd folder, std::string path, UniqueFd lock);
+  // What the platform holds open while the folder is in use: the root, the request's folder
+  // and its lock.
+  struct Held;
 
-  UniqueFd root_;
-  std::string name_;  // the request's folder in the root
-  UniqueFd folder_;
+  WorkFolder(std::unique_ptr<Held> held, std::string path);
+
+  std::unique_ptr<Held> held_;
   std::string path_;
-  UniqueFd lock_;
 };
 
 }  // namespace ferolan
