@@ -1,10 +1,8 @@
 #include "platform/runtime/RuntimeError.h"
 
-#include <cerrno>
 #include <filesystem>
 
 #include "platform/runtime/App.h"
-#include "platform/runtime/FileSystem.h"
 #include "platform/runtime/ShownName.h"
 
 namespace ferolan {
@@ -79,45 +77,8 @@ void RaiseForFile(long number, const std::string& path, const std::string& reaso
   RaiseAbout(number, DescriptionOf(number), FileName(path), reason, path);
 }
 
-long FileErrorNumber(int errnoValue, FileAccess access, const std::string& path) {
-  switch (errnoValue) {
-    case ENOENT:
-      return access == FileAccess::kRead && FolderOfExists(path) ? kErrFileNotFound
-                                                                 : kErrPathNotFound;
-    case ENOTDIR:
-    case ENAMETOOLONG:
-    case ELOOP:
-      return kErrPathNotFound;
-    case EACCES:
-    case EPERM:
-    case EBUSY:
-    case ETXTBSY:
-    case EAGAIN:
-      return kErrPermissionDenied;
-    case ENOSPC:
-    case EDQUOT:
-      return kErrDiskFull;
-    case EIO:
-      return kErrDeviceIO;
-    case EMFILE:
-    case ENFILE:
-      return kErrTooManyFiles;
-    default:
-      return kErrPathFileAccess;
-  }
-}
-
-void RaiseFileError(int errnoValue, FileAccess access, const std::string& path) {
-  const long number = FileErrorNumber(errnoValue, access, path);
-  switch (errnoValue) {
-    case ENAMETOOLONG:
-      RaiseAbout(number, "Chemin d'accès trop long", FileName(path), {}, path);
-    case ENOTDIR:
-      RaiseAbout(number, "Un élément du chemin d'accès n'est pas un dossier", FileName(path), {},
-                 path);
-    default:
-      RaiseForFile(number, path);
-  }
+void RaiseForFileAs(long number, const std::string& what, const std::string& path) {
+  RaiseAbout(number, what, FileName(path), {}, path);
 }
 
 }  // namespace ferolan

@@ -64,9 +64,14 @@ std::string DescriptionOf(long number);
 [[noreturn]] void RaiseForFile(long number, const std::string& path,
                                const std::string& reason = {});
 
-// The runtime error number that matches a failed system call on a file (errno value), and
-// raising it for that file. A path too long and a file where a folder is expected keep the
-// number of a path not found, with descriptions of their own.
+// The same with a description of its own in place of the number's ("Chemin d'accès trop
+// long : CE2-A.xml").
+[[noreturn]] void RaiseForFileAs(long number, const std::string& what, const std::string& path);
+
+// The runtime error number that matches a failed system call on a file, and raising it for
+// that file; `errnoValue` is the system's own error code (errno where there is one), which the
+// platform translates. A path too long and a file where a folder is expected keep the number of
+// a path not found, with descriptions of their own.
 enum class FileAccess { kRead, kWrite };
 long FileErrorNumber(int errnoValue, FileAccess access, const std::string& path);
 [[noreturn]] void RaiseFileError(int errnoValue, FileAccess access, const std::string& path);
