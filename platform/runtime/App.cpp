@@ -1,26 +1,17 @@
 #include "platform/runtime/App.h"
 
 #include <filesystem>
-#include <system_error>
+
+#include "platform/runtime/RunningProgram.h"
 
 namespace ferolan::App {
 
-namespace {
-
-std::filesystem::path RunningExecutable() {
-  std::error_code ec;
-  auto exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-  return ec ? std::filesystem::path() : exe;
-}
-
-}  // namespace
-
 std::string Title() { return "Ferolan"; }
 
-std::string Path() { return RunningExecutable().parent_path().string(); }
+std::string Path() { return RunningProgramFile().parent_path().string(); }
 
 std::string EXEName() {
-  const auto exe = RunningExecutable();
+  const auto exe = RunningProgramFile();
   return exe.empty() ? std::string("ferolan") : exe.filename().string();
 }
 

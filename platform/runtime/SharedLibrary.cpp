@@ -1,7 +1,5 @@
 #include "platform/runtime/SharedLibrary.h"
 
-#include <strings.h>
-
 #include <filesystem>
 #include <utility>
 
@@ -17,15 +15,6 @@ std::string FileNameOf(const std::string& name) {
 }
 
 }  // namespace
-
-std::string LibraryFileName(const std::string& name) {
-  if (name.find('/') != std::string::npos) return name;
-  std::string stem = name;
-  if (stem.size() > 4 && ::strcasecmp(stem.c_str() + stem.size() - 4, ".dll") == 0) {
-    stem.resize(stem.size() - 4);
-  }
-  return "lib" + stem + ".so";
-}
 
 SharedLibrary SharedLibrary::Load(const std::string& name) {
   std::string reason;
