@@ -1,0 +1,14 @@
+// Unpredictable names for private folders and temporary files, so that nobody can prepare a
+// file or link under the name that will be used.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace ferolan {
+
+// `count` lower-case letters and digits from the system's random source. Raises a RuntimeError
+// with a French description when that source fails.
+std::string RandomLetters(std::size_t count);
+
+}  // namespace ferolan

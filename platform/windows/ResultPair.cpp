@@ -1,0 +1,58 @@
+#include "platform/runtime/ResultPair.h"
+
+#include <stdexcept>
+#include <utility>
+
+#include "platform/windows/ConsoleSignals.h"
+#include "platform/windows/NameLock.h"
+#include "platform/windows/ReplacementFile.h"
+
+namespace ferolan {
+
+struct ResultPair::Held {
+  Held(const std::string& frenchPath, const std::string& mathsPath,
+       std::chrono::milliseconds lockWait)
+      : lock(frenchPath, lockWait),
+        french(ReplacementFile::Open(frenchPath)),
+        maths(ReplacementFile::Open(mathsPath)) {}
+
+  // Taken before the checks, let go after the temporary files are gone: declared first.
+  NameLock lock;
+  ReplacementFile french;
+  ReplacementFile maths;
+};
+
+ResultPair::ResultPair(const std::string& frenchPath, const std::string& mathsPath,
+                       std::chrono::milliseconds lockWait)
+    : held_(std::make_unique<Held>(frenchPath, mathsPath, lockWait)) {
+  held_->maths.CheckDistinctFrom(held_->french);
+}
+
+ResultPair::~ResultPair() = default;
+
+OutputFile& ResultPair::French() { return held_->french.File(); }
+OutputFile& ResultPair::Maths() { return held_->maths.File(); }
+
+// Every rename is written through to disk before it returns: no folder is left to flush.
+void ResultPair::Commit() {
+  if (std::exchange(committed_, true)) throw std::logic_error("ResultPair committed twice");
+  ReplacementFile& french = held_->french;
+  ReplacementFile& maths = held_->maths;
+  french.Complete();
+  maths.Complete();
+  const HeldConsoleSignals held;
+  french.CheckAgain();
+  maths.CheckAgain();
+  maths.CheckDistinctFrom(french);
+  french.PutInPlace();
+  try {
+    maths.PutInPlace();
+  } catch (...) {
+    french.TakeBack();
+    throw;
+  }
+  french.DropReplaced();
+  maths.DropReplaced();
+}
+
+}  // namespace ferolan
