@@ -113,6 +113,21 @@ TEST(WindowsResultPairTest, ASecondRenameThatFailsLeavesBothEarlierResults) {
   EXPECT_EQ(Contents(dir.Path()), before);
 }
 
+TEST(WindowsResultPairTest, AnotherConversionOfTheSameResultsWaitsForTheFirst) {
+  const TempDir dir;
+  {
+    const ResultPair first(dir / "french", dir / "maths");
+    EXPECT_EQ(ErrorNumberOf([&] {
+                ResultPair second(dir / "FRENCH", dir / "maths", std::chrono::milliseconds(100));
+              }),
+              kErrPermissionDenied);
+  }
+  // Let go with its holder, and removed.
+  ResultPair(dir / "french", dir / "maths", std::chrono::milliseconds(0)).Commit();
+  EXPECT_EQ(Contents(dir.Path()),
+            (std::map<std::string, std::string>{{"french", ""}, {"maths", ""}}));
+}
+
 std::atomic<bool> interrupted{false};
 
 BOOL WINAPI RecordInterrupt(DWORD) {
