@@ -1,9 +1,9 @@
 // ferolan-convert: converts J'ADE exports from the command line, for batch use and scripts.
 #include <filesystem>
-#include <iostream>
 #include <string>
 #include <vector>
 
+#include "app/convert/Console.h"
 #include "app/convert/ConsoleServices.h"
 #include "app/request/ConversionRequest.h"
 #include "platform/runtime/App.h"
@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr const char* kUsage =
+constexpr const char* kUsageStart =
     "Usage : ferolan-convert [--casimir | --txt] [--] EXPORT.jad...\n"
     "\n"
     "Convertit chaque exportation J'ADE (.jad) en deux fichiers de résultats placés à côté\n"
@@ -27,8 +27,20 @@ constexpr const char* kUsage =
     "\n"
     "Les messages s'affichent sur la sortie standard. Le code de sortie vaut 0 lorsque\n"
     "chaque exportation a été traitée jusqu'au bout, 1 sinon, 2 pour un appel incorrect.\n"
-    "\n"
-    "Plus de détails dans la page de manuel : man ferolan-convert\n";
+    "\n";
+
+std::string Usage() { return std::string(kUsageStart) + ferolan::console::kMoreDetails + "\n"; }
+
+// The export's full path, or the path as given when there is none. It goes through UTF-8 both
+// ways, as std::filesystem's narrow strings are in the ANSI code page on Windows.
+std::string FullPath(const std::string& path) {
+  std::error_code ec;
+  const std::filesystem::path full =
+      std::filesystem::absolute(std::u8string(path.begin(), path.end()), ec);
+  if (ec) return path;
+  const std::u8string text = full.u8string();
+  return {text.begin(), text.end()};
+}
 
 }  // namespace
 
@@ -36,44 +48,42 @@ int main(int argc, char** argv) {
   bool casimir = true;
   bool optionsEnded = false;
   std::vector<std::string> exports;
-  for (int i = 1; i < argc; ++i) {
-    const std::string argument = argv[i];
+  std::ostream& out = ferolan::console::Out();
+  std::ostream& err = ferolan::console::Err();
+  for (const std::string& argument : ferolan::console::Arguments(argc, argv)) {
     if (optionsEnded) {
       exports.push_back(argument);
     } else if (argument == "--") {
       optionsEnded = true;
     } else if (argument == "--help" || argument == "-h") {
-      std::cout << kUsage;
+      out << Usage();
       return 0;
     } else if (argument == "--version") {
-      std::cout << "ferolan-convert " << ferolan::App::Major << "." << ferolan::App::Minor << "\n";
+      out << "ferolan-convert " << ferolan::App::Major << "." << ferolan::App::Minor << "\n";
       return 0;
     } else if (argument == "--casimir" || argument == "--txt") {
       casimir = argument == "--casimir";
     } else if (argument.starts_with("--")) {
-      std::cerr << "ferolan-convert : option inconnue « " << ferolan::ShownName(argument)
-                << " »\n\n"
-                << kUsage;
+      err << "ferolan-convert : option inconnue « " << ferolan::ShownName(argument) << " »\n\n"
+          << Usage();
       return 2;
     } else {
       exports.push_back(argument);
     }
   }
   if (exports.empty()) {
-    std::cerr << "ferolan-convert : aucune exportation à convertir\n\n" << kUsage;
+    err << "ferolan-convert : aucune exportation à convertir\n\n" << Usage();
     return 2;
   }
 
-  ferolan::ConsoleServices console(std::cout);
+  ferolan::ConsoleServices console(out);
   ferolan::ServicesScope services(console);
   ferolan::ConversionRequest request([casimir] { return casimir; });
   bool allConverted = true;
   for (const std::string& path : exports) {
-    std::error_code ec;
-    const std::string fullPath = std::filesystem::absolute(path, ec).string();
-    const ferolan::RequestOutcome outcome = request.ConvertChosenExport(ec ? path : fullPath);
+    const ferolan::RequestOutcome outcome = request.ConvertChosenExport(FullPath(path));
     if (outcome == ferolan::RequestOutcome::kCannotOpen) {
-      std::cout << ferolan::CannotOpenText(path) << "\n";
+      out << ferolan::CannotOpenText(path) << "\n";
     }
     allConverted = allConverted && outcome == ferolan::RequestOutcome::kConverted;
     request.RemoveWorkFolder();
