@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <functional>
+#include <string>
+
+#include "platform/runtime/NativeFile.h"
+#include "platform/runtime/RuntimeError.h"
+#include "tests/support/ErrorNumber.h"
+#include "tests/support/TempDir.h"
+
+namespace ferolan {
+namespace {
+
+using testing::ErrorNumberOf;
+using testing::TempDir;
+using testing::WriteBytes;
+
+// Windows says "access denied" of a folder and of a read-only file alike; the program tells
+// them apart as it does on POSIX.
+TEST(WindowsNativeFileTest, FailuresHaveThePosixNumbers) {
+  TempDir dir;
+  WriteBytes(dir / "result.txt", "kept");
+  const std::wstring readOnly = (dir.Path() / "result.txt").wstring();
+  ASSERT_TRUE(::SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_READONLY));
+  const std::string folder = dir.Path().string();
+  const struct {
+    const char* what;
+    std::function<void()> action;
+    long number;
+  } cases[] = {
+      {"read-only result", [&] { NativeFile::CreateOrEmpty(dir / "result.txt"); }, 70},
+      {"folder read", [&] { NativeFile::OpenForReading(folder); }, 75},
+      {"folder written", [&] { NativeFile::CreateOrEmpty(folder); }, 75},
+      {"missing file", [&] { NativeFile::OpenForReading(dir / "missing.jad"); }, 53},
+      {"missing folder", [&] { NativeFile::OpenForReading(dir / "no\\missing.jad"); }, 76},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ErrorNumberOf(c.action), c.number) << c.what;
+  ::SetFileAttributesW(readOnly.c_str(), FILE_ATTRIBUTE_NORMAL);
+}
+
+// Under Wine the ANSI code page follows LANG: fr_FR.UTF-8 gives 1252.
+TEST(WindowsNativeFileTest, ANameTheCodePageCannotHoldIsRefusedAndNothingIsMade) {
+  if (::GetACP() != 1252) GTEST_SKIP() << "code page " << ::GetACP();
+  TempDir dir;
+  for (const char* name : {"\xCE\xA9\xCE\xBC\xCE\xAD\xCE\xB3\xCE\xB1.txt", "\xE4\xB8\xAD.txt"}) {
+    const std::string path = dir / "" + name;
+    try {
+      NativeFile::CreateOrEmpty(path);
+      ADD_FAILURE() << name;
+    } catch (const RuntimeError& error) {
+      EXPECT_EQ(error.Number(), 76);
+      EXPECT_EQ(
+          error.Description(),
+          std::string("Nom de fichier impossible à écrire dans la page de code de Windows : ") +
+              name);
+    }
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
+}
+
+}  // namespace
+}  // namespace ferolan
