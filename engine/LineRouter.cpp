@@ -1,9 +1,8 @@
 #include "engine/LineRouter.h"
 
-#include <cstring>
-
 #include "engine/IntermediateLayout.h"
 #include "engine/SplitText.h"
+#include "platform/runtime/LastByte.h"
 #include "platform/runtime/RuntimeError.h"
 
 namespace ferolan::Module1 {
@@ -83,9 +82,8 @@ void LineRouter::Feed(std::string_view piece) {
   if (casimir_) {
     const std::size_t room = kProtocolStart + kFrenchProtocol.size();
     if (start_.size() < room) start_.append(piece.substr(0, room - start_.size()));
-    if (const void* bar = ::memrchr(piece.data(), kProtocolMarker[0], piece.size())) {
-      lastBar_ =
-          length_ + static_cast<std::size_t>(static_cast<const char*>(bar) - piece.data()) + 1;
+    if (const char* bar = LastByte(piece.data(), kProtocolMarker[0], piece.size())) {
+      lastBar_ = length_ + static_cast<std::size_t>(bar - piece.data()) + 1;
     }
   } else {
     frenchMarker_.Feed(piece);

@@ -2,6 +2,7 @@
 
 #include "engine/Module1.h"
 #include "engine/SplitText.h"
+#include "platform/runtime/LastByte.h"
 #include "platform/runtime/RuntimeError.h"
 
 namespace ferolan::Module1 {
@@ -13,9 +14,9 @@ std::size_t FindLast(std::string_view text, std::string_view separator) {
   if (separator.size() > text.size()) return std::string_view::npos;
   std::size_t starts = text.size() - separator.size() + 1;  // where an occurrence may start
   while (starts > 0) {
-    const void* hit = ::memrchr(text.data(), separator[0], starts);
+    const char* hit = LastByte(text.data(), separator[0], starts);
     if (hit == nullptr) break;
-    const auto at = static_cast<std::size_t>(static_cast<const char*>(hit) - text.data());
+    const auto at = static_cast<std::size_t>(hit - text.data());
     if (std::memcmp(text.data() + at + 1, separator.data() + 1, separator.size() - 1) == 0) {
       return at;
     }

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "tests/support/System.h"
+
 namespace ferolan::testing {
 
 class ScopedEnv {
@@ -19,13 +21,7 @@ class ScopedEnv {
   ScopedEnv& operator=(const ScopedEnv&) = delete;
 
  private:
-  void Set(const std::optional<std::string>& value) {
-    if (value) {
-      ::setenv(name_.c_str(), value->c_str(), 1);
-    } else {
-      ::unsetenv(name_.c_str());
-    }
-  }
+  void Set(const std::optional<std::string>& value) { SetVariable(name_, value); }
 
   std::string name_;
   std::optional<std::string> saved_;

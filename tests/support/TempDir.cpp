@@ -1,16 +1,15 @@
 #include "tests/support/TempDir.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <stdexcept>
 
+#include "tests/support/System.h"
+
 namespace ferolan::testing {
 
 TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "ferolan-test-XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("cannot make a test folder");
-  path_ = pattern;
+  path_ = MakeFreshFolder();
 }
 
 TempDir::~TempDir() {

@@ -4,7 +4,6 @@
 // and removes that, so that one failing test cannot fail the next ones.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -12,6 +11,7 @@
 
 #include "platform/runtime/App.h"
 #include "platform/runtime/WorkFolder.h"
+#include "tests/support/System.h"
 #include "tests/support/TempDir.h"
 
 namespace ferolan::testing {
@@ -63,7 +63,7 @@ class TestWorkRoot : public ::testing::Environment {
  public:
   void SetUp() override {
     cache_ = std::make_unique<TempDir>();
-    ::setenv("XDG_CACHE_HOME", cache_->Path().c_str(), 1);
+    SetVariable(kWorkRootVariable, cache_->Path().string());
     ::testing::UnitTest::GetInstance()->listeners().Append(new LeftoverGuard);
   }
   void TearDown() override { cache_.reset(); }

@@ -1,0 +1,18 @@
+// What the test support asks of the system, per platform.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace ferolan::testing {
+
+// Makes a new folder of an unpredictable name in the system's temporary folder.
+std::string MakeFreshFolder();
+
+// The environment variable that names the folder where the work root is made.
+extern const char* const kWorkRootVariable;
+
+// Sets the environment variable, or removes it when `value` is nothing.
+void SetVariable(const std::string& name, const std::optional<std::string>& value);
+
+}  // namespace ferolan::testing
