@@ -22,7 +22,7 @@ static_assert(kPasswordLimit == 256);
 
 }  // namespace
 
-int32_t OnUnzipText(const char* buffer, uint32_t length) {
+int32_t UNZIP32_CALL OnUnzipText(const char* buffer, uint32_t length) {
   SkipOnFailure([&] {
     const std::string text = ReadLibraryText(buffer, std::min<std::size_t>(length, kTextLimit));
     if (m_bComment) {
@@ -34,7 +34,7 @@ int32_t OnUnzipText(const char* buffer, uint32_t length) {
   return 0;
 }
 
-int32_t OnUnzipOverwrite(const char* name) {
+int32_t UNZIP32_CALL OnUnzipOverwrite(const char* name) {
   int answer = vbNo;
   SkipOnFailure([&] {
     answer = MsgBox("Overwrite " + ShownName(ReadLibraryText(name, kNameLimit)) + "?",
@@ -51,12 +51,12 @@ int32_t OnUnzipOverwrite(const char* name) {
   }
 }
 
-int32_t OnUnzipPassword(char* buffer, uint32_t size, const char*, const char*) {
+int32_t UNZIP32_CALL OnUnzipPassword(char* buffer, uint32_t size, const char*, const char*) {
   return AskPassword(buffer, size, kPasswordLimit);
 }
 
-void OnUnzipEntry(uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t,
-                  uint32_t, const char* name, uint32_t, uint32_t, uint32_t) {
+void UNZIP32_CALL OnUnzipEntry(uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t,
+                               uint32_t, uint32_t, const char* name, uint32_t, uint32_t, uint32_t) {
   if (!m_bCollect) {
     SkipOnFailure(DoEvents);
     return;
@@ -68,6 +68,6 @@ void OnUnzipEntry(uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, ui
   });
 }
 
-int32_t OnUnzipProgress(const char*, uint32_t) { return 0; }
+int32_t UNZIP32_CALL OnUnzipProgress(const char*, uint32_t) { return 0; }
 
 }  // namespace ferolan::mZipDLLProc

@@ -22,12 +22,12 @@ constexpr std::size_t kNameLimit = 4097;
 
 }  // namespace
 
-int32_t OnZipText(const char*, uint32_t) {
+int32_t ZIP32_CALL OnZipText(const char*, uint32_t) {
   SkipOnFailure(DoEvents);
   return 0;
 }
 
-int32_t OnZipComment(char* buffer) {
+int32_t ZIP32_CALL OnZipComment(char* buffer) {
   SkipOnFailure([&] {
     if (buffer == nullptr || !m_oArchive || m_oArchive->Comm().empty()) return;
     const std::string& comment = m_oArchive->Comm();
@@ -38,11 +38,11 @@ int32_t OnZipComment(char* buffer) {
   return 1;
 }
 
-int32_t OnZipPassword(char* buffer, uint32_t size, const char*, const char*) {
+int32_t ZIP32_CALL OnZipPassword(char* buffer, uint32_t size, const char*, const char*) {
   return AskPassword(buffer, size, kPasswordLimit);
 }
 
-int32_t OnZipEntry(const char* name, uint32_t) {
+int32_t ZIP32_CALL OnZipEntry(const char* name, uint32_t) {
   if (m_bCollect) {
     SkipOnFailure([&] {
       const std::string entry = ReadLibraryText(name, kNameLimit);

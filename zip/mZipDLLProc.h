@@ -68,12 +68,13 @@ void BindArchive(std::shared_ptr<ccZip> archive);
 int32_t CallUnzipLibrary();
 
 // The callbacks. They never let a failure reach the library: a failing step is skipped.
-int32_t OnUnzipText(const char* buffer, uint32_t length);
-int32_t OnUnzipOverwrite(const char* name);
-int32_t OnUnzipPassword(char* buffer, uint32_t size, const char* prompt, const char* name);
-void OnUnzipEntry(uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t,
-                  uint32_t, const char* name, uint32_t, uint32_t, uint32_t);
-int32_t OnUnzipProgress(const char* name, uint32_t size);
+int32_t UNZIP32_CALL OnUnzipText(const char* buffer, uint32_t length);
+int32_t UNZIP32_CALL OnUnzipOverwrite(const char* name);
+int32_t UNZIP32_CALL OnUnzipPassword(char* buffer, uint32_t size, const char* prompt,
+                                     const char* name);
+void UNZIP32_CALL OnUnzipEntry(uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t, uint32_t,
+                               uint32_t, uint32_t, const char* name, uint32_t, uint32_t, uint32_t);
+int32_t UNZIP32_CALL OnUnzipProgress(const char* name, uint32_t size);
 
 // What the next CallZipLibrary hands to the zip library. The program leaves the text fields of
 // the options null.
@@ -89,10 +90,10 @@ extern NameList zipFileList;
 int32_t CallZipLibrary();
 
 // The zip library's callbacks; they never let a failure reach the library either.
-int32_t OnZipText(const char* buffer, uint32_t length);
-int32_t OnZipComment(char* buffer);
-int32_t OnZipPassword(char* buffer, uint32_t size, const char* prompt, const char* name);
-int32_t OnZipEntry(const char* name, uint32_t size);
+int32_t ZIP32_CALL OnZipText(const char* buffer, uint32_t length);
+int32_t ZIP32_CALL OnZipComment(char* buffer);
+int32_t ZIP32_CALL OnZipPassword(char* buffer, uint32_t size, const char* prompt, const char* name);
+int32_t ZIP32_CALL OnZipEntry(const char* name, uint32_t size);
 
 }  // namespace mZipDLLProc
 }  // namespace ferolan

@@ -3,10 +3,22 @@
 #ifndef UNZIP32_H
 #define UNZIP32_H
 
+#include <stddef.h>
 #include <stdint.h>
+#ifndef __cplusplus
+#include <assert.h> /* static_assert, as C11 names it */
+#endif
 
 #ifdef __cplusplus
 extern "C" {
+#endif
+
+/* The calling convention of the entry point and the callbacks: on 32-bit Windows the one that
+   programs written for this library use, the platform's own elsewhere. */
+#if defined(_WIN32) && defined(__i386__)
+#define UNZIP32_CALL __stdcall
+#else
+#define UNZIP32_CALL
 #endif
 
 /* Results of Wiz_SingleEntryUnzip. When several problems occur, the code of the first one is
@@ -87,25 +99,25 @@ typedef struct UnzipOptions {
    NUL-terminated. Lines are French and name the entry or the archive concerned:
    "extrait : <entry>", "erreur : <entry> : <cause>", "avertissement : <archive> : <cause>".
    The answer is not used. */
-typedef int32_t (*UnzipPrintFunction)(const char* text, uint32_t length);
+typedef int32_t(UNZIP32_CALL* UnzipPrintFunction)(const char* text, uint32_t length);
 /* Sound: never called. */
-typedef void (*UnzipSoundFunction)(void);
+typedef void(UNZIP32_CALL* UnzipSoundFunction)(void);
 /* Overwrite question for an existing file, given its path below the target folder. */
-typedef int32_t (*UnzipOverwriteFunction)(const char* name);
+typedef int32_t(UNZIP32_CALL* UnzipOverwriteFunction)(const char* name);
 /* Password for an encrypted entry: fill `buffer` (of `size` bytes) with a NUL-terminated
    password. `prompt` is a question for the user, `name` the entry's name. */
-typedef int32_t (*UnzipPasswordFunction)(char* buffer, uint32_t size, const char* prompt,
-                                         const char* name);
+typedef int32_t(UNZIP32_CALL* UnzipPasswordFunction)(char* buffer, uint32_t size,
+                                                     const char* prompt, const char* name);
 /* One listed entry. Sizes are cut to their low 32 bits; the ratio is the space saved in
    thousandths; the date is the entry's modification time in local time. */
-typedef void (*UnzipEntryFunction)(uint32_t uncompressedSize, uint32_t compressedSize,
-                                   uint32_t ratioPermille, uint32_t month, uint32_t day,
-                                   uint32_t year, uint32_t hour, uint32_t minute,
-                                   uint32_t encrypted, const char* name, uint32_t method,
-                                   uint32_t crc, uint32_t isFolder);
+typedef void(UNZIP32_CALL* UnzipEntryFunction)(uint32_t uncompressedSize, uint32_t compressedSize,
+                                               uint32_t ratioPermille, uint32_t month, uint32_t day,
+                                               uint32_t year, uint32_t hour, uint32_t minute,
+                                               uint32_t encrypted, const char* name,
+                                               uint32_t method, uint32_t crc, uint32_t isFolder);
 /* Called after each extracted file with its name and size. 0 goes on; anything else stops the
    work with UNZIP32_ERR_STOPPED. */
-typedef int32_t (*UnzipServiceFunction)(const char* name, uint32_t size);
+typedef int32_t(UNZIP32_CALL* UnzipServiceFunction)(const char* name, uint32_t size);
 
 /* Any callback may be null: nothing is printed or reported, a question gets the answer "keep
    this file", a password request the answer "none", and the work goes on. */
@@ -119,6 +131,17 @@ typedef struct UnzipCallbacks {
   uint8_t reserved[20]; /* not read */
 } UnzipCallbacks;
 
+/* The records as a 32-bit program lays them out: fifteen integers and two texts, then six
+   callbacks and the reserved bytes. */
+static_assert(sizeof(void*) != 4 || sizeof(UnzipOptions) == 68, "UnzipOptions: 68 bytes");
+static_assert(sizeof(void*) != 4 || offsetof(UnzipOptions, archivePath) == 60,
+              "UnzipOptions: archivePath at 60");
+static_assert(sizeof(void*) != 4 || offsetof(UnzipOptions, targetFolder) == 64,
+              "UnzipOptions: targetFolder at 64");
+static_assert(sizeof(void*) != 4 || sizeof(UnzipCallbacks) == 44, "UnzipCallbacks: 44 bytes");
+static_assert(sizeof(void*) != 4 || offsetof(UnzipCallbacks, service) == 20,
+              "UnzipCallbacks: service at 20");
+
 /* Lists or extracts the entries of options->archivePath.
    Entries are selected by the include names (all entries when includeCount is 0) and then
    dropped by the exclude names. A name matches an entry's full name with the shell wildcards
@@ -129,15 +152,16 @@ typedef struct UnzipCallbacks {
    archive. "\" in entry names counts as a folder separator. A name stored without the UTF-8
    flag is read as UTF-8 when it is valid UTF-8, otherwise as cp850 or cp1252, whichever its
    accented letters point to; names reach the callbacks and the disk in UTF-8. */
-int32_t Wiz_SingleEntryUnzip(int32_t includeCount,
-                             const char* const includeNames[UNZIP32_NAME_LIST_SIZE],
-                             int32_t excludeCount,
-                             const char* const excludeNames[UNZIP32_NAME_LIST_SIZE],
-                             const UnzipOptions* options, const UnzipCallbacks* callbacks);
+int32_t UNZIP32_CALL Wiz_SingleEntryUnzip(int32_t includeCount,
+                                          const char* const includeNames[UNZIP32_NAME_LIST_SIZE],
+                                          int32_t excludeCount,
+                                          const char* const excludeNames[UNZIP32_NAME_LIST_SIZE],
+                                          const UnzipOptions* options,
+                                          const UnzipCallbacks* callbacks);
 
-typedef int32_t Wiz_SingleEntryUnzipFunction(int32_t, const char* const*, int32_t,
-                                             const char* const*, const UnzipOptions*,
-                                             const UnzipCallbacks*);
+typedef int32_t UNZIP32_CALL Wiz_SingleEntryUnzipFunction(int32_t, const char* const*, int32_t,
+                                                          const char* const*, const UnzipOptions*,
+                                                          const UnzipCallbacks*);
 
 #ifdef __cplusplus
 }

@@ -3,10 +3,22 @@
 #ifndef ZIP32_H
 #define ZIP32_H
 
+#include <stddef.h>
 #include <stdint.h>
+#ifndef __cplusplus
+#include <assert.h> /* static_assert, as C11 names it */
+#endif
 
 #ifdef __cplusplus
 extern "C" {
+#endif
+
+/* The calling convention of the entry points and the callbacks: on 32-bit Windows the one that
+   programs written for this library use, the platform's own elsewhere. */
+#if defined(_WIN32) && defined(__i386__)
+#define ZIP32_CALL __stdcall
+#else
+#define ZIP32_CALL
 #endif
 
 /* Results of ZpArchive. When several problems occur, the code of the first one is returned.
@@ -70,20 +82,20 @@ typedef struct ZipOptions {
 /* Printed text: one call per line, ending in "\n"; the text is not NUL-terminated. Lines are
    French and name the file or the archive concerned: "ajout : <name>",
    "erreur : <path> : <cause>". The answer is not used. */
-typedef int32_t (*ZipPrintFunction)(const char* text, uint32_t length);
+typedef int32_t(ZIP32_CALL* ZipPrintFunction)(const char* text, uint32_t length);
 /* Archive comment: `buffer` (ZIP32_COMMENT_SIZE bytes) starts with a NUL; the callback may put a
    NUL-terminated comment in it. A buffer left starting with a NUL keeps the archive's comment as
    it is. The answer is not used. */
-typedef int32_t (*ZipCommentFunction)(char* buffer);
+typedef int32_t(ZIP32_CALL* ZipCommentFunction)(char* buffer);
 /* Password for encryption: fill `buffer` (of `size` bytes) with a NUL-terminated password and
    answer 0; any other answer, or an empty password, means none. `prompt` is a question for the
    user, `name` the archive's path. */
-typedef int32_t (*ZipPasswordFunction)(char* buffer, uint32_t size, const char* prompt,
-                                       const char* name);
+typedef int32_t(ZIP32_CALL* ZipPasswordFunction)(char* buffer, uint32_t size, const char* prompt,
+                                                 const char* name);
 /* Called for each entry about to be stored, with the name it is stored under (folders end in
    "/") and its size cut to its low 32 bits. 0 goes on; anything else stops the call with
    ZIP32_ERR_STOPPED. */
-typedef int32_t (*ZipEntryFunction)(const char* name, uint32_t size);
+typedef int32_t(ZIP32_CALL* ZipEntryFunction)(const char* name, uint32_t size);
 
 /* Any callback may be null: nothing is printed or reported, the comment is kept and a password
    request gets the answer "none". */
@@ -94,24 +106,38 @@ typedef struct ZipCallbacks {
   ZipEntryFunction entry;
 } ZipCallbacks;
 
+/* The records as a 32-bit program lays them out (the offsets above). */
+static_assert(sizeof(void*) != 4 || sizeof(ZipOptions) == 128, "ZipOptions: 128 bytes");
+static_assert(sizeof(void*) != 4 || offsetof(ZipOptions, encrypt) == 12, "ZipOptions: encrypt");
+static_assert(sizeof(void*) != 4 || offsetof(ZipOptions, junkFolders) == 64,
+              "ZipOptions: junkFolders at 64");
+static_assert(sizeof(void*) != 4 || offsetof(ZipOptions, addToExisting) == 68,
+              "ZipOptions: addToExisting at 68");
+static_assert(sizeof(void*) != 4 || offsetof(ZipOptions, comment) == 100,
+              "ZipOptions: comment at 100");
+static_assert(sizeof(void*) != 4 || offsetof(ZipOptions, recurse) == 116,
+              "ZipOptions: recurse at 116");
+static_assert(sizeof(void*) != 4 || offsetof(ZipOptions, level) == 124, "ZipOptions: level at 124");
+static_assert(sizeof(void*) != 4 || sizeof(ZipCallbacks) == 16, "ZipCallbacks: 16 bytes");
+
 /* Registers the callbacks of the next ZpArchive calls (a copy is kept). 0, or
    ZIP32_ERR_ARGUMENTS for a null record. */
-int32_t ZpInit(const ZipCallbacks* callbacks);
+int32_t ZIP32_CALL ZpInit(const ZipCallbacks* callbacks);
 /* Sets the options of the next ZpArchive calls (a copy is kept, texts included). 0, or
    ZIP32_ERR_ARGUMENTS for a null record. Before any call, every option is off. */
-int32_t ZpSetOptions(const ZipOptions* options);
+int32_t ZIP32_CALL ZpSetOptions(const ZipOptions* options);
 
 /* Adds the first `count` names of `names` to the archive at `archivePath`, creating it when
    missing. A name is a path to a file or a folder; it is stored with "/" between its parts,
    without a leading "/" and without "." parts. An entry of the same name already in the archive
    is replaced. Everything is checked before anything is written, and the archive is written
    under a temporary name in its folder and renamed into place only when complete. */
-int32_t ZpArchive(int32_t count, const char* archivePath,
-                  const char* const names[ZIP32_NAME_LIST_SIZE]);
+int32_t ZIP32_CALL ZpArchive(int32_t count, const char* archivePath,
+                             const char* const names[ZIP32_NAME_LIST_SIZE]);
 
-typedef int32_t ZpInitFunction(const ZipCallbacks*);
-typedef int32_t ZpSetOptionsFunction(const ZipOptions*);
-typedef int32_t ZpArchiveFunction(int32_t, const char*, const char* const*);
+typedef int32_t ZIP32_CALL ZpInitFunction(const ZipCallbacks*);
+typedef int32_t ZIP32_CALL ZpSetOptionsFunction(const ZipOptions*);
+typedef int32_t ZIP32_CALL ZpArchiveFunction(int32_t, const char*, const char* const*);
 
 #ifdef __cplusplus
 }

@@ -1,3 +1,5 @@
 /* A library named like the zip library that has only its first entry point, whose result
    stands out. */
-int ZpInit(const void* callbacks) { return callbacks != 0 ? 7 : 0; }
+#include "zip/interface/zip32.h"
+
+int32_t ZIP32_CALL ZpInit(const ZipCallbacks* callbacks) { return callbacks != 0 ? 7 : 0; }

@@ -35,11 +35,12 @@ static void Names(FILE* out, const char* what, int32_t count, const char* const*
   }
 }
 
-int32_t Wiz_SingleEntryUnzip(int32_t includeCount,
-                             const char* const includeNames[UNZIP32_NAME_LIST_SIZE],
-                             int32_t excludeCount,
-                             const char* const excludeNames[UNZIP32_NAME_LIST_SIZE],
-                             const UnzipOptions* options, const UnzipCallbacks* callbacks) {
+int32_t UNZIP32_CALL Wiz_SingleEntryUnzip(int32_t includeCount,
+                                          const char* const includeNames[UNZIP32_NAME_LIST_SIZE],
+                                          int32_t excludeCount,
+                                          const char* const excludeNames[UNZIP32_NAME_LIST_SIZE],
+                                          const UnzipOptions* options,
+                                          const UnzipCallbacks* callbacks) {
   FILE* out = Open();
   if (out == NULL) return UNZIP32_ERR_ARGUMENTS;
   fprintf(out, "Wiz_SingleEntryUnzip\n");
@@ -55,7 +56,7 @@ int32_t Wiz_SingleEntryUnzip(int32_t includeCount,
   return UNZIP32_OK;
 }
 
-int32_t ZpInit(const ZipCallbacks* callbacks) {
+int32_t ZIP32_CALL ZpInit(const ZipCallbacks* callbacks) {
   FILE* out = Open();
   if (out == NULL) return ZIP32_ERR_ARGUMENTS;
   fprintf(out, "ZpInit %d%d%d%d\n", callbacks->print != NULL, callbacks->comment != NULL,
@@ -64,21 +65,22 @@ int32_t ZpInit(const ZipCallbacks* callbacks) {
   return ZIP32_OK;
 }
 
-int32_t ZpSetOptions(const ZipOptions* options) {
+int32_t ZIP32_CALL ZpSetOptions(const ZipOptions* options) {
   FILE* out = Open();
   if (out == NULL) return ZIP32_ERR_ARGUMENTS;
   fprintf(out, "ZpSetOptions\n");
   Text(out, "dateLimit", options->dateLimit);
   Text(out, "rootFolder", options->rootFolder);
   Text(out, "tempFolder", options->tempFolder);
-  Bytes(out, "settings", &options->encrypt,
-        offsetof(ZipOptions, reserved5) + sizeof options->reserved5 - offsetof(ZipOptions, encrypt));
+  Bytes(
+      out, "settings", &options->encrypt,
+      offsetof(ZipOptions, reserved5) + sizeof options->reserved5 - offsetof(ZipOptions, encrypt));
   fclose(out);
   return ZIP32_OK;
 }
 
-int32_t ZpArchive(int32_t count, const char* archivePath,
-                  const char* const names[ZIP32_NAME_LIST_SIZE]) {
+int32_t ZIP32_CALL ZpArchive(int32_t count, const char* archivePath,
+                             const char* const names[ZIP32_NAME_LIST_SIZE]) {
   FILE* out = Open();
   if (out == NULL) return ZIP32_ERR_ARGUMENTS;
   fprintf(out, "ZpArchive\n");
