@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "stand-ins/common/PartRule.h"
+
 namespace standin {
 
 namespace {
@@ -30,7 +32,14 @@ EntryPath SplitEntryName(std::string_view name) {
       path.parts.clear();
       return path;
     }
-    if (!part.empty() && part != ".") path.parts.emplace_back(part);
+    if (!part.empty() && part != ".") {
+      path.refusal = PartRefusal(part);
+      if (!path.refusal.empty()) {
+        path.parts.clear();
+        return path;
+      }
+      path.parts.emplace_back(part);
+    }
     start = end + 1;
   }
   if (path.parts.empty()) path.refusal = "nom vide";

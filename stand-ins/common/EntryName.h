@@ -16,7 +16,8 @@ struct EntryPath {
 };
 
 // Splits an entry name at "/" and "\". Refuses absolute names, names that start with a drive
-// letter, names with a ".." part and names with no part at all.
+// letter, names with a ".." part, names with a part that the system would not keep as it is
+// (PartRefusal) and names with no part at all.
 EntryPath SplitEntryName(std::string_view name);
 
 // The parts joined with "/", as the name is shown.

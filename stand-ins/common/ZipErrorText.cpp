@@ -4,7 +4,7 @@
 #include <iterator>
 #include <string>
 
-#include "stand-ins/common/Fd.h"
+#include "stand-ins/common/ErrorText.h"
 
 namespace standin {
 

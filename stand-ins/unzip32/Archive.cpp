@@ -1,7 +1,5 @@
 #include "stand-ins/unzip32/Archive.h"
 
-#include <sys/stat.h>
-
 #include <cstring>
 
 #include "stand-ins/common/ZipErrorText.h"
@@ -13,6 +11,10 @@ namespace unzip32 {
 namespace {
 
 constexpr zip_uint32_t kDosDirectoryAttribute = 0x10;
+// The file types of Unix modes, as archivers store them whatever system reads the archive.
+constexpr zip_uint32_t kUnixTypeMask = 0170000;
+constexpr zip_uint32_t kUnixFolder = 0040000;
+constexpr zip_uint32_t kUnixLink = 0120000;
 
 bool EndsWithSeparator(const std::string& name) {
   return !name.empty() && (name.back() == '/' || name.back() == '\\');
@@ -72,12 +74,12 @@ bool Archive::Info(zip_uint64_t index, EntryInfo& info, std::string& cause) cons
   zip_uint8_t system = 0;
   zip_uint32_t attributes = 0;
   zip_file_get_external_attributes(archive_.get(), index, 0, &system, &attributes);
-  const mode_t mode = system == ZIP_OPSYS_UNIX ? (attributes >> 16) & S_IFMT : 0;
+  const zip_uint32_t mode = system == ZIP_OPSYS_UNIX ? (attributes >> 16) & kUnixTypeMask : 0;
   // Archivers of the MS-DOS family may mark a folder by its attribute alone, without a "/".
   const bool dosFolder = mode == 0 && (attributes & kDosDirectoryAttribute) != 0;
-  info.isSymbolicLink = mode == S_IFLNK;
+  info.isSymbolicLink = mode == kUnixLink;
   info.isFolder =
-      !info.isSymbolicLink && (EndsWithSeparator(info.name) || mode == S_IFDIR || dosFolder);
+      !info.isSymbolicLink && (EndsWithSeparator(info.name) || mode == kUnixFolder || dosFolder);
   info.encrypted = (info.stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 &&
                    info.stat.encryption_method != ZIP_EM_NONE;
   return true;

@@ -1,22 +1,14 @@
 #include "stand-ins/unzip32/ArchiveFile.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 #include <memory>
 #include <vector>
 
-#include "stand-ins/common/Fd.h"
 #include "stand-ins/common/ZipErrorText.h"
+#include "stand-ins/unzip32/SystemFile.h"
 
 namespace unzip32 {
-
-using standin::ErrorText;
-using standin::Fd;
 
 namespace {
 
@@ -24,7 +16,7 @@ constexpr std::size_t kBufferSize = 1 << 20;
 
 class ArchiveFile {
  public:
-  ArchiveFile(Fd fd, const struct stat& info) : fd_(std::move(fd)), info_(info) {
+  explicit ArchiveFile(std::unique_ptr<SystemFile> file) : file_(std::move(file)) {
     zip_error_init(&error_);
   }
   ~ArchiveFile() { zip_error_fini(&error_); }
@@ -34,13 +26,12 @@ class ArchiveFile {
   }
 
  private:
-  zip_uint64_t Size() const { return static_cast<zip_uint64_t>(info_.st_size); }
+  zip_uint64_t Size() const { return file_->Size(); }
   zip_int64_t Run(void* data, zip_uint64_t length, zip_source_cmd_t cmd);
   zip_int64_t Read(char* data, zip_uint64_t length);
   bool Fill(zip_uint64_t at);
 
-  Fd fd_;
-  struct stat info_;
+  std::unique_ptr<SystemFile> file_;
   zip_error_t error_;
   zip_uint64_t position_ = 0;
   std::vector<char> buffer_;
@@ -61,7 +52,7 @@ zip_int64_t ArchiveFile::Run(void* data, zip_uint64_t length, zip_source_cmd_t c
       auto* stat = static_cast<zip_stat_t*>(data);
       zip_stat_init(stat);
       stat->size = Size();
-      stat->mtime = info_.st_mtime;
+      stat->mtime = file_->Modified();
       stat->valid |= ZIP_STAT_SIZE | ZIP_STAT_MTIME;
       return sizeof(zip_stat_t);
     }
@@ -92,12 +83,10 @@ zip_int64_t ArchiveFile::Run(void* data, zip_uint64_t length, zip_source_cmd_t c
 
 bool ArchiveFile::Fill(zip_uint64_t at) {
   buffer_.resize(kBufferSize);
-  ssize_t got;
-  do {
-    got = ::pread(fd_.Get(), buffer_.data(), buffer_.size(), static_cast<off_t>(at));
-  } while (got < 0 && errno == EINTR);
+  int error = 0;
+  const zip_int64_t got = file_->ReadAt(at, buffer_.data(), buffer_.size(), error);
   if (got < 0) {
-    zip_error_set(&error_, ZIP_ER_READ, errno);
+    zip_error_set(&error_, ZIP_ER_READ, error);
     buffer_.clear();
     return false;
   }
@@ -127,22 +116,14 @@ zip_int64_t ArchiveFile::Read(char* data, zip_uint64_t length) {
 
 zip_source_t* OpenArchiveFile(const char* path, std::string& cause, bool& empty) {
   empty = false;
-  Fd fd(::open(path, O_RDONLY | O_CLOEXEC));
-  struct stat info {};
-  if (fd.Get() < 0 || ::fstat(fd.Get(), &info) != 0) {
-    cause = ErrorText(errno);
-    return nullptr;
-  }
-  if (!S_ISREG(info.st_mode)) {
-    cause = "ce n'est pas un fichier";
-    return nullptr;
-  }
-  if (info.st_size == 0) {
+  std::unique_ptr<SystemFile> opened = SystemFile::Open(path, cause);
+  if (!opened) return nullptr;
+  if (opened->Size() == 0) {
     empty = true;
     cause = "fichier vide, ce n'est pas une archive zip";
     return nullptr;
   }
-  auto file = std::make_unique<ArchiveFile>(std::move(fd), info);
+  auto file = std::make_unique<ArchiveFile>(std::move(opened));
   zip_error_t error;
   zip_error_init(&error);
   zip_source_t* source = zip_source_function_create(ArchiveFile::Command, file.get(), &error);

@@ -52,7 +52,8 @@ class Extractor {
                                         const std::string& shown);
   bool CopyData(EntryReader& reader, PartFile& part, const EntryInfo& info,
                 const std::string& shown);
-  int FolderOrReport(const EntryPath& path, std::size_t count, const std::string& shown);
+  const OpenFolder* FolderOrReport(const EntryPath& path, std::size_t count,
+                                   const std::string& shown);
 
   const Archive& archive_;
   const UnzipOptions& options_;
@@ -88,11 +89,12 @@ bool Extractor::Extract(zip_uint64_t index, const EntryInfo& info) {
   return ExtractFile(index, info, path);
 }
 
-int Extractor::FolderOrReport(const EntryPath& path, std::size_t count, const std::string& shown) {
+const OpenFolder* Extractor::FolderOrReport(const EntryPath& path, std::size_t count,
+                                            const std::string& shown) {
   TargetTree::Outcome outcome;
   std::string cause;
-  const int folder = target_.Folder(path.parts, count, outcome, cause);
-  if (folder < 0) {
+  const OpenFolder* folder = target_.Folder(path.parts, count, outcome, cause);
+  if (folder == nullptr) {
     const bool unsafe = outcome == TargetTree::Outcome::kUnsafe;
     report_.Problem(unsafe ? UNZIP32_ERR_UNSAFE : UNZIP32_ERR_WRITE, shown,
                     unsafe ? cause + kSkipped : cause);
@@ -102,17 +104,17 @@ int Extractor::FolderOrReport(const EntryPath& path, std::size_t count, const st
 
 void Extractor::MakeFolder(const EntryPath& path) {
   const std::string shown = JoinParts(path.parts) + "/";
-  if (FolderOrReport(path, path.parts.size(), shown) >= 0) report_.Line("créé", shown);
+  if (FolderOrReport(path, path.parts.size(), shown) != nullptr) report_.Line("créé", shown);
 }
 
 bool Extractor::ExtractFile(zip_uint64_t index, const EntryInfo& info, const EntryPath& path) {
   const bool keepFolders = options_.keepFolders != 0;
   const std::string& leaf = path.parts.back();
   const std::string shown = keepFolders ? JoinParts(path.parts) : leaf;
-  const int folder = FolderOrReport(path, keepFolders ? path.parts.size() - 1 : 0, shown);
-  if (folder < 0) return true;
+  const OpenFolder* folder = FolderOrReport(path, keepFolders ? path.parts.size() - 1 : 0, shown);
+  if (folder == nullptr) return true;
 
-  switch (TargetTree::Find(folder, leaf)) {
+  switch (TargetTree::Find(*folder, leaf)) {
     case TargetTree::Existing::kFolder:
       report_.Problem(UNZIP32_ERR_WRITE, shown, "un dossier de ce nom occupe déjà la place");
       return true;
@@ -150,7 +152,7 @@ bool Extractor::ExtractFile(zip_uint64_t index, const EntryInfo& info, const Ent
   }
   const std::unique_ptr<EntryReader> reader = OpenData(index, info, shown);
   if (!reader) return true;
-  const std::unique_ptr<PartFile> part = PartFile::Create(folder, cause);
+  const std::unique_ptr<PartFile> part = PartFile::Create(*folder, cause);
   if (!part) {
     report_.Problem(UNZIP32_ERR_WRITE, shown, cause);
     return true;

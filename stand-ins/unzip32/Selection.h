@@ -17,12 +17,10 @@ class Selection {
   std::vector<std::string> UnmatchedIncludes() const;
 
  private:
-  bool Matches(const std::string& pattern, const std::string& name) const;
-
   std::vector<std::string> includes_;
   std::vector<bool> matched_;
   std::vector<std::string> excludes_;
-  int flags_;
+  bool ignoreCase_;
 };
 
 }  // namespace unzip32

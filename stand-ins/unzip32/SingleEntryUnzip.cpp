@@ -84,10 +84,10 @@ int32_t Run(int32_t includeCount, const char* const* includeNames, int32_t exclu
 
 }  // namespace unzip32
 
-extern "C" __attribute__((visibility("default"))) int32_t Wiz_SingleEntryUnzip(
-    int32_t includeCount, const char* const includeNames[UNZIP32_NAME_LIST_SIZE],
-    int32_t excludeCount, const char* const excludeNames[UNZIP32_NAME_LIST_SIZE],
-    const UnzipOptions* options, const UnzipCallbacks* callbacks) {
+extern "C" __attribute__((visibility("default"))) int32_t UNZIP32_CALL
+Wiz_SingleEntryUnzip(int32_t includeCount, const char* const includeNames[UNZIP32_NAME_LIST_SIZE],
+                     int32_t excludeCount, const char* const excludeNames[UNZIP32_NAME_LIST_SIZE],
+                     const UnzipOptions* options, const UnzipCallbacks* callbacks) {
   if (options == nullptr || callbacks == nullptr) return UNZIP32_ERR_ARGUMENTS;
   try {
     return unzip32::Run(includeCount, includeNames, excludeCount, excludeNames, *options,

@@ -1,6 +1,7 @@
 // The target folder and what is written below it. Folders are reached one part at a time from
-// the target without following symbolic links, so that no entry can write outside it, and each
-// file is written under a temporary name and renamed into place once complete.
+// the target without following symbolic links (nor, on Windows, junctions), so that no entry
+// can write outside it, and each file is written under a temporary name and renamed into place
+// once complete.
 #pragma once
 
 #include <cstddef>
@@ -8,20 +9,21 @@
 #include <ctime>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
-
-#include "stand-ins/common/Fd.h"
 
 namespace unzip32 {
 
-using standin::ErrorText;
-using standin::Fd;
+// A folder held open below the target, or the target itself, as the system names it.
+struct OpenFolder;
+struct CloseFolder {
+  void operator()(OpenFolder* folder) const;
+};
+using FolderPointer = std::unique_ptr<OpenFolder, CloseFolder>;
 
 // A file being written under a temporary name in its folder; removed unless committed.
 class PartFile {
  public:
-  static std::unique_ptr<PartFile> Create(int folder, std::string& cause);
+  static std::unique_ptr<PartFile> Create(const OpenFolder& folder, std::string& cause);
   PartFile(const PartFile&) = delete;
   PartFile& operator=(const PartFile&) = delete;
   ~PartFile();
@@ -33,12 +35,9 @@ class PartFile {
   bool Commit(const std::string& name, std::string& cause);
 
  private:
-  PartFile(int folder, Fd file, std::string name)
-      : folder_(folder), file_(std::move(file)), name_(std::move(name)) {}
-  int folder_;
-  Fd file_;
-  std::string name_;
-  bool committed_ = false;
+  struct Native;  // the system's handle and the temporary name
+  explicit PartFile(std::unique_ptr<Native> native);
+  std::unique_ptr<Native> native_;
 };
 
 class TargetTree {
@@ -49,12 +48,12 @@ class TargetTree {
   // Opens the target folder, which must exist; the current folder for a null or empty path.
   static std::unique_ptr<TargetTree> Open(const char* folder, std::string& cause);
 
-  // The folder made of the first `count` parts, created where missing; -1 on failure, with
+  // The folder made of the first `count` parts, created where missing; null on failure, with
   // `outcome` telling a symbolic link in the way (kUnsafe) from other failures.
-  int Folder(const std::vector<std::string>& parts, std::size_t count, Outcome& outcome,
-             std::string& cause);
+  const OpenFolder* Folder(const std::vector<std::string>& parts, std::size_t count,
+                           Outcome& outcome, std::string& cause);
 
-  static Existing Find(int folder, const std::string& name);
+  static Existing Find(const OpenFolder& folder, const std::string& name);
 
   // The bytes free for us on the target's disk; the largest number when unknown.
   std::uint64_t FreeBytes() const;
@@ -64,12 +63,16 @@ class TargetTree {
   void RemoveFile(const std::vector<std::string>& parts) const;
 
  private:
-  explicit TargetTree(Fd root) : root_(std::move(root)) {}
-  Fd root_;
+  explicit TargetTree(FolderPointer root) : root_(std::move(root)) {}
+  // Creates the folder `name` in `parent` where missing and opens it; null on failure.
+  static FolderPointer OpenChild(const OpenFolder& parent, const std::string& name,
+                                 Outcome& outcome, std::string& cause);
+
+  FolderPointer root_;
   // The folders last opened, each one below the one before: consecutive entries of one folder
   // reuse them.
   std::vector<std::string> openNames_;
-  std::vector<Fd> openFolders_;
+  std::vector<FolderPointer> openFolders_;
 };
 
 }  // namespace unzip32

@@ -1,39 +1,45 @@
 #include "stand-ins/zip32/ArchiveWriter.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
 #include <filesystem>
 #include <optional>
 
 #include "platform/runtime/ShownName.h"
-#include "stand-ins/common/Fd.h"
 #include "stand-ins/common/Utf8.h"
 #include "stand-ins/common/ZipErrorText.h"
+#include "stand-ins/zip32/Disk.h"
 
 namespace zip32 {
 
 namespace {
 
+// The folder part of `path`, both in UTF-8: on Windows, a std::string path is in the ANSI code
+// page.
+std::string FolderOf(const std::string& path) {
+  const std::u8string folder =
+      std::filesystem::path(std::u8string(path.begin(), path.end())).parent_path().u8string();
+  return std::string(folder.begin(), folder.end());
+}
+
 // libzip creates the archive only when it is closed; a folder that cannot take it is found now.
 bool CanHold(const std::string& path, std::string& cause) {
-  struct stat info {};
-  if (::stat(path.c_str(), &info) == 0) {
-    if (S_ISREG(info.st_mode)) return true;
+  const Look archive = LookAt(path);
+  if (archive.facts) {
+    if (archive.facts->kind == FileKind::kFile) return true;
     cause = "ce n'est pas un fichier";
     return false;
   }
-  if (errno != ENOENT) {
-    cause = standin::ErrorText(errno);
+  if (!archive.missing) {
+    cause = archive.cause;
     return false;
   }
-  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-  if (::stat(folder.empty() ? "." : folder.c_str(), &info) != 0) {
-    cause = "dossier " + ferolan::ShownName(folder.string()) + " : " + standin::ErrorText(errno);
+  const std::string folder = FolderOf(path);
+  const Look holder = LookAt(folder.empty() ? "." : folder);
+  if (!holder.facts) {
+    cause = "dossier " + ferolan::ShownName(folder) + " : " + holder.cause;
     return false;
   }
-  if (!S_ISDIR(info.st_mode)) {
-    cause = ferolan::ShownName(folder.string()) + " n'est pas un dossier";
+  if (holder.facts->kind != FileKind::kFolder) {
+    cause = ferolan::ShownName(folder) + " n'est pas un dossier";
     return false;
   }
   return true;

@@ -3,7 +3,6 @@
 // archive is touched.
 #pragma once
 
-#include <sys/stat.h>
 #include <zip.h>
 
 #include <ctime>
@@ -13,6 +12,7 @@
 #include <vector>
 
 #include "stand-ins/common/Report.h"
+#include "stand-ins/zip32/Disk.h"
 #include "zip/interface/zip32.h"
 
 namespace zip32 {
@@ -28,7 +28,7 @@ struct PlannedEntry {
 class Plan {
  public:
   // `archive` identifies the archive file, when it exists, so that it is never added to itself.
-  Plan(const ZipOptions& options, std::optional<struct stat> archive, standin::Report& report)
+  Plan(const ZipOptions& options, std::optional<FileId> archive, standin::Report& report)
       : options_(options), archive_(archive), report_(report) {}
 
   // Adds a listed path; problems go to the report.
@@ -37,23 +37,21 @@ class Plan {
 
  private:
   struct Source {
-    dev_t device;
-    ino_t inode;
+    FileId id;
     std::string path;
   };
 
-  // A file or a folder, as `info` (followed through links) says.
-  void AddFound(const std::string& path, const struct stat& info);
-  void AddFile(const std::string& path, const struct stat& info);
-  void AddFolder(const std::string& path, const struct stat& info);
+  // A file or a folder, as `facts` (followed through links) say.
+  void AddFound(const std::string& path, const FileFacts& facts);
+  void AddFile(const std::string& path, const FileFacts& facts);
+  void AddFolder(const std::string& path, const FileFacts& facts);
   void AddContents(const std::string& folder);
   void AddChild(const std::string& path);
-  bool IsArchive(const struct stat& info) const;
   // Records the entry unless the same file is already planned under that name.
-  void Store(PlannedEntry entry, const struct stat& info);
+  void Store(PlannedEntry entry, const FileId& id);
 
   const ZipOptions& options_;
-  const std::optional<struct stat> archive_;
+  const std::optional<FileId> archive_;
   standin::Report& report_;
   std::vector<PlannedEntry> entries_;
   std::map<std::string, Source> sources_;  // by stored name

@@ -16,7 +16,6 @@ static_assert(offsetof(ZipOptions, addToExisting) == At(68));
 static_assert(offsetof(ZipOptions, comment) == At(100));
 static_assert(offsetof(ZipOptions, recurse) == At(116));
 static_assert(offsetof(ZipOptions, level) == At(124));
-static_assert(sizeof(void*) != 4 || sizeof(ZipOptions) == 128);
 static_assert(sizeof(ZipCallbacks) == 4 * sizeof(void*));
 
 Registration registration;
@@ -31,13 +30,15 @@ const Registration& Registered() { return registration; }
 
 }  // namespace zip32
 
-extern "C" __attribute__((visibility("default"))) int32_t ZpInit(const ZipCallbacks* callbacks) {
+extern "C" __attribute__((visibility("default"))) int32_t ZIP32_CALL
+ZpInit(const ZipCallbacks* callbacks) {
   if (callbacks == nullptr) return ZIP32_ERR_ARGUMENTS;
   zip32::registration.callbacks = *callbacks;
   return ZIP32_OK;
 }
 
-extern "C" __attribute__((visibility("default"))) int32_t ZpSetOptions(const ZipOptions* options) {
+extern "C" __attribute__((visibility("default"))) int32_t ZIP32_CALL
+ZpSetOptions(const ZipOptions* options) {
   if (options == nullptr) return ZIP32_ERR_ARGUMENTS;
   try {
     zip32::Registration next;

@@ -5,6 +5,7 @@
 
 #include "stand-ins/common/EntryName.h"
 #include "stand-ins/common/Utf8.h"
+#include "stand-ins/zip32/Disk.h"
 
 namespace zip32 {
 
@@ -15,11 +16,12 @@ StoredName Refused(std::string refusal) { return StoredName{{}, std::move(refusa
 }  // namespace
 
 StoredName NameOf(std::string_view path, bool lastPartOnly) {
+  path.remove_prefix(DriveLength(path));
   std::vector<std::string> parts;
   std::size_t start = 0;
   while (start <= path.size()) {
-    const std::size_t slash = path.find('/', start);
-    const std::size_t end = slash == std::string_view::npos ? path.size() : slash;
+    std::size_t end = start;
+    while (end < path.size() && !IsPathSeparator(path[end])) ++end;
     const std::string_view part = path.substr(start, end - start);
     if (part == "..") return Refused("une partie « .. » ne peut pas être rangée");
     if (!part.empty() && part != ".") parts.emplace_back(part);

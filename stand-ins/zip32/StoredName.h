@@ -14,7 +14,8 @@ struct StoredName {
   std::string refusal;
 };
 
-// Splits `path` at "/", dropping empty and "." parts, and keeps only the last part when
+// Splits `path` at the system's separators ("/", and "\\" on Windows, where a drive that
+// starts it is dropped too), dropping empty and "." parts, and keeps only the last part when
 // `lastPartOnly`. Refuses a ".." part, and any name that the unzip library would refuse or
 // read back as another path, or that is not UTF-8 text.
 StoredName NameOf(std::string_view path, bool lastPartOnly);

@@ -1,8 +1,6 @@
 // The library's working entry point: checks the call, plans what to store, asks for the
 // password and the comment, and writes the archive. Nothing escapes to the caller but the
 // result code.
-#include <sys/stat.h>
-
 #include <cstring>
 #include <exception>
 #include <optional>
@@ -11,6 +9,7 @@
 
 #include "stand-ins/common/NameList.h"
 #include "stand-ins/zip32/ArchiveWriter.h"
+#include "stand-ins/zip32/Disk.h"
 #include "stand-ins/zip32/Plan.h"
 #include "stand-ins/zip32/Registration.h"
 
@@ -95,9 +94,8 @@ int32_t Run(int32_t count, const char* archivePath, const char* const* names) {
                    "réglage non pris en charge, ou liste de noms ou chemin incorrect");
     return report.Result();
   }
-  struct stat info {};
-  std::optional<struct stat> archive;
-  if (::stat(archivePath, &info) == 0) archive = info;
+  std::optional<FileId> archive;
+  if (const Look look = LookAt(archivePath); look.facts) archive = look.facts->id;
   Plan plan(registered.options, archive, report);
   for (const std::string& name : listed) plan.Add(name);
   if (report.Failed()) return report.Result();
@@ -112,8 +110,8 @@ int32_t Run(int32_t count, const char* archivePath, const char* const* names) {
 
 }  // namespace zip32
 
-extern "C" __attribute__((visibility("default"))) int32_t ZpArchive(
-    int32_t count, const char* archivePath, const char* const names[ZIP32_NAME_LIST_SIZE]) {
+extern "C" __attribute__((visibility("default"))) int32_t ZIP32_CALL
+ZpArchive(int32_t count, const char* archivePath, const char* const names[ZIP32_NAME_LIST_SIZE]) {
   try {
     return zip32::Run(count, archivePath, names);
   } catch (const std::exception&) {

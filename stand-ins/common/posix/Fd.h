@@ -1,8 +1,9 @@
-// A file descriptor that is closed with its owner, and the text of a system error.
+// A file descriptor that is closed with its owner.
 #pragma once
 
-#include <string>
 #include <utility>
+
+#include "stand-ins/common/ErrorText.h"
 
 namespace standin {
 
@@ -22,8 +23,5 @@ class Fd {
  private:
   int fd_;
 };
-
-// The French text of a system error (an errno value).
-std::string ErrorText(int error);
 
 }  // namespace standin

@@ -1,6 +1,4 @@
-#include "stand-ins/common/Fd.h"
-
-#include <unistd.h>
+#include "stand-ins/common/ErrorText.h"
 
 #include <cerrno>
 
@@ -29,8 +27,10 @@ std::string ErrorText(int error) {
       return "trop de liens symboliques";
     case ENOSPC:
       return "plus de place sur le disque";
+#ifdef EDQUOT  // no such quota on Windows
     case EDQUOT:
       return "quota de disque dépassé";
+#endif
     case EFBIG:
       return "fichier trop grand";
     case EROFS:
@@ -52,23 +52,6 @@ std::string ErrorText(int error) {
     default:
       return "erreur système " + std::to_string(error);
   }
-}
-
-Fd& Fd::operator=(Fd&& other) noexcept {
-  if (this != &other) {
-    Close();
-    fd_ = std::exchange(other.fd_, -1);
-  }
-  return *this;
-}
-
-Fd::~Fd() { Close(); }
-
-bool Fd::Close() {
-  if (fd_ < 0) return true;
-  const bool closed = ::close(fd_) == 0;
-  fd_ = -1;
-  return closed;
 }
 
 }  // namespace standin

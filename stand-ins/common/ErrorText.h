@@ -1,0 +1,12 @@
+// The French text of a system error. libzip reports the errors of its file functions as errno
+// values on every system, Windows included, and so do these libraries.
+#pragma once
+
+#include <string>
+
+namespace standin {
+
+// The French text of an errno value.
+std::string ErrorText(int error);
+
+}  // namespace standin
