@@ -10,7 +10,8 @@
 
 static FILE* Open(void) {
   const char* path = getenv("FEROLAN_RECORDING");
-  return path != NULL ? fopen(path, "a") : NULL;
+  /* Binary: Windows would write its line ends otherwise. */
+  return path != NULL ? fopen(path, "ab") : NULL;
 }
 
 static void Bytes(FILE* out, const char* what, const void* data, size_t size) {
