@@ -2,10 +2,18 @@
 
 #include <string_view>
 
-#include "app/convert/windows/Utf16.h"
-
 namespace ferolan::console {
 namespace {
+
+// The text for WriteConsoleW; a byte that is not UTF-8 shows as U+FFFD (the names in it have
+// theirs written out already).
+std::wstring Utf16Of(std::string_view text) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(text.size());
+  std::wstring wide(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
+  return wide;
+}
 
 // How many bytes at the end of `text` begin a UTF-8 character whose last bytes are still to
 // come; 0 when it ends on a whole character (or on bytes that are no UTF-8 at all).
@@ -66,7 +74,7 @@ int ConsoleBuffer::sync() {
   const std::string_view text = pending_;
   const std::string_view whole = text.substr(0, text.size() - (console_ ? CutShortTail(text) : 0));
   const bool written = console_
-                           ? WriteWhole(std::wstring_view(ToUtf16(whole)),
+                           ? WriteWhole(std::wstring_view(Utf16Of(whole)),
                                         [this](const wchar_t* data, DWORD size, DWORD* done) {
                                           return WriteConsoleW(handle_, data, size, done, nullptr);
                                         })

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "app/convert/windows/Utf16.h"
+#include "platform/windows/WideNames.h"
 
 namespace ferolan::console {
 namespace {
@@ -58,12 +58,12 @@ std::vector<std::string> ExpandWildcards(const std::wstring& argument) {
   const std::size_t cut = argument.find_last_of(L"\\/:") + 1;  // 0 when there is no folder
   const std::wstring folder = argument.substr(0, cut);
   const std::wstring pattern = argument.substr(cut);
-  if (pattern.find_first_of(L"*?") == std::wstring::npos) return {ToUtf8(argument)};
+  if (pattern.find_first_of(L"*?") == std::wstring::npos) return {Utf8Of(argument)};
 
   WIN32_FIND_DATAW found;
   const HANDLE first = FindFirstFileExW(argument.c_str(), FindExInfoBasic, &found,
                                         FindExSearchNameMatch, nullptr, 0);
-  if (first == INVALID_HANDLE_VALUE) return {ToUtf8(argument)};
+  if (first == INVALID_HANDLE_VALUE) return {Utf8Of(argument)};
   const FindHandle find(first);
   std::vector<std::string> files;
   do {
@@ -72,10 +72,10 @@ std::vector<std::string> ExpandWildcards(const std::wstring& argument) {
     const std::wstring_view name = found.cFileName;
     if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0 &&
         (name[0] != L'.' || pattern[0] == L'.') && MatchesWildcard(pattern, name)) {
-      files.push_back(ToUtf8(folder + found.cFileName));
+      files.push_back(Utf8Of(folder + found.cFileName));
     }
   } while (FindNextFileW(find.get(), &found));
-  if (files.empty()) return {ToUtf8(argument)};
+  if (files.empty()) return {Utf8Of(argument)};
   std::sort(files.begin(), files.end());
   return files;
 }
