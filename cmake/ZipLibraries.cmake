@@ -86,8 +86,10 @@ ExternalProject_Add(libzip_build
 
 # What the unzip library links, as pkg-config gives it on the desktop.
 file(MAKE_DIRECTORY ${zip_libraries}/include)
-add_library(linked_libzip INTERFACE)
+# An imported library rather than a path, so that what it needs always follows it on a link
+# line, wherever else those libraries were named first.
+add_library(linked_libzip STATIC IMPORTED GLOBAL)
+set_target_properties(linked_libzip PROPERTIES IMPORTED_LOCATION ${zip_libraries}/lib/libzip.a)
 target_include_directories(linked_libzip SYSTEM INTERFACE ${zip_libraries}/include)
-target_link_libraries(linked_libzip INTERFACE
-  ${zip_libraries}/lib/libzip.a linked_zlib linked_bzip2 linked_mbedcrypto)
+target_link_libraries(linked_libzip INTERFACE linked_zlib linked_bzip2 linked_mbedcrypto)
 add_dependencies(linked_libzip libzip_build)

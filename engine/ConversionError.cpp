@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "platform/runtime/PathText.h"
 #include "platform/runtime/ShownName.h"
 
 namespace ferolan::Module1 {
@@ -26,7 +27,7 @@ std::string ContentProblem(long number) {
 
 RuntimeError AsConversionError(const RuntimeError& error, const std::string& exportPath,
                                const std::string& intermediatePath) {
-  const std::string exportName = ShownName(std::filesystem::path(exportPath).filename().string());
+  const std::string exportName = ShownName(TextOf(PathOf(exportPath).filename()));
   const auto worded = [&](const std::string& about) {
     return RuntimeError(error.Number(), error.Source(),
                         DescriptionOf(error.Number()) + " : " + about, error.Subject());

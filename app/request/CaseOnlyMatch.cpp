@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <system_error>
 
+#include "platform/runtime/PathText.h"
+
 namespace ferolan {
 
 namespace {
@@ -30,13 +32,13 @@ std::string Lowered(std::string_view name) {
 bool SameButForCase(std::string_view a, std::string_view b) { return Lowered(a) == Lowered(b); }
 
 std::vector<std::string> CaseOnlyMatches(const std::filesystem::path& expected) {
-  const std::string name = expected.filename().string();
+  const std::string name = TextOf(expected.filename());
   const std::string lowered = Lowered(name);
   std::vector<std::string> matches;
   std::error_code ec;
   for (std::filesystem::directory_iterator it(expected.parent_path(), ec), end; !ec && it != end;
        it.increment(ec)) {
-    const std::string found = it->path().filename().string();
+    const std::string found = TextOf(it->path().filename());
     std::error_code typeError;
     if (found != name && Lowered(found) == lowered &&
         std::filesystem::is_regular_file(it->symlink_status(typeError))) {
@@ -54,7 +56,7 @@ void TakeCaseOnlyMatch(const std::filesystem::path& expected) {
   // A rename that fails leaves the file under its own name, which the missing file's message
   // then names.
   if (matches.size() == 1) {
-    std::filesystem::rename(expected.parent_path() / matches.front(), expected, ec);
+    std::filesystem::rename(expected.parent_path() / PathOf(matches.front()), expected, ec);
   }
 }
 

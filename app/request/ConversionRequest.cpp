@@ -6,6 +6,7 @@
 #include "app/request/ExportNames.h"
 #include "app/request/RenamedExport.h"
 #include "platform/runtime/FileSystem.h"
+#include "platform/runtime/PathText.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/ShownName.h"
 #include "platform/runtime/UserServices.h"
@@ -51,7 +52,7 @@ class ExtractionGuard {
 // over the earlier ones and call that done.
 bool ExtractedExportIsEmpty() {
   std::error_code ec;
-  const auto size = std::filesystem::file_size(WorkBase + ".xml", ec);
+  const auto size = std::filesystem::file_size(PathOf(WorkBase + ".xml"), ec);
   return !ec && size == 0;
 }
 
@@ -91,7 +92,7 @@ RequestOutcome ConversionRequest::Convert() {
   ExtractJad();
   m_cZip.reset();
   // The exports come from Windows, where the XML is found whatever the case of its letters.
-  TakeCaseOnlyMatch(WorkBase + ".xml");
+  TakeCaseOnlyMatch(PathOf(WorkBase + ".xml"));
   if (ExtractedExportIsEmpty()) {
     MsgBox("L'exportation " + ShownName(ExportPath) +
                " est vide : aucun fichier de résultats n'a été écrit.",

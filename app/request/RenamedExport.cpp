@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/request/CaseOnlyMatch.h"
+#include "platform/runtime/PathText.h"
 #include "platform/runtime/ShownName.h"
 
 namespace ferolan {
@@ -19,7 +20,7 @@ std::vector<std::string> HeldXml(const std::filesystem::path& folder) {
   std::error_code ec;
   for (std::filesystem::directory_iterator it(folder, ec), end; !ec && it != end;
        it.increment(ec)) {
-    const std::string name = it->path().filename().string();
+    const std::string name = TextOf(it->path().filename());
     if (name.size() > kXml.size() && SameButForCase(name.substr(name.size() - kXml.size()), kXml) &&
         it->is_regular_file(ec)) {
       held.push_back(name);
@@ -38,7 +39,7 @@ std::string ShownList(const std::vector<std::string>& names) {
 }  // namespace
 
 std::string RenamedExportHint(const std::string& workBase) {
-  const std::filesystem::path expected(workBase + std::string(kXml));
+  const std::filesystem::path expected = PathOf(workBase + std::string(kXml));
   std::error_code ec;
   if (std::filesystem::exists(expected, ec)) return {};
   const std::vector<std::string> sameButForCase = CaseOnlyMatches(expected);

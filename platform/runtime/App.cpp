@@ -2,17 +2,18 @@
 
 #include <filesystem>
 
+#include "platform/runtime/PathText.h"
 #include "platform/runtime/RunningProgram.h"
 
 namespace ferolan::App {
 
 std::string Title() { return "Ferolan"; }
 
-std::string Path() { return RunningProgramFile().parent_path().string(); }
+std::string Path() { return TextOf(RunningProgramFile().parent_path()); }
 
 std::string EXEName() {
   const auto exe = RunningProgramFile();
-  return exe.empty() ? std::string("ferolan") : exe.filename().string();
+  return exe.empty() ? std::string("ferolan") : TextOf(exe.filename());
 }
 
 }  // namespace ferolan::App

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "platform/runtime/App.h"
+#include "platform/runtime/PathText.h"
 #include "platform/runtime/ShownName.h"
 
 namespace ferolan {
@@ -63,7 +64,7 @@ namespace {
 
 // The folders of a work file mean nothing to the user; its name tells which file it is.
 std::string FileName(const std::string& path) {
-  const std::string name = std::filesystem::path(path).filename().string();
+  const std::string name = TextOf(PathOf(path).filename());
   return name.empty() ? path : name;
 }
 

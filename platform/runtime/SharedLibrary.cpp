@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/runtime/LibraryHandle.h"
+#include "platform/runtime/PathText.h"
 #include "platform/runtime/RuntimeError.h"
 
 namespace ferolan {
@@ -11,7 +12,7 @@ namespace ferolan {
 namespace {
 
 std::string FileNameOf(const std::string& name) {
-  return std::filesystem::path(LibraryFileName(name)).filename().string();
+  return TextOf(PathOf(LibraryFileName(name)).filename());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "platform/runtime/FileSystem.h"
 #include "platform/runtime/RuntimeError.h"
+#include "platform/windows/WideNames.h"
 
 namespace ferolan {
 
@@ -11,6 +12,18 @@ namespace {
 
 // Windows' ERROR_DISK_QUOTA_EXCEEDED, which Debian's MinGW-w64 headers do not name.
 constexpr DWORD kDiskQuotaExceeded = 1295;
+
+// Windows says "path not found" where a file stands in the way of a folder, where POSIX says
+// "not a directory": the nearest part of the path that exists tells them apart.
+bool FileInTheWay(const std::string& path) {
+  for (std::string folder = FolderOf(path);;) {
+    const DWORD attributes = ::GetFileAttributesW(WidePath(folder).c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) return (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    const std::string up = FolderOf(folder);
+    if (up == folder || up == ".") return false;
+    folder = up;
+  }
+}
 
 }  // namespace
 
@@ -57,6 +70,9 @@ long FileErrorNumber(int systemError, FileAccess access, const std::string& path
 
 void RaiseFileError(int systemError, FileAccess access, const std::string& path) {
   const long number = FileErrorNumber(systemError, access, path);
+  if (systemError == ERROR_PATH_NOT_FOUND && FileInTheWay(path)) {
+    RaiseForFileAs(number, "Un élément du chemin d'accès n'est pas un dossier", path);
+  }
   switch (static_cast<DWORD>(systemError)) {
     case ERROR_FILENAME_EXCED_RANGE:
       RaiseForFileAs(number, "Chemin d'accès trop long", path);

@@ -114,9 +114,9 @@ TEST(ConversionFailureTest, TheErrorNamesTheExportAsTheUserKnowsIt) {
   };
   for (const auto& row : table) {
     ConversionHarness harness;
-    if (row.intermediateLeadsNowhere) {
-      std::filesystem::create_symlink(harness.WorkBase() + "-absent/classe.txt",
-                                      harness.WorkBase() + ".txt");
+    if (row.intermediateLeadsNowhere &&
+        !MakeSymbolicLink(harness.WorkBase() + "-absent/classe.txt", harness.WorkBase() + ".txt")) {
+      continue;  // this system makes no symbolic link
     }
     EXPECT_EQ(harness.Convert(row.xml, row.kind).description, row.description);
   }

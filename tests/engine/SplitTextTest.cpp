@@ -1,20 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <sys/stat.h>
-
-#include <filesystem>
 #include <string>
 
 #include "engine/Module1.h"
 #include "platform/runtime/RuntimeError.h"
 #include "tests/support/ErrorNumber.h"
-#include "tests/support/TempDir.h"
 
 namespace ferolan::Module1 {
 namespace {
-
-using ferolan::testing::TempDir;
-using ferolan::testing::WriteBytes;
 
 TEST(SplitTextTest, CutsAsTheEngineNeeds) {
   const struct {
@@ -53,23 +46,6 @@ TEST(SplitTextTest, PositionsOverflowAtTheSixteenBitBounds) {
   EXPECT_EQ(SplitError(32766, false), 0);
   EXPECT_EQ(SplitError(32767, false), kErrOverflow);
   EXPECT_EQ(SplitError(70000, true), kErrOverflow);
-}
-
-TEST(FileCanBeOpenedTest, TrueOnlyForFilesThatCanBeRead) {
-  TempDir dir;
-  WriteBytes(dir / "export.jad", "PK");
-  WriteBytes(dir / "readonly.jad", "PK");
-  ::chmod((dir / "readonly.jad").c_str(), 0444);
-  EXPECT_TRUE(FileCanBeOpened(dir / "export.jad"));
-  EXPECT_TRUE(FileCanBeOpened(dir / "readonly.jad"));
-  EXPECT_FALSE(FileCanBeOpened(dir / "missing.jad"));
-  EXPECT_FALSE(FileCanBeOpened(dir.Path().string()));
-  EXPECT_FALSE(FileCanBeOpened(dir / "export.jad/inside"));
-  EXPECT_FALSE(FileCanBeOpened(""));
-  // A FIFO without a writer would wait for ever if it were opened.
-  ASSERT_EQ(::mkfifo((dir / "fifo.jad").c_str(), 0600), 0);
-  EXPECT_FALSE(FileCanBeOpened(dir / "fifo.jad"));
-  EXPECT_FALSE(FileCanBeOpened("/dev/null"));
 }
 
 }  // namespace

@@ -12,6 +12,10 @@ std::string MakeFreshFolder();
 // The environment variable that names the folder where the work root is made.
 extern const char* const kWorkRootVariable;
 
+// Whether file names may hold any byte but "/" (POSIX), rather than being text in which "\\" and
+// ":" mean something (Windows).
+extern const bool kNamesAreBytes;
+
 // Sets the environment variable, or removes it when `value` is nothing.
 void SetVariable(const std::string& name, const std::optional<std::string>& value);
 

@@ -29,6 +29,16 @@ std::string ReadBytes(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+bool MakeSymbolicLink(const std::string& target, const std::string& link) {
+  std::error_code ec;
+  if (std::filesystem::is_directory(target, ec)) {
+    std::filesystem::create_directory_symlink(target, link, ec);
+  } else {
+    std::filesystem::create_symlink(target, link, ec);
+  }
+  return !ec;
+}
+
 bool Exists(const std::string& path) {
   std::error_code ec;
   return std::filesystem::exists(path, ec);

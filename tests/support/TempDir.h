@@ -24,6 +24,10 @@ class TempDir {
 
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
+// Makes a symbolic link (to a folder when `target` is one); false where the system makes none,
+// as under Wine, for the test to be skipped.
+bool MakeSymbolicLink(const std::string& target, const std::string& link);
+
 bool Exists(const std::string& path);
 
 }  // namespace ferolan::testing

@@ -1,6 +1,5 @@
 #include "tests/zip/ArchiveMaker.h"
 
-#include <sys/stat.h>
 #include <zlib.h>
 
 #include <algorithm>
@@ -12,6 +11,9 @@
 namespace ferolan::testing {
 
 namespace {
+
+// The file type bits of a Unix symbolic link, in the high half of its external attributes.
+constexpr zip_uint32_t kUnixSymbolicLink = 0120000;
 
 void Check(bool ok, zip_t* archive, const std::string& what) {
   if (!ok) throw std::runtime_error(what + ": " + zip_strerror(archive));
@@ -97,7 +99,7 @@ void MakeArchive(const std::string& path, const std::vector<ArchiveEntry>& entri
       const auto at = static_cast<zip_uint64_t>(index);
       if (entry.kind == ArchiveEntry::Kind::kSymbolicLink) {
         Check(zip_file_set_external_attributes(archive, at, 0, ZIP_OPSYS_UNIX,
-                                               zip_uint32_t{S_IFLNK | 0777} << 16) == 0,
+                                               zip_uint32_t{kUnixSymbolicLink | 0777} << 16) == 0,
               archive, entry.name);
       }
       if (entry.kind == ArchiveEntry::Kind::kDosFolder) {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/System.h"
 #include "tests/zip/ZipFixture.h"
 
 namespace ferolan::testing {
@@ -29,6 +30,7 @@ class ZipLibraryTest : public ZipTest {
 };
 
 TEST_F(ZipLibraryTest, NamesThatWouldNotReadBackAsTheirPathAreRefused) {
+  if (!kNamesAreBytes) GTEST_SKIP() << "skipped: this system's names cannot hold these bytes";
   WriteBytes(folder + "/win\\dows.txt", "w");
   WriteBytes(folder + "/C:drive.txt", "c");
   WriteBytes(folder + "/\xE9t\xE9.txt", "latin-1");
@@ -61,8 +63,10 @@ TEST_F(ZipLibraryTest, TheSameFileListedTwiceIsStoredOnce) {
 }
 
 TEST_F(ZipLibraryTest, RecursingStoresLinkedFilesButNeitherLinkedFoldersNorTheArchive) {
-  fs::create_symlink(folder + "/sub", folder + "/linked-folder");
-  fs::create_symlink(folder + "/a.txt", folder + "/linked.txt");
+  if (!MakeSymbolicLink(folder + "/sub", folder + "/linked-folder") ||
+      !MakeSymbolicLink(folder + "/a.txt", folder + "/linked.txt")) {
+    GTEST_SKIP() << "skipped: this system makes no symbolic link";
+  }
   MakeArchive(folder + "/inside.zip", {{.name = "x", .data = "x"}});
   zipOptions.recurse = 1;
   const std::string inside = folder + "/inside.zip";

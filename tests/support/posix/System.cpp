@@ -8,6 +8,7 @@
 
 namespace ferolan::testing {
 
+const bool kNamesAreBytes = true;
 const char* const kWorkRootVariable = "XDG_CACHE_HOME";
 
 std::string MakeFreshFolder() {
