@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,9 @@ struct HostileCase {
 };
 
 std::vector<HostileCase> HostileCases();
+
+// How a test names a case.
+inline void PrintTo(const HostileCase& hostile, std::ostream* out) { *out << hostile.name; }
 
 // An export holding one entry of that name and content.
 void MakeXmlEntry(const std::string& jad, const std::string& entryName, const std::string& xml);

@@ -97,8 +97,6 @@ void ExpectRefused(ExportFolder& folder, const std::string& said) {
   folder.ExpectUntouched();
 }
 
-void PrintTo(const HostileCase& hostile, std::ostream* out) { *out << hostile.name; }
-
 class HostileInputTest : public ::testing::TestWithParam<HostileCase> {
  protected:
   TempDir dir;
