@@ -7,6 +7,7 @@
 #include "app/convert/ConsoleServices.h"
 #include "app/request/ConversionRequest.h"
 #include "platform/runtime/App.h"
+#include "platform/runtime/PathText.h"
 #include "platform/runtime/ShownName.h"
 
 namespace {
@@ -31,15 +32,11 @@ constexpr const char* kUsageStart =
 
 std::string Usage() { return std::string(kUsageStart) + ferolan::console::kMoreDetails + "\n"; }
 
-// The export's full path, or the path as given when there is none. It goes through UTF-8 both
-// ways, as std::filesystem's narrow strings are in the ANSI code page on Windows.
+// The export's full path, or the path as given when there is none.
 std::string FullPath(const std::string& path) {
   std::error_code ec;
-  const std::filesystem::path full =
-      std::filesystem::absolute(std::u8string(path.begin(), path.end()), ec);
-  if (ec) return path;
-  const std::u8string text = full.u8string();
-  return {text.begin(), text.end()};
+  const std::filesystem::path full = std::filesystem::absolute(ferolan::PathOf(path), ec);
+  return ec ? path : ferolan::TextOf(full);
 }
 
 }  // namespace
