@@ -11,10 +11,14 @@ import sys
 from pathlib import Path
 
 
-def run(command, folder, env):
+def run(command, folder, env, shown_folder):
+    """The exit status and the messages, with the export's folder as Wine or Linux names it
+    written as "DOSSIER" and the line ends of each system made alike."""
     done = subprocess.run(command, cwd=folder, env=env, stdout=subprocess.PIPE,
                           stderr=subprocess.STDOUT, timeout=600)
-    return done.returncode, done.stdout.decode("utf-8", "replace").replace("\r\n", "\n")
+    output = done.stdout.decode("utf-8", "replace").replace("\r\n", "\n")
+    output = output.replace(shown_folder + "\\", "DOSSIER/").replace(shown_folder, "DOSSIER")
+    return done.returncode, output
 
 
 def contents(folder):
@@ -46,6 +50,9 @@ def main():
 
     linux_env = dict(os.environ, XDG_CACHE_HOME=str(work / "cache"))
     wine_env = dict(os.environ, WINEPREFIX=str(work / "wine-prefix"), WINEDEBUG="-all")
+    # Wine says so when it makes its prefix: once, before anything is compared.
+    subprocess.run([args.wine, "cmd", "/c", "exit"], env=wine_env, stdout=subprocess.DEVNULL,
+                   stderr=subprocess.DEVNULL, timeout=300)
     failures = 0
     for name, source, subfolder, options in cases:
         outcomes = []
@@ -53,8 +60,12 @@ def main():
             folder = work / side / name / subfolder
             folder.mkdir(parents=True)
             shutil.copy(source, folder / source.name)
-            status, output = run(command + options + [source.name], folder, linux_env
-                                 if side == "linux" else wine_env)
+            if side == "linux":
+                status, output = run(command + options + [source.name], folder, linux_env,
+                                     str(folder))
+            else:
+                status, output = run(command + options + [source.name], folder, wine_env,
+                                     "Z:" + str(folder).replace("/", "\\"))
             outcomes.append((status, output, contents(folder)))
         (linux_status, linux_output, linux_files), (win_status, win_output, win_files) = outcomes
         problems = []

@@ -31,6 +31,7 @@ namespace {
 
 constexpr DWORD kFolderAccess = FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES;
 constexpr DWORD kFolderSharing = FILE_SHARE_READ | FILE_SHARE_WRITE;
+constexpr std::size_t kLongestName = 255;
 
 std::wstring Child(const std::wstring& folder, const std::wstring& name) {
   return folder + L"\\" + name;
@@ -127,6 +128,12 @@ bool PartFile::Commit(const std::string& name, std::string& cause) {
   const std::optional<std::wstring> wide = standin::WideName(name);
   if (!wide) {
     cause = standin::kNotUtf8Text;
+    return false;
+  }
+  // Windows' file systems hold names of at most 255 UTF-16 units; past that, some report the
+  // path missing rather than the name too long.
+  if (wide->size() > kLongestName) {
+    cause = standin::ErrorText(ENAMETOOLONG);
     return false;
   }
   if (!native_->file.Close() ||
