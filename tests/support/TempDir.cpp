@@ -8,9 +8,7 @@
 
 namespace ferolan::testing {
 
-TempDir::TempDir() {
-  path_ = MakeFreshFolder();
-}
+TempDir::TempDir() { path_ = MakeFreshFolder(); }
 
 TempDir::~TempDir() {
   std::error_code ec;

@@ -163,7 +163,8 @@ TEST_F(ExtractionTest, EntriesThatWouldLeaveTheTargetAreRefusedAndTheOthersExtra
     EXPECT_GE(Decompress(Archive(entries)), 2);
     EXPECT_EQ(ReadBytes(target + "/good.txt"), "good");
     EXPECT_TRUE(Listing(outside).empty());
-    EXPECT_EQ(Listing(dir.Path().string()), (std::set<std::string>{"archive.zip", "outside", "target"}));
+    EXPECT_EQ(Listing(dir.Path().string()),
+              (std::set<std::string>{"archive.zip", "outside", "target"}));
     const std::string log = zip->GetZipInfo();
     EXPECT_NE(log.find("erreur : " + c.hostile[0].name + " : "), std::string::npos) << log;
     EXPECT_NE(log.find(c.why), std::string::npos) << log;
@@ -245,8 +246,8 @@ TEST_F(ExtractionTest, ADosFolderIsAFolderAndFilesKeepTheirModificationTime) {
                                 {.name = "eleves.xml", .data = "<x/>", .modified = kModified}})),
             UNZIP32_OK);
   EXPECT_TRUE(std::filesystem::is_directory(target + "/dossier"));
-  const auto modified = std::chrono::file_clock::to_sys(
-      std::filesystem::last_write_time(target + "/eleves.xml"));
+  const auto modified =
+      std::chrono::file_clock::to_sys(std::filesystem::last_write_time(target + "/eleves.xml"));
   // the archive keeps the time to two seconds
   EXPECT_NEAR(std::chrono::system_clock::to_time_t(modified), kModified, 2);
 }

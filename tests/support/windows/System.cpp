@@ -17,8 +17,7 @@ std::string MakeFreshFolder() {
   std::random_device random;
   const std::filesystem::path temporary = std::filesystem::temp_directory_path();
   for (int attempt = 0; attempt < 100; ++attempt) {
-    const std::filesystem::path folder =
-        temporary / ("ferolan-test-" + std::to_string(random()));
+    const std::filesystem::path folder = temporary / ("ferolan-test-" + std::to_string(random()));
     if (::CreateDirectoryW(folder.c_str(), nullptr)) return folder.string();
   }
   throw std::runtime_error("cannot make a test folder");
