@@ -56,6 +56,8 @@ class ReplacementFile {
   bool TakeBack();
   // Removes the replaced file, once the pair is in place.
   void DropReplaced();
+  // Every rename is written through to disk before it returns: no folder is left to flush.
+  bool SyncFolder() const { return true; }
 
  private:
   enum class Placing {

@@ -15,7 +15,7 @@
 #include <thread>
 
 #include "platform/runtime/RuntimeError.h"
-#include "platform/windows/ConsoleSignals.h"
+#include "platform/windows/HeldSignals.h"
 #include "platform/windows/UniqueHandle.h"
 #include "tests/support/ErrorNumber.h"
 #include "tests/support/TempDir.h"
@@ -143,7 +143,7 @@ TEST(WindowsResultPairTest, AConsoleInterruptWaitsForTheHoldToEnd) {
   ::SetConsoleCtrlHandler(nullptr, FALSE);
   ASSERT_NE(::SetConsoleCtrlHandler(RecordInterrupt, TRUE), 0);
   {
-    const HeldConsoleSignals held;
+    const HeldSignals held;
     std::thread([] { ::GenerateConsoleCtrlEvent(CTRL_C_EVENT, 0); }).join();
     std::this_thread::sleep_for(std::chrono::milliseconds(200));
     EXPECT_FALSE(interrupted);

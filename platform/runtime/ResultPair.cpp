@@ -3,9 +3,11 @@
 #include <stdexcept>
 #include <utility>
 
-#include "platform/posix/HeldSignals.h"
-#include "platform/posix/NameLock.h"
-#include "platform/posix/ReplacementFile.h"
+// The parts of the pair as the system has them, from its own folder (platform/posix or
+// platform/windows): the same classes, made each system's way.
+#include "HeldSignals.h"
+#include "NameLock.h"
+#include "ReplacementFile.h"
 
 namespace ferolan {
 

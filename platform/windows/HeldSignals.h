@@ -8,13 +8,13 @@
 
 namespace ferolan {
 
-class HeldConsoleSignals {
+class HeldSignals {
  public:
   // Raises the runtime's error, and holds nothing, when the system refuses the handler.
-  HeldConsoleSignals();
-  HeldConsoleSignals(const HeldConsoleSignals&) = delete;
-  HeldConsoleSignals& operator=(const HeldConsoleSignals&) = delete;
-  ~HeldConsoleSignals();
+  HeldSignals();
+  HeldSignals(const HeldSignals&) = delete;
+  HeldSignals& operator=(const HeldSignals&) = delete;
+  ~HeldSignals();
 };
 
 }  // namespace ferolan

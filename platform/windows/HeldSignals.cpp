@@ -1,4 +1,4 @@
-#include "platform/windows/ConsoleSignals.h"
+#include "platform/windows/HeldSignals.h"
 
 #include <windows.h>
 
@@ -21,7 +21,7 @@ BOOL WINAPI WaitForTheHold(DWORD) {
 
 }  // namespace
 
-HeldConsoleSignals::HeldConsoleSignals() {
+HeldSignals::HeldSignals() {
   holding = true;
   if (::SetConsoleCtrlHandler(WaitForTheHold, TRUE) == 0) {
     holding = false;
@@ -29,7 +29,7 @@ HeldConsoleSignals::HeldConsoleSignals() {
   }
 }
 
-HeldConsoleSignals::~HeldConsoleSignals() {
+HeldSignals::~HeldSignals() {
   holding = false;
   holding.notify_all();
   ::SetConsoleCtrlHandler(WaitForTheHold, FALSE);
