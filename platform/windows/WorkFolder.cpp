@@ -2,15 +2,14 @@
 
 #include <windows.h>
 
-#include <knownfolders.h>
-#include <shlobj.h>
-
 #include <string_view>
 
 #include "platform/runtime/App.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/ShownName.h"
 #include "platform/windows/FileTree.h"
+#include "platform/windows/KnownFolders.h"
+#include "platform/windows/PathShape.h"
 #include "platform/windows/RandomName.h"
 #include "platform/windows/UniqueHandle.h"
 #include "platform/windows/WideNames.h"
@@ -38,34 +37,9 @@ constexpr const wchar_t* kFilesName = L"\\extraction";
       DescriptionOf(FileErrorNumber(static_cast<int>(error), FileAccess::kWrite, folder)) + ").");
 }
 
-bool IsAbsolute(std::wstring_view path) {
-  return (path.size() >= 3 && path[1] == L':' && (path[2] == L'\\' || path[2] == L'/')) ||
-         path.starts_with(L"\\\\");
-}
-
-std::wstring EnvironmentVariable(const wchar_t* name) {
-  std::wstring value(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length =
-        ::GetEnvironmentVariableW(name, value.data(), static_cast<DWORD>(value.size()));
-    if (length < value.size()) {
-      value.resize(length);
-      return value;
-    }
-    value.resize(length);
-  }
-}
-
 std::string LocalAppData() {
-  const std::wstring variable = EnvironmentVariable(L"LOCALAPPDATA");
-  if (IsAbsolute(variable)) return Utf8Of(variable);
-  PWSTR folder = nullptr;
-  std::string path;
-  if (SUCCEEDED(::SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &folder))) {
-    path = Utf8Of(folder);
-  }
-  ::CoTaskMemFree(folder);
-  return path;
+  const std::string variable = Utf8Of(EnvironmentVariable(L"LOCALAPPDATA"));
+  return IsFullPath(variable) ? variable : Utf8Of(KnownFolder(FOLDERID_LocalAppData));
 }
 
 // Makes the root and the folders missing on the way to it, with the access rights they
