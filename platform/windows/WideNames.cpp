@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include "platform/runtime/App.h"
 #include "platform/runtime/RuntimeError.h"
+#include "platform/runtime/ShownName.h"
 
 namespace ferolan {
 
@@ -38,11 +40,26 @@ bool AnsiCodePageHolds(std::string_view text) {
   return (text.empty() || !wide.empty()) && CodePageHolds(wide);
 }
 
+// The first part of `path` (a folder or the file) that the code page cannot write.
+std::string PartNotHeld(const std::string& path) {
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t end = path.find_first_of("\\/", start);
+    const std::string part = path.substr(start, end - start);
+    if (!AnsiCodePageHolds(part) || end == std::string::npos) return part;
+    start = end + 1;
+  }
+}
+
 std::wstring WidePath(const std::string& path) {
   std::wstring wide = FromUtf8(path);
   if ((!path.empty() && wide.empty()) || !CodePageHolds(wide)) {
-    RaiseForFileAs(kErrPathNotFound,
-                   "Nom de fichier impossible à écrire dans la page de code de Windows", path);
+    throw RuntimeError(kErrPathNotFound, App::EXEName(),
+                       "Le nom « " + ShownName(PartNotHeld(path)) +
+                           " » contient des lettres que Windows n'écrit pas dans sa page de "
+                           "code : renommez ce dossier ou ce fichier, puis recommencez (" +
+                           ShownName(path) + ").",
+                       path);
   }
   return wide;
 }

@@ -9,7 +9,8 @@
 namespace ferolan {
 
 // `path` in UTF-16 for a Windows call. Raises a path error (76) whose French description names
-// the path when the ANSI code page cannot hold it or it is not UTF-8.
+// the folder or file name that the ANSI code page cannot hold (or that is not UTF-8), and the
+// whole path.
 std::wstring WidePath(const std::string& path);
 
 // Whether the ANSI code page holds every character of `text` (UTF-8), as it is.
