@@ -49,7 +49,9 @@ def main():
               ("example-accented", example, "classe élèves", [])]
 
     linux_env = dict(os.environ, XDG_CACHE_HOME=str(work / "cache"))
-    wine_env = dict(os.environ, WINEPREFIX=str(work / "wine-prefix"), WINEDEBUG="-all")
+    # Wine reads the system's file names through the locale: a UTF-8 one, whatever the caller's.
+    wine_env = dict(os.environ, WINEPREFIX=str(work / "wine-prefix"), WINEDEBUG="-all",
+                    LANG="C.UTF-8")
     # Wine says so when it makes its prefix: once, before anything is compared.
     subprocess.run([args.wine, "cmd", "/c", "exit"], env=wine_env, stdout=subprocess.DEVNULL,
                    stderr=subprocess.DEVNULL, timeout=300)
