@@ -8,7 +8,7 @@
 
 #include "platform/posix/FileLock.h"
 #include "platform/posix/FileTree.h"
-#include "platform/posix/RandomName.h"
+#include "platform/runtime/RandomName.h"
 #include "platform/runtime/RuntimeError.h"
 
 namespace ferolan {

@@ -1,6 +1,6 @@
 #include "platform/windows/HiddenNames.h"
 
-#include "platform/windows/RandomName.h"
+#include "platform/runtime/RandomName.h"
 
 namespace ferolan {
 

@@ -5,12 +5,12 @@
 #include <string_view>
 
 #include "platform/runtime/App.h"
+#include "platform/runtime/RandomName.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/ShownName.h"
 #include "platform/windows/FileTree.h"
 #include "platform/windows/KnownFolders.h"
 #include "platform/windows/PathShape.h"
-#include "platform/windows/RandomName.h"
 #include "platform/windows/UniqueHandle.h"
 #include "platform/windows/WideNames.h"
 

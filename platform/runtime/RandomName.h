@@ -11,4 +11,8 @@ namespace ferolan {
 // with a French description when that source fails.
 std::string RandomLetters(std::size_t count);
 
+// Fills `into` with `count` bytes from the system's random source; false when it fails. Each
+// system has its own.
+bool SystemRandomBytes(unsigned char* into, std::size_t count);
+
 }  // namespace ferolan

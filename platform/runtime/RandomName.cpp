@@ -1,8 +1,4 @@
-#include "platform/windows/RandomName.h"
-
-#include <windows.h>
-
-#include <bcrypt.h>
+#include "platform/runtime/RandomName.h"
 
 #include <vector>
 
@@ -14,8 +10,7 @@ namespace ferolan {
 std::string RandomLetters(std::size_t count) {
   static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
   std::vector<unsigned char> bytes(count);
-  if (!BCRYPT_SUCCESS(::BCryptGenRandom(nullptr, bytes.data(), static_cast<ULONG>(count),
-                                        BCRYPT_USE_SYSTEM_PREFERRED_RNG))) {
+  if (!SystemRandomBytes(bytes.data(), count)) {
     throw RuntimeError(kErrDeviceIO, App::EXEName(),
                        "Le système ne fournit pas de nombres aléatoires : Ferolan ne peut pas "
                        "donner de noms imprévisibles à ses fichiers de travail.");
