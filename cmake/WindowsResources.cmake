@@ -3,9 +3,8 @@
 #   ferolan_windows_resources(TARGET DESCRIPTION "what the file is" [ICON])
 # The .rc is made from packaging/windows/resources.rc.in in the target's build folder and
 # compiled with the toolchain's windres (CMAKE_RC_COMPILER).
-set(FEROLAN_WINDOWS_PACKAGING ${CMAKE_CURRENT_LIST_DIR}/../packaging/windows)
-
 function(ferolan_windows_resources target)
+  set(FEROLAN_WINDOWS_PACKAGING ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/../packaging/windows)
   cmake_parse_arguments(PARSE_ARGV 1 arg "ICON" "DESCRIPTION" "")
   if(NOT arg_DESCRIPTION)
     message(FATAL_ERROR "ferolan_windows_resources(${target}): DESCRIPTION is missing")

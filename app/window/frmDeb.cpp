@@ -11,18 +11,19 @@
 
 #include "app/request/AuthorCredit.h"
 #include "app/request/TxtMsg.h"
+#include "app/window/Captions.h"
+#include "app/window/FormLayout.h"
 #include "app/window/Pictures.h"
 #include "platform/qt/QtText.h"
 #include "platform/qt/WindowTable.h"
-#include "platform/runtime/App.h"
 
 namespace ferolan {
 
 namespace {
 
-constexpr int kTwipsPerInch = 1440;
-constexpr int kClientWidth = 4680;
-constexpr int kClientHeight = 3540;
+using namespace layout;
+
+QColor ColourOf(const Colour& colour) { return QColor(colour.red, colour.green, colour.blue); }
 
 // Tahoma where it is installed, the system's sans-serif otherwise.
 QFont WindowFont(qreal points) {
@@ -76,60 +77,59 @@ frmDeb::frmDeb() : m_cHookDlg(*this), request_([this] { return Option1->isChecke
 frmDeb::~frmDeb() = default;
 
 void frmDeb::BuildControls() {
-  setWindowTitle("Ferolan");
+  setWindowTitle(qt::ToQt(captions::kWindowTitle));
   setWindowIcon(Pictures::WindowIcon());
-  setFont(WindowFont(8.25));
+  setFont(WindowFont(kFontPoints));
   setFixedSize(TwipsX(kClientWidth), TwipsY(kClientHeight));
 
   Frame2 = NewFrame(this);
-  Place(Frame2, 60, -45, 4560, 1215);
+  Place(Frame2, kFrame2);
   Label1 = NewLabel(Frame2);
-  Place(Label1, 45, 135, 3765, 1020);
-  Label1->setFont(WindowFont(12));
+  Place(Label1, kLabel1);
+  Label1->setFont(WindowFont(kDescriptionPoints));
   Label1->setWordWrap(false);  // its three lines are broken by the text itself
   Label1->setAutoFillBackground(true);
-  SetColour(Label1, QPalette::Window, QColor(255, 255, 255));
-  SetColour(Label1, QPalette::WindowText, QColor(0, 0, 128));
+  SetColour(Label1, QPalette::Window, ColourOf(kDescriptionBack));
+  SetColour(Label1, QPalette::WindowText, ColourOf(kDescriptionText));
   Picture1 = new QLabel(Frame2);
-  Place(Picture1, 3735, 135, 765, 1020);
+  Place(Picture1, kPicture1);
   Picture1->setPixmap(Pictures::ConversionPicture());
   Picture1->setAlignment(Qt::AlignCenter);
   Picture1->setAutoFillBackground(true);
   SetColour(Picture1, QPalette::Window, palette().color(QPalette::Base));
 
   Frame1 = NewFrame(this);
-  Place(Frame1, 60, 1140, 4560, 870);
+  Place(Frame1, kFrame1);
   Label2 = NewLabel(Frame1);
-  Place(Label2, 105, 150, 4260, 660);
-  SetColour(Label2, QPalette::WindowText, QColor(128, 128, 255));
+  Place(Label2, kLabel2);
+  SetColour(Label2, QPalette::WindowText, ColourOf(kWhereText));
 
-  Option1 = new QRadioButton("Fichiers type 'casimir' (util. pr GPI)", this);
-  Place(Option1, 60, 2250, 2775, 195);
-  Option2 = new QRadioButton("Fichiers 'txt' ( séparateur ';' )", this);
-  Place(Option2, 60, 2520, 2475, 240);
+  Option1 = new QRadioButton(qt::ToQt(captions::kOption1), this);
+  Place(Option1, kOption1);
+  Option2 = new QRadioButton(qt::ToQt(captions::kOption2), this);
+  Place(Option2, kOption2);
   Option1->setChecked(true);
 
-  cmdOpen = new QPushButton("Parcourir...", this);
-  Place(cmdOpen, 3015, 2190, 1560, 315);
-  Quitter = new QPushButton("Quitter", this);
-  Place(Quitter, 3015, 2550, 1185, 315);
+  cmdOpen = new QPushButton(qt::ToQt(captions::kBrowse), this);
+  Place(cmdOpen, kCmdOpen);
+  Quitter = new QPushButton(qt::ToQt(captions::kQuit), this);
+  Place(Quitter, kQuitter);
   aide = new QPushButton(this);
-  Place(aide, 4230, 2550, 345, 315);
+  Place(aide, kAide);
   aide->setIcon(QIcon(Pictures::HelpPicture()));
   aide->setIconSize(QSize(16, 16));
 
   Frame3 = NewFrame(this);
-  Place(Frame3, 60, 2865, 4560, 615);
+  Place(Frame3, kFrame3);
   Label3 = NewLabel(Frame3);
-  Place(Label3, 1275, 135, 2100, 240);
+  Place(Label3, kLabel3);
   Label3->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   Label4 = NewLabel(Frame3);
-  Place(Label4, 705, 360, 3210, 195);
+  Place(Label4, kLabel4);
   Label4->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
-  // Below the client area: it only carries the chosen path.
   txtFileName = new QLineEdit(this);
-  Place(txtFileName, 480, 4080, 4335, 375);
+  Place(txtFileName, kTxtFileName);
   SetColour(txtFileName, QPalette::Base, palette().color(QPalette::Button));
 
   // The tab order of the window's tab indexes; frames, labels and the picture take no focus.
@@ -145,14 +145,9 @@ void frmDeb::BuildControls() {
 }
 
 void frmDeb::Form_Load() {
-  const std::string cr = "\r";
-  Label1->setText(qt::ToQt("  Conversion d'un fichier '.jad' de " + cr +
-                           "   J'ADE en fichiers exploitables par " + cr + "   Excel ou par GPI."));
-  Label2->setText(qt::ToQt(
-      "A la fin du traitement vous trouverez avec votre fichier '.jad' les 2 fichiers créés." + cr +
-      "(un pour le français et un pour les mathématiques)"));
-  Label3->setText(
-      qt::ToQt("Version " + std::to_string(App::Major) + "." + std::to_string(App::Minor)));
+  Label1->setText(qt::ToQt(captions::kDescription));
+  Label2->setText(qt::ToQt(captions::kWhere));
+  Label3->setText(qt::ToQt(captions::VersionCaption()));
   Label4->setText(qt::ToQt(kAuthorCredit));
   for (QWidget* control :
        std::initializer_list<QWidget*>{Label1, Option1, Option2, Label3, Label4}) {
@@ -197,12 +192,13 @@ void frmDeb::SetRequestRunning(bool running) {
   for (QPushButton* button : {cmdOpen, aide, Quitter}) button->setEnabled(!running);
 }
 
-int frmDeb::TwipsX(int twips) const { return twips * logicalDpiX() / kTwipsPerInch; }
+int frmDeb::TwipsX(int twips) const { return Pixels(twips, logicalDpiX()); }
 
-int frmDeb::TwipsY(int twips) const { return twips * logicalDpiY() / kTwipsPerInch; }
+int frmDeb::TwipsY(int twips) const { return Pixels(twips, logicalDpiY()); }
 
-void frmDeb::Place(QWidget* control, int left, int top, int width, int height) const {
-  control->setGeometry(TwipsX(left), TwipsY(top), TwipsX(width), TwipsY(height));
+void frmDeb::Place(QWidget* control, const layout::Twips& twips) const {
+  control->setGeometry(TwipsX(twips.left), TwipsY(twips.top), TwipsX(twips.width),
+                       TwipsY(twips.height));
 }
 
 }  // namespace ferolan

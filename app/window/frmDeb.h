@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/request/ConversionRequest.h"
+#include "app/window/FormLayout.h"
 #include "commondialog/cCommonDialog.h"
 
 class QGroupBox;
@@ -67,7 +68,7 @@ class frmDeb : public QWidget,
   void BuildControls();
   int TwipsX(int twips) const;
   int TwipsY(int twips) const;
-  void Place(QWidget* control, int left, int top, int width, int height) const;
+  void Place(QWidget* control, const layout::Twips& twips) const;
 
   cCommonDialog m_cHookDlg;
   ConversionRequest request_;

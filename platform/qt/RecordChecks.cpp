@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "platform/win32/CommonDialogs.h"
+#include "platform/win32/RecordChecks.h"
 
 namespace ferolan::qt {
 
@@ -19,10 +20,8 @@ bool CanShowDialogs() {
 
 DWORD CommonRecordError(DWORD lStructSize, DWORD size32, std::size_t size,
                         bool hookWithoutProcedure, bool templateAsked) {
-  if (lStructSize != size32 && lStructSize != size) return CDERR_STRUCTSIZE;
-  if (hookWithoutProcedure) return CDERR_NOHOOK;
-  // Templates are dialog resources of the platform's modules, which ours do not carry.
-  if (templateAsked) return CDERR_FINDRESFAILURE;
+  const DWORD error = RecordError(lStructSize, size32, size, hookWithoutProcedure, templateAsked);
+  if (error != 0) return error;
   return CanShowDialogs() ? 0 : CDERR_DIALOGFAILURE;
 }
 

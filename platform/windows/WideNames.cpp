@@ -10,16 +10,13 @@ namespace ferolan {
 
 namespace {
 
-// Empty for an empty text and for a text that is not UTF-8.
-std::wstring FromUtf8(std::string_view text) {
+// With MB_ERR_INVALID_CHARS, empty for a text that is not UTF-8; without, U+FFFD in its place.
+std::wstring FromUtf8(std::string_view text, DWORD flags = MB_ERR_INVALID_CHARS) {
   if (text.empty()) return {};
   const int size = static_cast<int>(text.size());
-  const int length =
-      ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, nullptr, 0);
+  const int length = ::MultiByteToWideChar(CP_UTF8, flags, text.data(), size, nullptr, 0);
   std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  if (length > 0) {
-    ::MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, text.data(), size, wide.data(), length);
-  }
+  if (length > 0) ::MultiByteToWideChar(CP_UTF8, flags, text.data(), size, wide.data(), length);
   return wide;
 }
 
@@ -63,6 +60,8 @@ std::wstring WidePath(const std::string& path) {
   }
   return wide;
 }
+
+std::wstring Utf16Of(std::string_view text) { return FromUtf8(text, 0); }
 
 std::string Utf8Of(std::wstring_view text) {
   if (text.empty()) return {};

@@ -16,6 +16,10 @@ std::wstring WidePath(const std::string& path);
 // Whether the ANSI code page holds every character of `text` (UTF-8), as it is.
 bool AnsiCodePageHolds(std::string_view text);
 
+// UTF-16 for a text shown by Windows (a title, a caption, a message); what is not UTF-8
+// becomes U+FFFD.
+std::wstring Utf16Of(std::string_view text);
+
 // UTF-16 from Windows back into the program's UTF-8; an unpaired surrogate becomes U+FFFD.
 std::string Utf8Of(std::wstring_view text);
 

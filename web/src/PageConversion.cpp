@@ -9,7 +9,7 @@
 
 #include "app/request/ConversionRequest.h"
 #include "app/request/TxtMsg.h"
-#include "platform/runtime/App.h"
+#include "app/window/Captions.h"
 #include "web/src/PageServices.h"
 
 namespace ferolan::page {
@@ -65,9 +65,7 @@ std::string ExportHelp() {
   return messages.empty() ? std::string() : messages.front();
 }
 
-std::string VersionText() {
-  return "Version " + std::to_string(App::Major) + "." + std::to_string(App::Minor);
-}
+std::string VersionText() { return captions::VersionCaption(); }
 
 std::string BusyText() { return "Traitement en cours..."; }
 

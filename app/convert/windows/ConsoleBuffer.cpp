@@ -2,18 +2,10 @@
 
 #include <string_view>
 
+#include "platform/windows/WideNames.h"
+
 namespace ferolan::console {
 namespace {
-
-// The text for WriteConsoleW; a byte that is not UTF-8 shows as U+FFFD (the names in it have
-// theirs written out already).
-std::wstring Utf16Of(std::string_view text) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  std::wstring wide(MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), static_cast<int>(wide.size()));
-  return wide;
-}
 
 // How many bytes at the end of `text` begin a UTF-8 character whose last bytes are still to
 // come; 0 when it ends on a whole character (or on bytes that are no UTF-8 at all).

@@ -1,0 +1,313 @@
+#include "app/window/win32/frmDeb.h"
+
+#include "app/request/AuthorCredit.h"
+#include "app/request/TxtMsg.h"
+#include "app/window/Captions.h"
+#include "app/window/FormLayout.h"
+#include "platform/windows/WideNames.h"
+#include "platform/windows/window/ShownText.h"
+#include "platform/windows/window/SystemUserServices.h"
+
+// After our records: the system's headers define their names as macros.
+#include <windows.h>
+
+#include "app/window/win32/Resources.h"
+#include "platform/windows/window/Handles.h"
+
+namespace ferolan {
+
+using namespace layout;
+
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"FerolanFrmDeb";
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+
+// The controls' ids, in the window's tab order first.
+enum ControlId : int {
+  kTxtFileNameId = 100,
+  kOption1Id,
+  kOption2Id,
+  kQuitterId,
+  kAideId,
+  kCmdOpenId,
+  kOtherId,
+};
+
+COLORREF ColourOf(const Colour& colour) { return RGB(colour.red, colour.green, colour.blue); }
+
+// GDI objects and icons, released with the window's resources.
+struct GdiDeleter {
+  void operator()(HGDIOBJ object) const { ::DeleteObject(object); }
+};
+using UniqueGdi = std::unique_ptr<void, GdiDeleter>;
+struct IconDeleter {
+  void operator()(HICON icon) const { ::DestroyIcon(icon); }
+};
+using UniqueIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
+
+// Tahoma at `points` for a screen of `dpi`.
+UniqueGdi WindowFont(double points, unsigned dpi) {
+  LOGFONTW font{};
+  font.lfHeight = -static_cast<LONG>(points * dpi / 72 + 0.5);
+  font.lfWeight = FW_NORMAL;
+  font.lfCharSet = DEFAULT_CHARSET;
+  font.lfQuality = CLEARTYPE_QUALITY;
+  wcscpy_s(font.lfFaceName, L"Tahoma");
+  return UniqueGdi(::CreateFontIndirectW(&font));
+}
+
+UniqueIcon IconResource(int id, int side) {
+  return UniqueIcon(static_cast<HICON>(::LoadImageW(
+      ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, side, side, LR_DEFAULTCOLOR)));
+}
+
+LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
+    ::SetWindowLongPtrW(window, GWLP_USERDATA,
+                        reinterpret_cast<LONG_PTR>(creation->lpCreateParams));
+  }
+  auto* form = reinterpret_cast<frmDeb*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
+  if (form == nullptr || form->Window() == nullptr) {
+    return ::DefWindowProcW(window, message, wParam, lParam);
+  }
+  return form->Handle(message, wParam, lParam);
+}
+
+void RegisterWindowClass() {
+  WNDCLASSEXW windowClass{};
+  windowClass.cbSize = sizeof windowClass;
+  windowClass.lpfnWndProc = WindowProc;
+  windowClass.hInstance = ::GetModuleHandleW(nullptr);
+  windowClass.hIcon =
+      static_cast<HICON>(::LoadImageW(windowClass.hInstance, MAKEINTRESOURCEW(kProgramIcon),
+                                      IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
+  windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = ::GetSysColorBrush(COLOR_BTNFACE);
+  windowClass.lpszClassName = kWindowClass;
+  ::RegisterClassExW(&windowClass);  // fails harmlessly when registered already
+}
+
+}  // namespace
+
+// What the window draws with at its current dots per inch.
+struct frmDeb::Resources {
+  UniqueGdi font;
+  UniqueGdi descriptionFont;
+  UniqueGdi descriptionBrush{::CreateSolidBrush(ColourOf(kDescriptionBack))};
+  UniqueIcon picture;
+  UniqueIcon help;
+};
+
+frmDeb::frmDeb()
+    : m_cHookDlg(*this),
+      request_([this] { return ::SendMessageW(Option1, BM_GETCHECK, 0, 0) == BST_CHECKED; }),
+      resources_(std::make_unique<Resources>()) {
+  RegisterWindowClass();
+  // Created hidden and laid out for the screen it lands on; shown by the caller.
+  HWND window = ::CreateWindowExW(0, kWindowClass, Utf16Of(captions::kWindowTitle).c_str(),
+                                  kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr,
+                                  nullptr, ::GetModuleHandleW(nullptr), this);
+  if (window == nullptr) throw std::runtime_error("la fenêtre ne peut pas être créée");
+  window_ = window;
+  BuildControls();
+  LayOut(::GetDpiForWindow(window_));
+  Form_Load();
+}
+
+frmDeb::~frmDeb() {
+  if (window_ != nullptr) {
+    ::SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+    ::DestroyWindow(window_);
+  }
+}
+
+int32_t frmDeb::hwnd() const { return windows::NumberOf(window_); }
+
+void frmDeb::BuildControls() {
+  const auto control = [this](const wchar_t* windowClass, DWORD style, int id) {
+    return ::CreateWindowExW(0, windowClass, L"", style | WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                             0, 0, 0, 0, window_, reinterpret_cast<HMENU>(INT_PTR{id}),
+                             ::GetModuleHandleW(nullptr), nullptr);
+  };
+  // Created in the tab order, which is the order of creation; the frames last, under the
+  // labels they hold.
+  txtFileName =
+      control(L"EDIT", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP | WS_GROUP, kTxtFileNameId);
+  Option1 = control(L"BUTTON", BS_AUTORADIOBUTTON | WS_TABSTOP | WS_GROUP, kOption1Id);
+  Option2 = control(L"BUTTON", BS_AUTORADIOBUTTON, kOption2Id);
+  Quitter = control(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, kQuitterId);
+  aide = control(L"BUTTON", BS_PUSHBUTTON | BS_ICON | WS_TABSTOP | WS_GROUP, kAideId);
+  cmdOpen = control(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, kCmdOpenId);
+  Label1 = control(L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, kOtherId);
+  Picture1 = control(L"STATIC", SS_ICON | SS_CENTERIMAGE | SS_REALSIZECONTROL, kOtherId);
+  Label2 = control(L"STATIC", SS_LEFT | SS_NOPREFIX, kOtherId);
+  Label3 = control(L"STATIC", SS_CENTER | SS_NOPREFIX, kOtherId);
+  Label4 = control(L"STATIC", SS_CENTER | SS_NOPREFIX, kOtherId);
+  Frame2 = control(L"BUTTON", BS_GROUPBOX, kOtherId);
+  Frame1 = control(L"BUTTON", BS_GROUPBOX, kOtherId);
+  Frame3 = control(L"BUTTON", BS_GROUPBOX, kOtherId);
+
+  ::SetWindowTextW(Option1, Utf16Of(captions::kOption1).c_str());
+  ::SetWindowTextW(Option2, Utf16Of(captions::kOption2).c_str());
+  ::SetWindowTextW(cmdOpen, Utf16Of(captions::kBrowse).c_str());
+  ::SetWindowTextW(Quitter, Utf16Of(captions::kQuit).c_str());
+  ::SendMessageW(Option1, BM_SETCHECK, BST_CHECKED, 0);
+}
+
+void frmDeb::LayOut(unsigned dpi) {
+  dpi_ = dpi == 0 ? USER_DEFAULT_SCREEN_DPI : dpi;
+  auto& r = *resources_;
+  r.font = WindowFont(kFontPoints, dpi_);
+  r.descriptionFont = WindowFont(kDescriptionPoints, dpi_);
+  // The picture beside the description is the program's icon at 48 pixels of 96 dpi.
+  r.picture = IconResource(kProgramIcon, ::MulDiv(48, dpi_, USER_DEFAULT_SCREEN_DPI));
+  r.help = IconResource(kHelpIcon, ::MulDiv(16, dpi_, USER_DEFAULT_SCREEN_DPI));
+  ::SendMessageW(Picture1, STM_SETICON, reinterpret_cast<WPARAM>(r.picture.get()), 0);
+  ::SendMessageW(aide, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(r.help.get()));
+
+  RECT outer{0, 0, Pixels(kClientWidth, dpi_), Pixels(kClientHeight, dpi_)};
+  ::AdjustWindowRectExForDpi(&outer, kWindowStyle, FALSE, 0, dpi_);
+  ::SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+
+  Place(Frame2, kFrame2, nullptr);
+  Place(Label1, kLabel1, &kFrame2);
+  Place(Picture1, kPicture1, &kFrame2);
+  Place(Frame1, kFrame1, nullptr);
+  Place(Label2, kLabel2, &kFrame1);
+  Place(Option1, kOption1, nullptr);
+  Place(Option2, kOption2, nullptr);
+  Place(cmdOpen, kCmdOpen, nullptr);
+  Place(Quitter, kQuitter, nullptr);
+  Place(aide, kAide, nullptr);
+  Place(Frame3, kFrame3, nullptr);
+  Place(Label3, kLabel3, &kFrame3);
+  Place(Label4, kLabel4, &kFrame3);
+  Place(txtFileName, kTxtFileName, nullptr);
+  for (HWND child = ::GetWindow(window_, GW_CHILD); child != nullptr;
+       child = ::GetWindow(child, GW_HWNDNEXT)) {
+    ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(r.font.get()), TRUE);
+  }
+  ::SendMessageW(Label1, WM_SETFONT, reinterpret_cast<WPARAM>(r.descriptionFont.get()), TRUE);
+}
+
+void frmDeb::Place(HWND control, const Twips& twips, const Twips* frame) const {
+  const int left = twips.left + (frame != nullptr ? frame->left : 0);
+  const int top = twips.top + (frame != nullptr ? frame->top : 0);
+  ::SetWindowPos(control, nullptr, Pixels(left, dpi_), Pixels(top, dpi_), Pixels(twips.width, dpi_),
+                 Pixels(twips.height, dpi_), SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void frmDeb::Form_Load() {
+  ::SetWindowTextW(Label1, windows::ShownText(captions::kDescription).c_str());
+  ::SetWindowTextW(Label2, windows::ShownText(captions::kWhere).c_str());
+  ::SetWindowTextW(Label3, Utf16Of(captions::VersionCaption()).c_str());
+  ::SetWindowTextW(Label4, Utf16Of(kAuthorCredit).c_str());
+}
+
+void frmDeb::cmdOpen_Click() {
+  SetRequestRunning(true);
+  request_.cmdOpen_Click(m_cHookDlg, *this);
+  SetRequestRunning(false);
+  if (closePending_) Close();
+}
+
+void frmDeb::aide_Click() { TxtMsg::ShowExportHelp(); }
+
+void frmDeb::Quitter_Click() {
+  request_.RemoveWorkFolder();
+  ::PostQuitMessage(0);
+}
+
+void frmDeb::Form_Unload() { request_.RemoveWorkFolder(); }
+
+void frmDeb::Close() {
+  if (requestRunning_) {
+    closePending_ = true;
+    return;
+  }
+  Form_Unload();
+  ::PostQuitMessage(0);
+}
+
+void frmDeb::m_cHookDlg_InitDialog(int32_t hDlg) { m_cHookDlg.CentreDialog(hDlg, *this); }
+
+std::string frmDeb::Text() const {
+  std::wstring text(static_cast<std::size_t>(::GetWindowTextLengthW(txtFileName)) + 1, L'\0');
+  text.resize(static_cast<std::size_t>(
+      ::GetWindowTextW(txtFileName, text.data(), static_cast<int>(text.size()))));
+  return Utf8Of(text);
+}
+
+void frmDeb::SetText(const std::string& text) {
+  ::SetWindowTextW(txtFileName, Utf16Of(text).c_str());
+}
+
+void frmDeb::SetRequestRunning(bool running) {
+  requestRunning_ = running;
+  for (HWND button : {cmdOpen, aide, Quitter}) ::EnableWindow(button, !running);
+}
+
+intptr_t frmDeb::Handle(unsigned message, uintptr_t wParam, intptr_t lParam) {
+  switch (message) {
+    case WM_COMMAND:
+      if (HIWORD(wParam) != BN_CLICKED) break;
+      switch (LOWORD(wParam)) {
+        case kCmdOpenId:
+          cmdOpen_Click();
+          return 0;
+        case kQuitterId:
+          Quitter_Click();
+          return 0;
+        case kAideId:
+          aide_Click();
+          return 0;
+        default:
+          break;
+      }
+      break;
+    case WM_CTLCOLORSTATIC: {
+      const auto dc = reinterpret_cast<HDC>(wParam);
+      const auto control = reinterpret_cast<HWND>(lParam);
+      if (control == Label1) {
+        ::SetTextColor(dc, ColourOf(kDescriptionText));
+        ::SetBkColor(dc, ColourOf(kDescriptionBack));
+        return reinterpret_cast<intptr_t>(resources_->descriptionBrush.get());
+      }
+      if (control == Picture1) {
+        ::SetBkColor(dc, ::GetSysColor(COLOR_WINDOW));
+        return reinterpret_cast<intptr_t>(::GetSysColorBrush(COLOR_WINDOW));
+      }
+      if (control == Label2) ::SetTextColor(dc, ColourOf(kWhereText));
+      ::SetBkColor(dc, ::GetSysColor(COLOR_BTNFACE));
+      return reinterpret_cast<intptr_t>(::GetSysColorBrush(COLOR_BTNFACE));
+    }
+    case WM_CTLCOLOREDIT:
+      // The path box has the buttons' colour.
+      ::SetBkColor(reinterpret_cast<HDC>(wParam), ::GetSysColor(COLOR_BTNFACE));
+      return reinterpret_cast<intptr_t>(::GetSysColorBrush(COLOR_BTNFACE));
+    case WM_SETCURSOR:
+      if (windows::SystemUserServices::HourglassShown()) {
+        ::SetCursor(::LoadCursorW(nullptr, IDC_WAIT));
+        return TRUE;
+      }
+      break;
+    case WM_DPICHANGED: {
+      const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+      ::SetWindowPos(window_, nullptr, suggested->left, suggested->top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      LayOut(HIWORD(wParam));
+      return 0;
+    }
+    case WM_CLOSE:
+      Close();
+      return 0;
+    default:
+      break;
+  }
+  return ::DefWindowProcW(window_, message, wParam, lParam);
+}
+
+}  // namespace ferolan

@@ -1,0 +1,27 @@
+// ferolan.exe: the window that converts a J'ADE export into result files for GPI or a
+// spreadsheet, on Windows.
+#include "app/window/win32/frmDeb.h"
+#include "platform/windows/window/SystemUserServices.h"
+#include "platform/windows/window/SystemWin32Services.h"
+
+// After our records: the system's headers define their names as macros.
+#include <windows.h>
+
+#include <commctrl.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
+  // The manifest asks for the common controls' current version; this loads it.
+  const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+  ::InitCommonControlsEx(&controls);
+  ferolan::windows::SystemUserServices services;
+  ferolan::windows::SystemWin32Services windowSystem;
+  ferolan::frmDeb window;
+  ::ShowWindow(window.Window(), showCommand);
+  MSG message;
+  while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    if (::IsDialogMessageW(window.Window(), &message)) continue;
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
