@@ -11,6 +11,11 @@
 // After our records: the system's headers define their names as macros.
 #include <windows.h>
 
+#include <functional>
+#include <memory>
+#include <type_traits>
+#include <vector>
+
 #include "app/window/win32/Resources.h"
 #include "platform/windows/window/Handles.h"
 
@@ -62,6 +67,30 @@ UniqueIcon IconResource(int id, int side) {
       ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_ICON, side, side, LR_DEFAULTCOLOR)));
 }
 
+// The window's font, at `points` or, where the font the system gives for Tahoma is wider (a
+// replacement), at the largest smaller size in which the control's text fits rather than
+// being cut. `reserved` is the width the control keeps for itself (a radio button's circle).
+UniqueGdi FittingFont(HWND control, double points, unsigned dpi, bool wraps, int reserved) {
+  constexpr double kSmallest = 6;
+  RECT room;
+  ::GetClientRect(control, &room);
+  room.right -= reserved;
+  wchar_t text[512] = {};
+  ::GetWindowTextW(control, text, 512);
+  const UINT format = DT_CALCRECT | DT_NOPREFIX | DT_EXPANDTABS | (wraps ? DT_WORDBREAK : 0);
+  const std::unique_ptr<std::remove_pointer_t<HDC>, std::function<void(HDC)>> dc(
+      ::GetDC(control), [control](HDC context) { ::ReleaseDC(control, context); });
+  for (;; points -= 0.25) {
+    UniqueGdi font = WindowFont(points, dpi);
+    if (points <= kSmallest) return font;
+    const HGDIOBJ previous = ::SelectObject(dc.get(), font.get());
+    RECT needed{0, 0, room.right, 0};
+    ::DrawTextW(dc.get(), text, -1, &needed, format);
+    ::SelectObject(dc.get(), previous);
+    if (needed.right <= room.right && needed.bottom <= room.bottom) return font;
+  }
+}
+
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
@@ -94,7 +123,7 @@ void RegisterWindowClass() {
 // What the window draws with at its current dots per inch.
 struct frmDeb::Resources {
   UniqueGdi font;
-  UniqueGdi descriptionFont;
+  std::vector<UniqueGdi> fittedFonts;
   UniqueGdi descriptionBrush{::CreateSolidBrush(ColourOf(kDescriptionBack))};
   UniqueIcon picture;
   UniqueIcon help;
@@ -112,8 +141,8 @@ frmDeb::frmDeb()
   if (window == nullptr) throw std::runtime_error("la fenêtre ne peut pas être créée");
   window_ = window;
   BuildControls();
-  LayOut(::GetDpiForWindow(window_));
   Form_Load();
+  LayOut(::GetDpiForWindow(window_));
 }
 
 frmDeb::~frmDeb() {
@@ -158,19 +187,17 @@ void frmDeb::BuildControls() {
 
 void frmDeb::LayOut(unsigned dpi) {
   dpi_ = dpi == 0 ? USER_DEFAULT_SCREEN_DPI : dpi;
-  auto& r = *resources_;
+  // Made anew, and the previous ones released only once no control draws with them.
+  auto next = std::make_unique<Resources>();
+  Resources& r = *next;
   r.font = WindowFont(kFontPoints, dpi_);
-  r.descriptionFont = WindowFont(kDescriptionPoints, dpi_);
   // The picture beside the description is the program's icon at 48 pixels of 96 dpi.
   r.picture = IconResource(kProgramIcon, ::MulDiv(48, dpi_, USER_DEFAULT_SCREEN_DPI));
   r.help = IconResource(kHelpIcon, ::MulDiv(16, dpi_, USER_DEFAULT_SCREEN_DPI));
   ::SendMessageW(Picture1, STM_SETICON, reinterpret_cast<WPARAM>(r.picture.get()), 0);
   ::SendMessageW(aide, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(r.help.get()));
 
-  RECT outer{0, 0, Pixels(kClientWidth, dpi_), Pixels(kClientHeight, dpi_)};
-  ::AdjustWindowRectExForDpi(&outer, kWindowStyle, FALSE, 0, dpi_);
-  ::SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SizeClientArea(Pixels(kClientWidth, dpi_), Pixels(kClientHeight, dpi_));
 
   Place(Frame2, kFrame2, nullptr);
   Place(Label1, kLabel1, &kFrame2);
@@ -190,7 +217,37 @@ void frmDeb::LayOut(unsigned dpi) {
        child = ::GetWindow(child, GW_HWNDNEXT)) {
     ::SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(r.font.get()), TRUE);
   }
-  ::SendMessageW(Label1, WM_SETFONT, reinterpret_cast<WPARAM>(r.descriptionFont.get()), TRUE);
+  // The texts that must show whole.
+  const int circle = ::GetSystemMetricsForDpi(SM_CXMENUCHECK, dpi_) + ::MulDiv(4, dpi_, 96);
+  const struct {
+    HWND control;
+    double points;
+    bool wraps;
+    int reserved;
+  } texts[] = {{Label1, kDescriptionPoints, false, 0}, {Label2, kFontPoints, true, 0},
+               {Option1, kFontPoints, false, circle},  {Option2, kFontPoints, false, circle},
+               {Label3, kFontPoints, true, 0},         {Label4, kFontPoints, true, 0}};
+  for (const auto& text : texts) {
+    r.fittedFonts.push_back(
+        FittingFont(text.control, text.points, dpi_, text.wraps, text.reserved));
+    ::SendMessageW(text.control, WM_SETFONT, reinterpret_cast<WPARAM>(r.fittedFonts.back().get()),
+                   TRUE);
+  }
+  resources_ = std::move(next);
+}
+
+void frmDeb::SizeClientArea(int width, int height) {
+  // The frame measured, not computed: not every system scales it with the window's dots per
+  // inch, and a frame grown by a wrapped menu or a theme needs a second try.
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    RECT outer, client;
+    ::GetWindowRect(window_, &outer);
+    ::GetClientRect(window_, &client);
+    if (client.right == width && client.bottom == height) return;
+    ::SetWindowPos(window_, nullptr, 0, 0, outer.right - outer.left + width - client.right,
+                   outer.bottom - outer.top + height - client.bottom,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
 void frmDeb::Place(HWND control, const Twips& twips, const Twips* frame) const {

@@ -1,5 +1,6 @@
 // The Windows window as a user meets it, under the system's own dialogs: a thread of the test
 // answers each dialog and message box that the browse button opens, as a user would.
+#include "app/window/FormLayout.h"
 #include "app/window/win32/frmDeb.h"
 #include "platform/windows/window/SystemUserServices.h"
 #include "platform/windows/window/SystemWin32Services.h"
@@ -195,6 +196,22 @@ TEST_F(WindowTest, AnExportThatIsNoArchiveShowsTheExtractionErrorsInOrder) {
       (std::vector<Box>{{"Ferolan", "Une erreur s'est produite pendant la décompression"},
                         {"Ferolan", "erreur : " + exportPath + " : ce n'est pas une archive zip\n"},
                         {"Ferolan", "Error: Fichier introuvable : CE2-B.xml"}}));
+}
+
+TEST_F(WindowTest, TheWindowIsLaidOutAgainForTheDotsPerInchOfItsScreen) {
+  for (const int dpi : {144, 192, 96}) {
+    RECT suggested{10, 10, 20, 20};
+    ::SendMessageW(window.Window(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                   reinterpret_cast<LPARAM>(&suggested));
+    RECT client, button;
+    ::GetClientRect(window.Window(), &client);
+    ::GetWindowRect(window.cmdOpen, &button);
+    ::MapWindowPoints(nullptr, window.Window(), reinterpret_cast<POINT*>(&button), 2);
+    EXPECT_EQ(client.right, layout::Pixels(layout::kClientWidth, dpi)) << dpi;
+    EXPECT_EQ(client.bottom, layout::Pixels(layout::kClientHeight, dpi)) << dpi;
+    EXPECT_EQ(button.left, layout::Pixels(layout::kCmdOpen.left, dpi)) << dpi;
+    EXPECT_EQ(button.bottom - button.top, layout::Pixels(layout::kCmdOpen.height, dpi)) << dpi;
+  }
 }
 
 }  // namespace
