@@ -1,0 +1,114 @@
+// The system's colour, font and print dialogs over our records, each closed by its hook as it
+// opens; the screen's values.
+#include <gtest/gtest.h>
+
+#include "platform/win32/ChooseDialogs.h"
+#include "platform/win32/CommonDialogs.h"
+#include "platform/win32/DeviceCaps.h"
+#include "platform/win32/PrintDialogs.h"
+#include "platform/win32/SystemColors.h"
+#include "platform/windows/window/SystemWin32Services.h"
+
+#include <windows.h>
+
+#include <commdlg.h>
+
+#include "platform/windows/window/Handles.h"
+
+namespace ferolan::windows {
+namespace {
+
+// The record the hook was given, and the button it pressed as the dialog opened.
+const void* givenRecord = nullptr;
+WPARAM pressed = IDCANCEL;
+
+UINT_PTR Press(int32_t dialog, UINT message, WPARAM, LPARAM lParam) {
+  if (message == WM_INITDIALOG) {
+    givenRecord = reinterpret_cast<const void*>(lParam);
+    ::PostMessageW(HandleOf<::HWND>(dialog), WM_COMMAND, pressed, 0);
+  }
+  return 0;
+}
+
+class DialogsTest : public ::testing::Test {
+ protected:
+  void SetUp() override { givenRecord = nullptr; }
+  SystemWin32Services services;
+};
+
+TEST_F(DialogsTest, ConfirmedColourDialogGivesTheColourAndTheCustomColoursBack) {
+  win32::COLORREF custom[win32::kCustomColorCount] = {0x123456};
+  win32::CHOOSECOLORA cc{};
+  cc.lStructSize = sizeof cc;
+  cc.rgbResult = 0x00336699;
+  cc.lpCustColors = custom;
+  cc.Flags = CC_RGBINIT | CC_ENABLEHOOK;
+  cc.lpfnHook = Press;
+  pressed = IDOK;
+  ASSERT_TRUE(win32::ChooseColorA(&cc));
+  EXPECT_EQ(givenRecord, &cc);
+  EXPECT_EQ(cc.rgbResult, 0x00336699u);
+  EXPECT_EQ(custom[0], 0x123456u);
+  EXPECT_EQ(win32::CommDlgExtendedError(), 0u);
+}
+
+// Wine's font dialog starts on a font of its own list, whichever the record names.
+TEST_F(DialogsTest, ConfirmedFontDialogGivesAFontBack) {
+  win32::LOGFONTA font{};
+  win32::CHOOSEFONTA cf{};
+  cf.lStructSize = sizeof cf;
+  cf.lpLogFont = &font;
+  cf.Flags = CF_SCREENFONTS | CF_ENABLEHOOK;
+  cf.lpfnHook = Press;
+  pressed = IDOK;
+  ASSERT_TRUE(win32::ChooseFontA(&cf));
+  EXPECT_EQ(givenRecord, &cf);
+  EXPECT_FALSE(win32::FaceName(font).empty());
+  EXPECT_LT(font.lfHeight, 0);
+  EXPECT_GT(cf.iPointSize, 0);
+}
+
+// Whatever shows on the thread (a dialog, or the system's word that no printer is installed)
+// is cancelled a moment later.
+void CALLBACK CancelShown(::HWND, UINT, UINT_PTR, DWORD) {
+  ::EnumThreadWindows(
+      ::GetCurrentThreadId(),
+      [](::HWND window, LPARAM) -> BOOL {
+        if (::IsWindowVisible(window)) ::PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+        return TRUE;
+      },
+      0);
+}
+
+TEST_F(DialogsTest, CancelledOrPrinterlessPrintDialogsLeaveTheRecordAlone) {
+  const UINT_PTR timer = ::SetTimer(nullptr, 0, 200, CancelShown);
+  win32::PRINTDLGA pd{};
+  pd.lStructSize = sizeof pd;
+  pd.Flags = PD_RETURNDC;
+  win32::PAGESETUPDLGA psd{};
+  psd.lStructSize = sizeof psd;
+  const std::pair<bool, win32::HGLOBAL*> shown[] = {{win32::PrintDlgA(&pd), &pd.hDevMode},
+                                                    {win32::PageSetupDlgA(&psd), &psd.hDevMode}};
+  ::KillTimer(nullptr, timer);
+  for (const auto& [chosen, devMode] : shown) {
+    EXPECT_FALSE(chosen);
+    EXPECT_EQ(*devMode, 0);
+  }
+  EXPECT_EQ(pd.hDC, 0);
+}
+
+TEST_F(DialogsTest, OnlyTheDeviceContextsOfThePrintDialogAreDeleted) {
+  const ::HDC screen = ::GetDC(nullptr);
+  EXPECT_FALSE(win32::DeleteDC(NumberOf(screen)));
+  ::ReleaseDC(nullptr, screen);
+}
+
+TEST_F(DialogsTest, ScreenTellsItsResolutionAndColours) {
+  EXPECT_GT(win32::GetDeviceCaps(win32::kScreenDC, LOGPIXELSY), 0);
+  EXPECT_EQ(win32::GetDeviceCaps(win32::kScreenDC, HORZRES), 0);
+  EXPECT_EQ(win32::GetSysColor(COLOR_WINDOW), ::GetSysColor(COLOR_WINDOW));
+  EXPECT_EQ(win32::GetSysColor(31), 0u);
+}
+
+}  // namespace
+}  // namespace ferolan::windows
