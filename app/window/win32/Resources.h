@@ -1,4 +1,4 @@
-// The window's resources, by number: in frmDeb.rc and in the program's version resources.
+// The window's resources, by number, as frmDeb.rc.in gives them.
 #pragma once
 
 namespace ferolan {

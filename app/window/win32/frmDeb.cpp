@@ -143,6 +143,7 @@ frmDeb::frmDeb()
   BuildControls();
   Form_Load();
   LayOut(::GetDpiForWindow(window_));
+  CentreOnScreen();
 }
 
 frmDeb::~frmDeb() {
@@ -234,6 +235,21 @@ void frmDeb::LayOut(unsigned dpi) {
                    TRUE);
   }
   resources_ = std::move(next);
+}
+
+void frmDeb::CentreOnScreen() {
+  // Where the open dialog, centred over the window and larger than it, is seen whole.
+  MONITORINFO screen{};
+  screen.cbSize = sizeof screen;
+  RECT frame;
+  if (!::GetMonitorInfoW(::MonitorFromWindow(window_, MONITOR_DEFAULTTOPRIMARY), &screen) ||
+      !::GetWindowRect(window_, &frame)) {
+    return;
+  }
+  const RECT& area = screen.rcWork;
+  ::SetWindowPos(window_, nullptr, (area.left + area.right - (frame.right - frame.left)) / 2,
+                 (area.top + area.bottom - (frame.bottom - frame.top)) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void frmDeb::SizeClientArea(int width, int height) {

@@ -70,6 +70,7 @@ class frmDeb : public cCommonDialogEvents, public WindowHandleOwner, private Fil
   void BuildControls();
   // Sizes the window, places the controls and makes their fonts and pictures for `dpi`.
   void LayOut(unsigned dpi);
+  void CentreOnScreen();
   void SizeClientArea(int width, int height);
   void Place(WindowHandle control, const layout::Twips& twips, const layout::Twips* frame) const;
 

@@ -129,16 +129,7 @@ std::string ConverterResult(const std::string& exportFile, const std::string& re
 
 class WindowTest : public ::testing::Test {
  protected:
-  WindowTest() {
-    // In the middle of the screen, where the dialog centred over it is whole.
-    RECT frame;
-    ::GetWindowRect(window.Window(), &frame);
-    ::SetWindowPos(window.Window(), nullptr,
-                   (::GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left)) / 2,
-                   (::GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top)) / 2, 0, 0,
-                   SWP_NOSIZE | SWP_NOZORDER);
-    ::ShowWindow(window.Window(), SW_SHOW);
-  }
+  WindowTest() { ::ShowWindow(window.Window(), SW_SHOW); }
 
   void ClickBrowse() {
     ::SendMessageW(window.Window(), WM_COMMAND,
