@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <gtest/gtest.h>
+#include <zip.h>
 
 #include <atomic>
 #include <chrono>
@@ -21,6 +22,7 @@
 #include "platform/runtime/App.h"
 #include "platform/windows/WideNames.h"
 #include "tests/support/TempDir.h"
+#include "tests/zip/ArchiveMaker.h"
 
 namespace ferolan::testing {
 namespace {
@@ -187,6 +189,44 @@ TEST_F(WindowTest, AnExportThatIsNoArchiveShowsTheExtractionErrorsInOrder) {
       (std::vector<Box>{{"Ferolan", "Une erreur s'est produite pendant la décompression"},
                         {"Ferolan", "erreur : " + exportPath + " : ce n'est pas une archive zip\n"},
                         {"Ferolan", "Error: Fichier introuvable : CE2-B.xml"}}));
+}
+
+// The example export's XML, as a user's protected export holds it.
+std::string ExampleXml() {
+  int error = 0;
+  zip_t* archive = zip_open(FEROLAN_EXAMPLE_EXPORT, ZIP_RDONLY, &error);
+  zip_stat_t entry;
+  zip_stat(archive, "CE2-A.xml", 0, &entry);
+  std::string xml(entry.size, '\0');
+  zip_file_t* file = zip_fopen(archive, "CE2-A.xml", 0);
+  zip_fread(file, xml.data(), xml.size());
+  zip_fclose(file);
+  zip_discard(archive);
+  return xml;
+}
+
+TEST_F(WindowTest, AProtectedExportAsksForItsPasswordInAMaskedBox) {
+  const std::string exportPath = exports / "CE2-A.jad";
+  MakeArchive(exportPath, {{.name = "CE2-A.xml",
+                            .data = ExampleXml(),
+                            .encryption = ZIP_EM_AES_256,
+                            .password = "secret"}});
+  std::string askedBy;
+  bool masked = false;
+  Answerer answerer([&](HWND dialog) {
+    if (answerer.dialogs == 1) return Choose(dialog, exportPath);
+    askedBy = TextOf(dialog);
+    const HWND field = ::FindWindowExW(dialog, nullptr, L"Edit", nullptr);
+    masked = (::GetWindowLongW(field, GWL_STYLE) & ES_PASSWORD) != 0;
+    ::SetWindowTextW(field, L"secret");
+    ::PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+  });
+  ClickBrowse();
+  EXPECT_EQ(answerer.dialogs, 2);
+  EXPECT_EQ(askedBy, "Ferolan");
+  EXPECT_TRUE(masked);
+  EXPECT_EQ(answerer.boxes, (std::vector<Box>{{"Ferolan", "Traitement terminé."}}));
+  EXPECT_TRUE(Exists(exports / "CE2-A1.c01"));
 }
 
 TEST_F(WindowTest, TheWindowIsLaidOutAgainForTheDotsPerInchOfItsScreen) {
