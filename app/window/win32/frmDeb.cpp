@@ -11,6 +11,8 @@
 // After our records: the system's headers define their names as macros.
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <functional>
 #include <memory>
 #include <type_traits>
@@ -91,6 +93,20 @@ UniqueGdi FittingFont(HWND control, double points, unsigned dpi, bool wraps, int
   }
 }
 
+struct ImageListDeleter {
+  void operator()(HIMAGELIST list) const { ::ImageList_Destroy(list); }
+};
+using UniqueImageList = std::unique_ptr<std::remove_pointer_t<HIMAGELIST>, ImageListDeleter>;
+
+// The help button's picture as a button's image list of one image, which the button shows in
+// every state: the same picture when pressed and when disabled, not a greyed one.
+UniqueImageList HelpPicture(int side) {
+  UniqueImageList list(::ImageList_Create(side, side, ILC_COLOR32 | ILC_MASK, 1, 0));
+  const UniqueIcon icon = IconResource(kHelpIcon, side);
+  if (list != nullptr && icon != nullptr) ::ImageList_AddIcon(list.get(), icon.get());
+  return list;
+}
+
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
     const auto* creation = reinterpret_cast<const CREATESTRUCTW*>(lParam);
@@ -126,7 +142,7 @@ struct frmDeb::Resources {
   std::vector<UniqueGdi> fittedFonts;
   UniqueGdi descriptionBrush{::CreateSolidBrush(ColourOf(kDescriptionBack))};
   UniqueIcon picture;
-  UniqueIcon help;
+  UniqueImageList help;
 };
 
 frmDeb::frmDeb()
@@ -168,7 +184,7 @@ void frmDeb::BuildControls() {
   Option1 = control(L"BUTTON", BS_AUTORADIOBUTTON | WS_TABSTOP | WS_GROUP, kOption1Id);
   Option2 = control(L"BUTTON", BS_AUTORADIOBUTTON, kOption2Id);
   Quitter = control(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, kQuitterId);
-  aide = control(L"BUTTON", BS_PUSHBUTTON | BS_ICON | WS_TABSTOP | WS_GROUP, kAideId);
+  aide = control(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, kAideId);
   cmdOpen = control(L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, kCmdOpenId);
   Label1 = control(L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, kOtherId);
   Picture1 = control(L"STATIC", SS_ICON | SS_CENTERIMAGE | SS_REALSIZECONTROL, kOtherId);
@@ -194,9 +210,10 @@ void frmDeb::LayOut(unsigned dpi) {
   r.font = WindowFont(kFontPoints, dpi_);
   // The picture beside the description is the program's icon at 48 pixels of 96 dpi.
   r.picture = IconResource(kProgramIcon, ::MulDiv(48, dpi_, USER_DEFAULT_SCREEN_DPI));
-  r.help = IconResource(kHelpIcon, ::MulDiv(16, dpi_, USER_DEFAULT_SCREEN_DPI));
+  r.help = HelpPicture(::MulDiv(16, dpi_, USER_DEFAULT_SCREEN_DPI));
   ::SendMessageW(Picture1, STM_SETICON, reinterpret_cast<WPARAM>(r.picture.get()), 0);
-  ::SendMessageW(aide, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(r.help.get()));
+  BUTTON_IMAGELIST picture{r.help.get(), {}, BUTTON_IMAGELIST_ALIGN_CENTER};
+  ::SendMessageW(aide, BCM_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(&picture));
 
   SizeClientArea(Pixels(kClientWidth, dpi_), Pixels(kClientHeight, dpi_));
 
