@@ -1,8 +1,9 @@
 // Writes the window icon at each size it is drawn in, as FOLDER/<n>x<n>/apps/ferolan.png,
-// the layout of the desktop's icon theme; or the help button's picture, for the Windows
-// window, which draws none.
+// the layout of the desktop's icon theme; or, with --windows, the images of the Windows
+// programs' icons, which Qt does not draw there: FOLDER/ferolan-<n>.png and FOLDER/help-<n>.png
+// at the sizes that screens of 100 to 200 % and Explorer ask for.
 //   ferolan-make-icon FOLDER
-//   ferolan-make-icon --help-picture FILE.png
+//   ferolan-make-icon --windows FOLDER
 #include <QDir>
 #include <QGuiApplication>
 #include <iostream>
@@ -12,13 +13,23 @@
 
 int main(int argc, char** argv) {
   QGuiApplication application(argc, argv);
-  if (argc == 3 && std::string(argv[1]) == "--help-picture") {
-    if (ferolan::Pictures::HelpPicture().save(argv[2])) return 0;
-    std::cerr << "ferolan-make-icon: cannot write " << argv[2] << "\n";
-    return 1;
+  if (argc == 3 && std::string(argv[1]) == "--windows") {
+    const auto save = [&](const QPixmap& picture, const char* name, int size) {
+      const QString file = QString("%1/%2-%3.png").arg(argv[2]).arg(name).arg(size);
+      if (picture.save(file)) return true;
+      std::cerr << "ferolan-make-icon: cannot write " << file.toStdString() << "\n";
+      return false;
+    };
+    for (const int size : {16, 20, 24, 32, 40, 48, 64, 72, 96, 256}) {
+      if (!save(ferolan::Pictures::ConversionPicture(size), "ferolan", size)) return 1;
+    }
+    for (const int size : {16, 20, 24, 32}) {
+      if (!save(ferolan::Pictures::HelpPicture(size), "help", size)) return 1;
+    }
+    return 0;
   }
   if (argc != 2) {
-    std::cerr << "usage: ferolan-make-icon FOLDER | --help-picture FILE.png\n";
+    std::cerr << "usage: ferolan-make-icon [--windows] FOLDER\n";
     return 2;
   }
   const QIcon icon = ferolan::Pictures::WindowIcon();

@@ -91,12 +91,13 @@ QIcon WindowIcon() {
   return icon;
 }
 
-QPixmap ConversionPicture() { return Conversion(48); }
+QPixmap ConversionPicture(int size) { return size <= 16 ? SmallConversion() : Conversion(size); }
 
-QPixmap HelpPicture() {
-  QPixmap pixmap = Blank(16);
+QPixmap HelpPicture(int size) {
+  QPixmap pixmap = Blank(size);
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
+  painter.scale(size / 16.0, size / 16.0);  // drawn for 16 pixels
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(30, 90, 200));
   painter.drawEllipse(QRectF(0.5, 0.5, 15, 15));

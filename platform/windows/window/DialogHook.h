@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <utility>
 
 #include "platform/windows/window/Handles.h"
@@ -15,7 +16,8 @@ namespace ferolan::windows {
 
 class DialogHook {
  public:
-  using Procedure = UINT_PTR (*)(int32_t, UINT, WPARAM, LPARAM);
+  // Our hook procedures' type, whose LPARAM is not the system's on 32-bit Windows (int, long).
+  using Procedure = uintptr_t (*)(int32_t, uint32_t, uintptr_t, intptr_t);
 
   DialogHook(Procedure procedure, const void* record)
       : procedure_(procedure), record_(record), outer_(std::exchange(shown_, this)) {}
@@ -30,7 +32,7 @@ class DialogHook {
     switch (message) {
       case WM_INITDIALOG:
         return shown_->procedure_(window, message, wParam,
-                                  reinterpret_cast<LPARAM>(shown_->record_));
+                                  reinterpret_cast<intptr_t>(shown_->record_));
       case WM_COMMAND:
         return shown_->procedure_(window, message, wParam,
                                   NumberOf(reinterpret_cast<::HWND>(lParam)));

@@ -48,6 +48,15 @@ std::string TextOf(HWND window, int id = 0) {
   return Utf8Of(text);
 }
 
+// A dialog or message box shown, for EnumThreadWindows.
+BOOL CALLBACK FindShownDialog(HWND window, LPARAM found) {
+  wchar_t name[16] = {};
+  ::GetClassNameW(window, name, 16);
+  if (std::wstring(name) != L"#32770" || !::IsWindowVisible(window)) return TRUE;
+  *reinterpret_cast<HWND*>(found) = window;
+  return FALSE;
+}
+
 // Meets, on a thread of its own, each window that the test's thread opens: message boxes are
 // read and confirmed, the open dialog is handed to `answer`. A window still open after a
 // minute is cancelled, so that a failing test ends.
@@ -68,16 +77,7 @@ class Answerer {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(1);
     while (!stop_) {
       HWND shown = nullptr;
-      ::EnumThreadWindows(
-          threadId,
-          [](HWND window, LPARAM found) {
-            wchar_t name[16] = {};
-            ::GetClassNameW(window, name, 16);
-            if (std::wstring(name) != L"#32770" || !::IsWindowVisible(window)) return TRUE;
-            *reinterpret_cast<HWND*>(found) = window;
-            return FALSE;
-          },
-          reinterpret_cast<LPARAM>(&shown));
+      ::EnumThreadWindows(threadId, FindShownDialog, reinterpret_cast<LPARAM>(&shown));
       if (shown != nullptr) Meet(shown, std::chrono::steady_clock::now() > deadline);
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
