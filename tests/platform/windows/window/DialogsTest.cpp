@@ -22,7 +22,8 @@ namespace {
 const void* givenRecord = nullptr;
 WPARAM pressed = IDCANCEL;
 
-UINT_PTR Press(int32_t dialog, UINT message, WPARAM, LPARAM lParam) {
+win32::UINT_PTR Press(win32::HWND dialog, win32::UINT message, win32::WPARAM,
+                      win32::LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     givenRecord = reinterpret_cast<const void*>(lParam);
     ::PostMessageW(HandleOf<::HWND>(dialog), WM_COMMAND, pressed, 0);
@@ -70,14 +71,13 @@ TEST_F(DialogsTest, ConfirmedFontDialogGivesAFontBack) {
 
 // Whatever shows on the thread (a dialog, or the system's word that no printer is installed)
 // is cancelled a moment later.
+BOOL CALLBACK Cancel(::HWND window, LPARAM) {
+  if (::IsWindowVisible(window)) ::PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+  return TRUE;
+}
+
 void CALLBACK CancelShown(::HWND, UINT, UINT_PTR, DWORD) {
-  ::EnumThreadWindows(
-      ::GetCurrentThreadId(),
-      [](::HWND window, LPARAM) -> BOOL {
-        if (::IsWindowVisible(window)) ::PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
-        return TRUE;
-      },
-      0);
+  ::EnumThreadWindows(::GetCurrentThreadId(), Cancel, 0);
 }
 
 TEST_F(DialogsTest, CancelledOrPrinterlessPrintDialogsLeaveTheRecordAlone) {
