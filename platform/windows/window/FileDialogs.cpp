@@ -58,7 +58,8 @@ std::string AnswerOf(const std::wstring& buffer, bool several) {
   std::string answer;
   std::size_t start = 0;
   do {
-    const std::size_t end = buffer.find(L'\0', start);
+    // A buffer the system filled to its end has no last NUL: its end ends the last name.
+    const std::size_t end = std::min(buffer.find(L'\0', start), buffer.size());
     if (end == start) break;
     answer += Utf8Of(std::wstring_view(buffer).substr(start, end - start)) + '\0';
     start = end + 1;
