@@ -58,11 +58,13 @@ void HelpViewer::Present() {
 
 void HelpViewer::GoToTop() { browser_->moveCursor(QTextCursor::Start); }
 
-void HelpViewer::GoToAnchor(const QString& name) { browser_->scrollToAnchor(name); }
+void HelpViewer::GoToAnchor(const std::string& name) {
+  browser_->scrollToAnchor(QString::fromStdString(name));
+}
 
-void HelpViewer::GoToText(const QString& text) {
+void HelpViewer::GoToText(const std::string& text) {
   GoToTop();
-  browser_->find(text);
+  browser_->find(QString::fromStdString(text));
 }
 
 void HelpViewer::Place(const HELPWININFOA& position) {

@@ -4,15 +4,17 @@
 
 #include <QString>
 #include <QWidget>
+#include <string>
 
 #include "platform/win32/Help.h"
+#include "platform/win32/HelpCommands.h"
 #include "platform/win32/HelpFile.h"
 
 class QTextBrowser;
 
 namespace ferolan::qt {
 
-class HelpViewer : public QWidget {
+class HelpViewer final : public QWidget, public win32::HelpWindow {
  public:
   // `file` is the absolute path that names the viewer; `content` what was read from it.
   HelpViewer(QWidget* owner, QString file, const win32::HelpFile& content);
@@ -22,16 +24,13 @@ class HelpViewer : public QWidget {
   bool Closed() const { return closed_; }
   const QTextBrowser& Browser() const { return *browser_; }
 
-  // Shows the window normally if it is hidden or minimized, in front and active.
-  void Present();
-  void GoToTop();
-  // The anchor of that name, if the file has one.
-  void GoToAnchor(const QString& name);
-  // Selects the first occurrence of the text, if there is one.
-  void GoToText(const QString& text);
-  // Moves and sizes the outer window (no size for a width or height of 0 or less), then shows
-  // it as the show-window code says.
-  void Place(const win32::HELPWININFOA& position);
+  void Present() override;
+  void GoToTop() override;
+  void GoToAnchor(const std::string& name) override;
+  void GoToText(const std::string& text) override;
+  void Place(const win32::HELPWININFOA& position) override;
+  // Closes the window, which deletes the viewer once back in the event loop.
+  void Close() override { close(); }
 
  protected:
   void closeEvent(QCloseEvent* event) override;

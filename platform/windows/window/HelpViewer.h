@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/win32/Help.h"
+#include "platform/win32/HelpCommands.h"
 #include "platform/win32/HelpFile.h"
 
 // After our records: the system's macros would hide our constants of the same names.
@@ -17,7 +18,7 @@
 
 namespace ferolan::windows {
 
-class HelpViewer {
+class HelpViewer final : public win32::HelpWindow {
  public:
   // A new viewer of `file` (the absolute path that names it), hidden until a command shows it;
   // null when the system makes no window, with its last error set.
@@ -28,18 +29,15 @@ class HelpViewer {
   ::HWND Window() const { return window_; }
   ::HWND Text() const { return edit_; }
 
-  // Shows the window normally if it is hidden or minimized, in front and active.
-  void Present();
-  void GoToTop();
+  void Present() override;
+  void GoToTop() override;
   // The anchor of that name at the top, if the file has one.
-  void GoToAnchor(const std::string& name);
+  void GoToAnchor(const std::string& name) override;
   // Selects the first occurrence of the text, whatever its case, and scrolls it to the top.
-  void GoToText(const std::string& text);
-  // Moves and sizes the outer window (no size for a width or height of 0 or less), then shows
-  // it as the show-window code says.
-  void Place(const win32::HELPWININFOA& position);
+  void GoToText(const std::string& text) override;
+  void Place(const win32::HELPWININFOA& position) override;
   // Destroys the window, and the viewer with it.
-  void Close();
+  void Close() override;
 
   ~HelpViewer();
 

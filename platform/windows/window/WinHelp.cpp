@@ -1,8 +1,8 @@
-#include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
-#include "platform/win32/Help.h"
-#include "platform/win32/HelpFile.h"
+#include "platform/win32/HelpCommands.h"
 #include "platform/win32/LastError.h"
 #include "platform/windows/window/SystemWin32Services.h"
 
@@ -17,10 +17,26 @@ namespace ferolan::windows {
 
 namespace {
 
-win32::BOOL Fail(DWORD code) {
-  win32::SetLastError(code);
-  return 0;
-}
+// The viewers of an owner and a file, as HelpViewer keeps them.
+class SystemHelpWindows final : public win32::HelpWindowSet {
+ public:
+  SystemHelpWindows(::HWND owner, std::wstring file) : owner_(owner), file_(std::move(file)) {}
+
+  std::vector<win32::HelpWindow*> Existing() override {
+    const std::vector<HelpViewer*> viewers = HelpViewer::ViewersOf(owner_, file_);
+    return {viewers.begin(), viewers.end()};
+  }
+
+  win32::HelpWindow* OpenNew(const win32::HelpFile& content) override {
+    HelpViewer* viewer = HelpViewer::Open(owner_, file_, content);
+    if (viewer == nullptr) win32::SetLastError(::GetLastError());
+    return viewer;
+  }
+
+ private:
+  ::HWND owner_;
+  std::wstring file_;
+};
 
 // The absolute path that names the file's viewer; empty for no file.
 std::wstring AbsoluteName(const std::string& file) {
@@ -41,59 +57,15 @@ win32::BOOL SystemWin32Services::WinHelpA(win32::HWND hWndMain, win32::LPCSTR lp
   ::HWND owner = nullptr;
   if (hWndMain != 0) {
     const auto window = HandleOf<::HWND>(hWndMain);
-    if (!::IsWindow(window)) return Fail(ERROR_INVALID_WINDOW_HANDLE);
+    if (!::IsWindow(window)) {
+      win32::SetLastError(ERROR_INVALID_WINDOW_HANDLE);
+      return 0;
+    }
     owner = ::GetAncestor(window, GA_ROOT);
   }
   const std::string file = lpszHelp == nullptr ? std::string() : std::string(lpszHelp);
-  const std::wstring name = AbsoluteName(file);
-
-  win32::HELPWININFOA position{};
-  switch (uCommand) {
-    case HELP_QUIT:
-      for (HelpViewer* viewer : HelpViewer::ViewersOf(owner, name)) viewer->Close();
-      return 1;
-    case HELP_SETWINPOS:
-      if (dwData == 0) return Fail(ERROR_INVALID_PARAMETER);
-      std::memcpy(&position, reinterpret_cast<const void*>(dwData), sizeof position);
-      break;
-    case HELP_CONTENTS:
-    case HELP_CONTEXT:
-    case HELP_KEY:
-      break;
-    default:
-      return Fail(ERROR_INVALID_PARAMETER);
-  }
-
-  // A viewer open for the file is shown as it is; only a new one reads the file.
-  const std::vector<HelpViewer*> open =
-      name.empty() ? std::vector<HelpViewer*>() : HelpViewer::ViewersOf(owner, name);
-  HelpViewer* viewer = open.empty() ? nullptr : open.front();
-  if (viewer == nullptr) {
-    const win32::HelpFile content = win32::ReadHelpFile(file);
-    if (content.error != 0) return Fail(content.error);
-    viewer = HelpViewer::Open(owner, name, content);
-    if (viewer == nullptr) return Fail(::GetLastError());
-  }
-
-  switch (uCommand) {
-    case HELP_SETWINPOS:
-      viewer->Place(position);
-      break;
-    case HELP_CONTEXT:
-      viewer->Present();
-      viewer->GoToTop();
-      viewer->GoToAnchor(std::to_string(dwData));
-      break;
-    case HELP_KEY:
-      viewer->Present();
-      viewer->GoToText(dwData == 0 ? std::string() : reinterpret_cast<win32::LPCSTR>(dwData));
-      break;
-    default:
-      viewer->Present();
-      viewer->GoToTop();
-      break;
-  }
-  return 1;
+  SystemHelpWindows windows(owner, AbsoluteName(file));
+  return win32::RunHelpCommand(windows, file, uCommand, dwData);
 }
 
 }  // namespace ferolan::windows
