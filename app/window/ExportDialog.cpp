@@ -1,11 +1,10 @@
 #include "app/window/ExportDialog.h"
 
-#include <filesystem>
-
 #include "app/request/AuthorCredit.h"
 #include "app/request/ConversionRequest.h"
 #include "commondialog/cCommonDialog.h"
 #include "engine/Module1.h"
+#include "platform/runtime/PathText.h"
 #include "platform/runtime/UserFolders.h"
 #include "platform/win32/CommonDialogs.h"
 
@@ -21,7 +20,7 @@ static_assert(kExportDialogFlags == 6148);
 // documents: exports are never in the program's folder once the program is installed.
 std::string StartingFolder() {
   if (ExportPath.empty()) return DocumentsFolder();
-  return std::filesystem::path(ExportPath).parent_path().string();
+  return TextOf(PathOf(ExportPath).parent_path());
 }
 
 }  // namespace
