@@ -4,9 +4,9 @@
 #include <optional>
 #include <string_view>
 
+#include "platform/qt/CommonRecordError.h"
 #include "platform/qt/HookCaller.h"
 #include "platform/qt/QtColor.h"
-#include "platform/qt/RecordChecks.h"
 #include "platform/qt/WindowTable.h"
 #include "platform/win32/CommonDialogs.h"
 #include "platform/win32/FlagBits.h"

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/qt/CommonRecordError.h"
 #include "platform/qt/FileResult.h"
 #include "platform/qt/HookCaller.h"
-#include "platform/qt/RecordChecks.h"
 #include "platform/qt/RecordFilters.h"
 #include "platform/qt/WindowTable.h"
 #include "platform/win32/FlagBits.h"

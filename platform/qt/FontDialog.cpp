@@ -12,9 +12,9 @@
 #include <cmath>
 #include <optional>
 
+#include "platform/qt/CommonRecordError.h"
 #include "platform/qt/FontColors.h"
 #include "platform/qt/HookCaller.h"
-#include "platform/qt/RecordChecks.h"
 #include "platform/qt/WindowTable.h"
 #include "platform/win32/CommonDialogs.h"
 #include "platform/win32/DeviceCaps.h"

@@ -6,10 +6,10 @@
 #include <algorithm>
 #include <optional>
 
+#include "platform/qt/CommonRecordError.h"
 #include "platform/qt/DeviceContexts.h"
 #include "platform/qt/HookCaller.h"
 #include "platform/qt/PrinterRecords.h"
-#include "platform/qt/RecordChecks.h"
 #include "platform/qt/WindowTable.h"
 #include "platform/win32/CommonDialogs.h"
 #include "platform/win32/FlagBits.h"

@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/qt/HelpViewer.h"
+#include "platform/qt/QtHelpViewer.h"
 #include "platform/qt/WindowTable.h"
 #include "platform/win32/HelpCommands.h"
 #include "platform/win32/LastError.h"
@@ -26,7 +26,7 @@ class QtHelpWindows final : public HelpWindowSet {
   std::vector<HelpWindow*> Existing() override {
     std::vector<HelpWindow*> viewers;
     for (QWidget* window : QApplication::topLevelWidgets()) {
-      auto* viewer = dynamic_cast<HelpViewer*>(window);
+      auto* viewer = dynamic_cast<QtHelpViewer*>(window);
       if (viewer != nullptr && !viewer->Closed() && viewer->parentWidget() == owner_ &&
           (file_.isEmpty() || viewer->File() == file_)) {
         viewers.push_back(viewer);
@@ -36,7 +36,7 @@ class QtHelpWindows final : public HelpWindowSet {
   }
 
   HelpWindow* OpenNew(const HelpFile& content) override {
-    return new HelpViewer(owner_, file_, content);
+    return new QtHelpViewer(owner_, file_, content);
   }
 
  private:

@@ -1,4 +1,4 @@
-// WinHelpA over HelpViewer windows: one viewer per help file and owner window, found among the
+// WinHelpA over QtHelpViewer windows: one viewer per help file and owner window, found among the
 // open windows.
 #pragma once
 

@@ -1,7 +1,15 @@
-// A shared library found by name, as the program's external libraries are: "unzip32" is
-// libunzip32.so, loaded by its full path from the program's folder, else from the system's
-// library folders (the multiarch and plain lib folders of /usr/local, /usr and /), never through
-// LD_LIBRARY_PATH, and not at all when the program's folder cannot be known.
+// A shared library found by name, as the program's external libraries are: loaded from the
+// program's folder or the system's, never from the current folder nor through a search path
+// that the environment sets; not at all by name when the program's folder cannot be known, and
+// by a path only when it is a full one. On each system:
+// - Windows: "unzip32" is unzip32.dll, loaded by its full path from the program's folder only;
+//   the DLLs it needs in turn come from its own folder and the system's (System32), never from
+//   the current folder nor PATH.
+// - Linux: "unzip32" is libunzip32.so, loaded by its full path from the program's folder, else
+//   from the system's library folders (the multiarch and plain lib folders of /usr/local, /usr
+//   and /), never through LD_LIBRARY_PATH; what it needs in turn the loader finds as it found
+//   the program's own libraries at start.
+// - The page: the libraries are linked into its module and found there by the same names.
 #pragma once
 
 #include <memory>
@@ -40,9 +48,9 @@ class SharedLibrary {
   std::string name_;  // the library's file name, as errors show it
 };
 
-// The file name that a library name stands for: "unzip32" and "unzip32.dll" give
-// "libunzip32.so"; a name with a folder in it is taken as a path, loaded only when it is a
-// full one.
+// The file name that a library name stands for on this system: "unzip32" and "unzip32.dll"
+// give "unzip32.dll" on Windows, "libunzip32.so" elsewhere; a name with a folder in it is
+// taken as a path, loaded only when it is a full one.
 std::string LibraryFileName(const std::string& name);
 
 // Where libraries cannot be loaded (the page's module), those linked in, with their entry

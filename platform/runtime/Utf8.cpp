@@ -32,4 +32,13 @@ std::optional<Utf8Character> FirstUtf8Character(std::string_view text) {
   return Utf8Character{code, length};
 }
 
+bool IsUtf8(std::string_view text) {
+  while (!text.empty()) {
+    const auto character = FirstUtf8Character(text);
+    if (!character) return false;
+    text.remove_prefix(character->length);
+  }
+  return true;
+}
+
 }  // namespace ferolan

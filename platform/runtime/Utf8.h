@@ -1,5 +1,6 @@
-// Reading UTF-8 text one character at a time, for the code that must tell well-formed text from
-// bytes in another encoding (names shown to the user, names stored in archives).
+// Reading UTF-8 text one character at a time, and whether a whole text is UTF-8, for the code
+// that must tell well-formed text from bytes in another encoding (names shown to the user, names
+// stored in archives).
 #pragma once
 
 #include <cstddef>
@@ -17,5 +18,10 @@ struct Utf8Character {
 // well-formed UTF-8: a stray continuation byte, a sequence cut short, an overlong form, a
 // surrogate or a code above U+10FFFF.
 std::optional<Utf8Character> FirstUtf8Character(std::string_view text);
+
+// Whether `text` is well-formed UTF-8 from end to end; ASCII is. An archive stores only such
+// names and comments: libzip reads any other back as if it were in the old DOS code page, and
+// so not as the bytes that were stored.
+bool IsUtf8(std::string_view text);
 
 }  // namespace ferolan

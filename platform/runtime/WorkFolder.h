@@ -8,18 +8,25 @@
 
 namespace ferolan {
 
-// The work root: $XDG_CACHE_HOME/ferolan, or ~/.cache/ferolan when that variable is unset or
-// not an absolute path. Only names it; nothing is checked or created.
+// The work root. POSIX: $XDG_CACHE_HOME/ferolan, or ~/.cache/ferolan when that variable is
+// unset or not an absolute path. Windows: %LOCALAPPDATA%\Ferolan, or the shell's LocalAppData
+// folder's when that variable is not a full path. Only names it; nothing is checked or created.
 std::string WorkRootPath();
 
 class WorkFolder {
  public:
   // Makes a fresh, empty folder with an unpredictable name in the work root, locked for as
-  // long as the object lives. Creates the work root (mode 0700) where it is missing, and first
-  // removes the folders that processes which ended left there, never one whose lock is held;
-  // never waits for another process's sweep. Raises a RuntimeError whose French description
-  // names the work root when the root is a symbolic link, is not a folder, belongs to another
-  // user, would be made in another user's folder or cannot be created.
+  // long as the object lives. Creates the work root where it is missing, and first removes the
+  // folders that processes which ended left there, never one whose lock is held; never waits
+  // for another process's sweep. Raises a RuntimeError whose French description names the work
+  // root when the root cannot be created, or is refused as one that others could reach:
+  // - POSIX: the root (made with mode 0700) is refused when it is a symbolic link, is not a
+  //   folder, belongs to another user, would be made in another user's folder, or when other
+  //   users could change it or a folder on the way to it (a sticky folder such as /tmp is
+  //   passed through towards the user's own; the page's files have no other users);
+  // - Windows: the root is refused when it is a symbolic link or a junction, or is not a
+  //   folder; its access rights are not checked: they are those it inherits from LocalAppData,
+  //   the user's alone.
   static std::unique_ptr<WorkFolder> Create();
 
   WorkFolder(const WorkFolder&) = delete;

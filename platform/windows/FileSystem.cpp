@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "platform/runtime/RuntimeError.h"
+#include "platform/windows/FullPath.h"
 #include "platform/windows/PathShape.h"
 #include "platform/windows/SharedFiles.h"
 #include "platform/windows/UniqueHandle.h"
@@ -18,19 +19,6 @@ std::size_t LeafStart(const std::string& path) {
   std::size_t start = path.size();
   while (start > root && !IsSeparator(path[start - 1])) --start;
   return start;
-}
-
-std::wstring FullPath(const std::wstring& path) {
-  std::wstring full(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length =
-        ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (length < full.size()) {
-      full.resize(length);
-      return full;
-    }
-    full.resize(length);
-  }
 }
 
 // Whether `path` reaches a device: named in the device namespace ("\\.\COM1", "\\?\pipe\x"),

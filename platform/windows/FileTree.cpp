@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "platform/windows/FullPath.h"
+
 namespace ferolan {
 
 namespace {
@@ -26,15 +28,7 @@ void RemoveLeaf(const std::wstring& path, DWORD attributes) {
 std::wstring LongPath(const std::wstring& path) {
   if (path.starts_with(L"\\\\?\\")) return path;
   // The long form takes the path as it is: separators, "." and ".." are resolved first.
-  std::wstring full(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD length =
-        ::GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-    if (length == 0) return path;
-    const bool fits = length < full.size();
-    full.resize(length);
-    if (fits) break;
-  }
+  const std::wstring full = FullPath(path);
   if (full.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + full.substr(2);
   return L"\\\\?\\" + full;
 }

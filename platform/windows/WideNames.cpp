@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "platform/runtime/App.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/ShownName.h"
@@ -9,16 +11,6 @@
 namespace ferolan {
 
 namespace {
-
-// With MB_ERR_INVALID_CHARS, empty for a text that is not UTF-8; without, U+FFFD in its place.
-std::wstring FromUtf8(std::string_view text, DWORD flags = MB_ERR_INVALID_CHARS) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  const int length = ::MultiByteToWideChar(CP_UTF8, flags, text.data(), size, nullptr, 0);
-  std::wstring wide(static_cast<std::size_t>(length), L'\0');
-  if (length > 0) ::MultiByteToWideChar(CP_UTF8, flags, text.data(), size, wide.data(), length);
-  return wide;
-}
 
 // Whether the code page writes `wide` without a replacement or a look-alike ("best fit").
 bool CodePageHolds(const std::wstring& wide) {
@@ -28,13 +20,6 @@ bool CodePageHolds(const std::wstring& wide) {
       ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, wide.data(),
                             static_cast<int>(wide.size()), nullptr, 0, nullptr, &replaced);
   return length > 0 && replaced == FALSE;
-}
-
-}  // namespace
-
-bool AnsiCodePageHolds(std::string_view text) {
-  const std::wstring wide = FromUtf8(text);
-  return (text.empty() || !wide.empty()) && CodePageHolds(wide);
 }
 
 // The first part of `path` (a folder or the file) that the code page cannot write.
@@ -48,9 +33,16 @@ std::string PartNotHeld(const std::string& path) {
   }
 }
 
+}  // namespace
+
+bool AnsiCodePageHolds(std::string_view text) {
+  const std::optional<std::wstring> wide = ExactUtf16Of(text);
+  return wide && CodePageHolds(*wide);
+}
+
 std::wstring WidePath(const std::string& path) {
-  std::wstring wide = FromUtf8(path);
-  if ((!path.empty() && wide.empty()) || !CodePageHolds(wide)) {
+  std::optional<std::wstring> wide = ExactUtf16Of(path);
+  if (!wide || !CodePageHolds(*wide)) {
     throw RuntimeError(kErrPathNotFound, App::EXEName(),
                        "Le nom « " + ShownName(PartNotHeld(path)) +
                            " » contient des lettres que Windows n'écrit pas dans sa page de "
@@ -58,19 +50,7 @@ std::wstring WidePath(const std::string& path) {
                            ShownName(path) + ").",
                        path);
   }
-  return wide;
-}
-
-std::wstring Utf16Of(std::string_view text) { return FromUtf8(text, 0); }
-
-std::string Utf8Of(std::wstring_view text) {
-  if (text.empty()) return {};
-  const int size = static_cast<int>(text.size());
-  const int length =
-      ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, nullptr, 0, nullptr, nullptr);
-  std::string utf8(static_cast<std::size_t>(length), '\0');
-  ::WideCharToMultiByte(CP_UTF8, 0, text.data(), size, utf8.data(), length, nullptr, nullptr);
-  return utf8;
+  return std::move(*wide);
 }
 
 }  // namespace ferolan

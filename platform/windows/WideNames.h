@@ -1,10 +1,13 @@
 // The program's texts are UTF-8; Windows takes its names in UTF-16. A name the ANSI code page
 // cannot hold is refused at this edge: the program names its files in that code page, and a
-// name it cannot write would reach another file, or one named with "?", on the way.
+// name it cannot write would reach another file, or one named with "?", on the way. The plain
+// conversions, which raise nothing, come with it (Utf16Of, Utf8Of).
 #pragma once
 
 #include <string>
 #include <string_view>
+
+#include "platform/windows/Utf16.h"
 
 namespace ferolan {
 
@@ -15,12 +18,5 @@ std::wstring WidePath(const std::string& path);
 
 // Whether the ANSI code page holds every character of `text` (UTF-8), as it is.
 bool AnsiCodePageHolds(std::string_view text);
-
-// UTF-16 for a text shown by Windows (a title, a caption, a message); what is not UTF-8
-// becomes U+FFFD.
-std::wstring Utf16Of(std::string_view text);
-
-// UTF-16 from Windows back into the program's UTF-8; an unpaired surrogate becomes U+FFFD.
-std::string Utf8Of(std::wstring_view text);
 
 }  // namespace ferolan

@@ -9,4 +9,7 @@ namespace standin {
 // The French text of an errno value.
 std::string ErrorText(int error);
 
+// The text given when a name is not UTF-8 text.
+inline constexpr const char* kNotUtf8Text = "le nom n'est pas du texte UTF-8";
+
 }  // namespace standin

@@ -1,6 +1,6 @@
 #include "stand-ins/unzip32/UnflaggedName.h"
 
-#include "stand-ins/common/Utf8.h"
+#include "platform/runtime/Utf8.h"
 
 namespace unzip32 {
 
@@ -64,7 +64,7 @@ bool LooksLikeCp1252(std::string_view raw) {
 }  // namespace
 
 std::string UnflaggedNameToUtf8(std::string_view raw) {
-  if (standin::IsUtf8(raw)) return std::string(raw);
+  if (ferolan::IsUtf8(raw)) return std::string(raw);
   const bool cp1252 = LooksLikeCp1252(raw);
   std::string name;
   name.reserve(raw.size() * 2);

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "platform/runtime/ShownName.h"
-#include "stand-ins/common/Utf8.h"
+#include "platform/runtime/Utf8.h"
 #include "stand-ins/common/ZipErrorText.h"
 #include "stand-ins/zip32/Disk.h"
 
@@ -89,7 +89,7 @@ bool ArchiveWriter::Check(bool ok, int32_t code, const std::string& name) {
 }
 
 void ArchiveWriter::Comment(const std::string& comment) {
-  if (!standin::IsUtf8(comment)) {
+  if (!ferolan::IsUtf8(comment)) {
     report_.Warning(path_, "le commentaire n'est pas du texte UTF-8, l'archive garde le sien");
     return;
   }

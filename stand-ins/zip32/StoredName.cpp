@@ -3,8 +3,9 @@
 #include <utility>
 #include <vector>
 
+#include "platform/runtime/Utf8.h"
 #include "stand-ins/common/EntryName.h"
-#include "stand-ins/common/Utf8.h"
+#include "stand-ins/common/ErrorText.h"
 #include "stand-ins/zip32/Disk.h"
 
 namespace zip32 {
@@ -30,7 +31,7 @@ StoredName NameOf(std::string_view path, bool lastPartOnly) {
   if (lastPartOnly && parts.size() > 1) parts.erase(parts.begin(), parts.end() - 1);
   StoredName stored{standin::JoinParts(parts), {}};
   if (stored.name.empty()) return stored;
-  if (!standin::IsUtf8(stored.name)) return Refused("le nom n'est pas du texte UTF-8");
+  if (!ferolan::IsUtf8(stored.name)) return Refused(standin::kNotUtf8Text);
   const standin::EntryPath back = standin::SplitEntryName(stored.name);
   if (!back.refusal.empty()) return Refused("serait refusé à la lecture : " + back.refusal);
   if (back.parts != parts) return Refused("un « \\ » serait lu comme un séparateur de dossiers");

@@ -61,6 +61,7 @@ TEST(RuntimeErrorTest, FileErrorsMapToTheRuntimeNumbersAndTexts) {
        "Un élément du chemin d'accès n'est pas un dossier : whatever"},
       {ENAMETOOLONG, FileAccess::kWrite, kErrPathNotFound, "Chemin d'accès trop long : whatever"},
       {EACCES, FileAccess::kWrite, kErrPermissionDenied, "Permission refusée : whatever"},
+      {EROFS, FileAccess::kWrite, kErrPermissionDenied, "Permission refusée : whatever"},
       {ENOSPC, FileAccess::kWrite, kErrDiskFull, "Disque plein : whatever"},
       {EISDIR, FileAccess::kWrite, kErrPathFileAccess,
        "Erreur d'accès au chemin/fichier : whatever"},

@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/runtime/App.h"
+#include "platform/runtime/LibraryHandle.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/SharedLibrary.h"
 #include "tests/support/ErrorNumber.h"
@@ -40,6 +42,25 @@ TEST(SharedLibraryTest, AMissingLibraryIsFileNotFound) {
   EXPECT_EQ(SharedLibrary::TryLoad("no-such-library-here"), nullptr);
   EXPECT_EQ(testing::ErrorNumberOf([] { SharedLibrary::Load("no-such-library-here"); }),
             kErrFileNotFound);
+}
+
+TEST(SharedLibraryTest, APathIsLoadedOnlyWhenFullAndEachFailureSaysWhy) {
+  EXPECT_NE(SharedLibrary::TryLoad(App::Path() + "/libferolan_sample.so"), nullptr);
+  const struct {
+    const char* name;
+    const char* reason;
+  } cases[] = {
+      {"planted/libferolan_trace.so", "chemin relatif refusé"},
+      {"/no/such/libx.so",
+       "/no/such/libx.so: cannot open shared object file: No such file or "
+       "directory"},
+      {"no-such", "libno-such.so: cannot open shared object file: No such file or directory"},
+  };
+  for (const auto& c : cases) {
+    std::string reason;
+    EXPECT_EQ(library_handle::Open(c.name, reason), nullptr) << c.name;
+    EXPECT_EQ(reason, c.reason) << c.name;
+  }
 }
 
 // What the child without /proc tells by its exit status.

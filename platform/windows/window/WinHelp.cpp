@@ -9,6 +9,7 @@
 // After our records: the system's macros would hide our constants of the same names.
 #include <windows.h>
 
+#include "platform/windows/FullPath.h"
 #include "platform/windows/WideNames.h"
 #include "platform/windows/window/Handles.h"
 #include "platform/windows/window/HelpViewer.h"
@@ -41,13 +42,7 @@ class SystemHelpWindows final : public win32::HelpWindowSet {
 // The absolute path that names the file's viewer; empty for no file.
 std::wstring AbsoluteName(const std::string& file) {
   if (file.empty()) return {};
-  const std::wstring wide = Utf16Of(file);
-  const DWORD size = ::GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
-  std::wstring absolute(size, L'\0');
-  const DWORD length = ::GetFullPathNameW(wide.c_str(), size, absolute.data(), nullptr);
-  if (length == 0 || length >= size) return wide;
-  absolute.resize(length);
-  return absolute;
+  return FullPath(Utf16Of(file));
 }
 
 }  // namespace

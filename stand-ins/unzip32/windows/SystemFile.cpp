@@ -5,15 +5,17 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "platform/windows/ErrnoOf.h"
+#include "platform/windows/UniqueHandle.h"
+#include "platform/windows/Utf16.h"
+#include "stand-ins/common/ErrorText.h"
 #include "stand-ins/common/windows/FileTime.h"
-#include "stand-ins/common/windows/Handle.h"
-#include "stand-ins/common/windows/SystemError.h"
-#include "stand-ins/common/windows/WideName.h"
+#include "stand-ins/common/windows/LastErrorText.h"
 
 namespace unzip32 {
 
 struct SystemFile::Native {
-  standin::Handle handle;
+  ferolan::UniqueHandle handle;
 };
 
 SystemFile::SystemFile(std::unique_ptr<Native> native, zip_uint64_t size, std::time_t modified)
@@ -22,14 +24,14 @@ SystemFile::SystemFile(std::unique_ptr<Native> native, zip_uint64_t size, std::t
 SystemFile::~SystemFile() = default;
 
 std::unique_ptr<SystemFile> SystemFile::Open(const char* path, std::string& cause) {
-  const std::optional<std::wstring> wide = standin::WideName(path);
+  const std::optional<std::wstring> wide = ferolan::ExactUtf16Of(path);
   if (!wide) {
     cause = standin::kNotUtf8Text;
     return nullptr;
   }
-  auto native = std::make_unique<Native>(Native{
-      standin::Handle(::CreateFileW(wide->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))});
+  auto native = std::make_unique<Native>(Native{ferolan::UniqueHandle(
+      ::CreateFileW(wide->c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))});
   BY_HANDLE_FILE_INFORMATION info{};
   if (!native->handle.Valid() || ::GetFileInformationByHandle(native->handle.Get(), &info) == 0) {
     cause = standin::LastErrorText();
@@ -54,7 +56,7 @@ zip_int64_t SystemFile::ReadAt(zip_uint64_t at, char* data, std::size_t size, in
   if (::ReadFile(native_->handle.Get(), data, count, &got, &position) == 0) {
     const DWORD failure = ::GetLastError();
     if (failure == ERROR_HANDLE_EOF) return 0;
-    error = standin::ErrnoOf(failure);
+    error = ferolan::ErrnoOf(failure);
     if (error == 0) error = EIO;
     return -1;
   }

@@ -7,21 +7,21 @@
 #include <cerrno>
 
 #include "platform/runtime/ShownName.h"
+#include "platform/windows/UniqueHandle.h"
+#include "platform/windows/Utf16.h"
 #include "stand-ins/common/ErrorText.h"
 #include "stand-ins/common/windows/FileTime.h"
-#include "stand-ins/common/windows/Handle.h"
-#include "stand-ins/common/windows/SystemError.h"
-#include "stand-ins/common/windows/WideName.h"
+#include "stand-ins/common/windows/LastErrorText.h"
 
 namespace unzip32 {
 
-using standin::Handle;
+using ferolan::UniqueHandle;
 using standin::LastErrorText;
 
 // Windows reaches a folder by its path only. Each folder on the way stays open, without leave
 // to delete it, so that the folder its path names cannot be moved or replaced meanwhile.
 struct OpenFolder {
-  Handle handle;
+  UniqueHandle handle;
   std::wstring path;  // in the "\\?\" form, taken as it is, without any name rewritten
 };
 
@@ -38,14 +38,14 @@ std::wstring Child(const std::wstring& folder, const std::wstring& name) {
 }
 
 // The attributes of an open file or folder; 0 with the error set when unknown.
-DWORD AttributesOf(const Handle& handle) {
+DWORD AttributesOf(const UniqueHandle& handle) {
   BY_HANDLE_FILE_INFORMATION info{};
   return ::GetFileInformationByHandle(handle.Get(), &info) != 0 ? info.dwFileAttributes : 0;
 }
 
 // The path of the folder open as `handle`, wherever the path that opened it led, without the
 // "\\" that ends a drive's root; false with the error set.
-bool FinalPath(const Handle& handle, std::wstring& path) {
+bool FinalPath(const UniqueHandle& handle, std::wstring& path) {
   path.assign(MAX_PATH, L'\0');
   for (;;) {
     const DWORD length =
@@ -73,7 +73,7 @@ bool IsPlainFolder(DWORD attributes) {
 
 struct PartFile::Native {
   std::wstring folder;
-  Handle file;
+  UniqueHandle file;
   std::wstring path;
   bool committed = false;
 };
@@ -85,8 +85,8 @@ std::unique_ptr<PartFile> PartFile::Create(const OpenFolder& folder, std::string
   static const std::wstring prefix = L".unzip32-" + std::to_wstring(::GetCurrentProcessId()) + L"-";
   for (;;) {
     std::wstring path = Child(folder.path, prefix + std::to_wstring(counter++) + L".part");
-    Handle file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
+    UniqueHandle file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
     if (file.Valid()) {
       return std::unique_ptr<PartFile>(new PartFile(
           std::make_unique<Native>(Native{folder.path, std::move(file), std::move(path)})));
@@ -125,7 +125,7 @@ void PartFile::SetModified(std::time_t modified) {
 }
 
 bool PartFile::Commit(const std::string& name, std::string& cause) {
-  const std::optional<std::wstring> wide = standin::WideName(name);
+  const std::optional<std::wstring> wide = ferolan::ExactUtf16Of(name);
   if (!wide) {
     cause = standin::kNotUtf8Text;
     return false;
@@ -148,13 +148,13 @@ bool PartFile::Commit(const std::string& name, std::string& cause) {
 
 std::unique_ptr<TargetTree> TargetTree::Open(const char* folder, std::string& cause) {
   const std::optional<std::wstring> wide =
-      standin::WideName(folder == nullptr || *folder == '\0' ? "." : folder);
+      ferolan::ExactUtf16Of(folder == nullptr || *folder == '\0' ? "." : folder);
   if (!wide) {
     cause = standin::kNotUtf8Text;
     return nullptr;
   }
-  Handle handle(::CreateFileW(wide->c_str(), kFolderAccess, kFolderSharing, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+  UniqueHandle handle(::CreateFileW(wide->c_str(), kFolderAccess, kFolderSharing, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
   const DWORD attributes = handle.Valid() ? AttributesOf(handle) : 0;
   if (attributes == 0) {
     cause = LastErrorText();
@@ -174,7 +174,7 @@ std::unique_ptr<TargetTree> TargetTree::Open(const char* folder, std::string& ca
 }
 
 TargetTree::Existing TargetTree::Find(const OpenFolder& folder, const std::string& name) {
-  const std::optional<std::wstring> wide = standin::WideName(name);
+  const std::optional<std::wstring> wide = ferolan::ExactUtf16Of(name);
   const DWORD attributes =
       wide ? ::GetFileAttributesW(Child(folder.path, *wide).c_str()) : INVALID_FILE_ATTRIBUTES;
   if (attributes == INVALID_FILE_ATTRIBUTES) return Existing::kNothing;
@@ -192,7 +192,7 @@ std::uint64_t TargetTree::FreeBytes() const {
 void TargetTree::RemoveFile(const std::vector<std::string>& parts) const {
   std::wstring path = root_->path;
   for (std::size_t i = 0; i < parts.size(); ++i) {
-    const std::optional<std::wstring> wide = standin::WideName(parts[i]);
+    const std::optional<std::wstring> wide = ferolan::ExactUtf16Of(parts[i]);
     if (!wide) return;
     path = Child(path, *wide);
     if (i + 1 < parts.size() && !IsPlainFolder(::GetFileAttributesW(path.c_str()))) return;
@@ -203,7 +203,7 @@ void TargetTree::RemoveFile(const std::vector<std::string>& parts) const {
 FolderPointer TargetTree::OpenChild(const OpenFolder& parent, const std::string& name,
                                     Outcome& outcome, std::string& cause) {
   outcome = Outcome::kFailed;
-  const std::optional<std::wstring> wide = standin::WideName(name);
+  const std::optional<std::wstring> wide = ferolan::ExactUtf16Of(name);
   if (!wide) {
     cause = "impossible de créer le dossier " + ferolan::ShownName(name) + " : " +
             standin::kNotUtf8Text;
@@ -215,8 +215,9 @@ FolderPointer TargetTree::OpenChild(const OpenFolder& parent, const std::string&
     return nullptr;
   }
   // The link itself, not where it leads: a junction or a symbolic link is refused.
-  Handle handle(::CreateFileW(path.c_str(), kFolderAccess, kFolderSharing, nullptr, OPEN_EXISTING,
-                              FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  UniqueHandle handle(
+      ::CreateFileW(path.c_str(), kFolderAccess, kFolderSharing, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
   const DWORD attributes = handle.Valid() ? AttributesOf(handle) : 0;
   if (attributes == 0) {
     cause = "impossible d'ouvrir le dossier " + ferolan::ShownName(name) + " : " + LastErrorText();

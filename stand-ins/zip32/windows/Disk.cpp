@@ -5,10 +5,11 @@
 #include <cctype>
 #include <memory>
 
+#include "platform/windows/UniqueHandle.h"
+#include "platform/windows/Utf16.h"
+#include "stand-ins/common/ErrorText.h"
 #include "stand-ins/common/windows/FileTime.h"
-#include "stand-ins/common/windows/Handle.h"
-#include "stand-ins/common/windows/SystemError.h"
-#include "stand-ins/common/windows/WideName.h"
+#include "stand-ins/common/windows/LastErrorText.h"
 
 namespace zip32 {
 
@@ -29,7 +30,7 @@ bool IsMissing(DWORD error) {
 
 Look LookAt(const std::string& path) {
   Look look;
-  const std::optional<std::wstring> wide = standin::WideName(path);
+  const std::optional<std::wstring> wide = ferolan::ExactUtf16Of(path);
   if (!wide) {
     look.cause = standin::kNotUtf8Text;
     return look;
@@ -37,9 +38,9 @@ Look LookAt(const std::string& path) {
   const DWORD attributes = ::GetFileAttributesW(wide->c_str());
   look.isLink =
       attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
-  const standin::Handle file(::CreateFileW(wide->c_str(), FILE_READ_ATTRIBUTES, kAnySharing,
-                                           nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
-                                           nullptr));
+  const ferolan::UniqueHandle file(::CreateFileW(wide->c_str(), FILE_READ_ATTRIBUTES, kAnySharing,
+                                                 nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+                                                 nullptr));
   BY_HANDLE_FILE_INFORMATION info{};
   if (!file.Valid() || ::GetFileInformationByHandle(file.Get(), &info) == 0) {
     look.missing = IsMissing(::GetLastError());
@@ -60,19 +61,19 @@ Look LookAt(const std::string& path) {
 }
 
 bool CanRead(const std::string& path, std::string& cause) {
-  const std::optional<std::wstring> wide = standin::WideName(path);
+  const std::optional<std::wstring> wide = ferolan::ExactUtf16Of(path);
   if (!wide) {
     cause = standin::kNotUtf8Text;
     return false;
   }
-  const standin::Handle file(::CreateFileW(wide->c_str(), GENERIC_READ, kAnySharing, nullptr,
-                                           OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  const ferolan::UniqueHandle file(::CreateFileW(wide->c_str(), GENERIC_READ, kAnySharing, nullptr,
+                                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) cause = standin::LastErrorText();
   return file.Valid();
 }
 
 bool ListFolder(const std::string& folder, std::vector<std::string>& names, std::string& cause) {
-  std::optional<std::wstring> pattern = standin::WideName(folder);
+  std::optional<std::wstring> pattern = ferolan::ExactUtf16Of(folder);
   if (!pattern) {
     cause = standin::kNotUtf8Text;
     return false;
@@ -90,7 +91,7 @@ bool ListFolder(const std::string& folder, std::vector<std::string>& names, std:
   const Search search(first);
   do {
     const std::wstring_view name = found.cFileName;
-    if (name != L"." && name != L"..") names.push_back(standin::Utf8Name(name));
+    if (name != L"." && name != L"..") names.push_back(ferolan::Utf8Of(name));
   } while (::FindNextFileW(search.get(), &found) != 0);
   if (::GetLastError() != ERROR_NO_MORE_FILES) {
     cause = standin::LastErrorText();

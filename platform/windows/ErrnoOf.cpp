@@ -1,20 +1,35 @@
-#include "stand-ins/common/windows/SystemError.h"
+#include "platform/windows/ErrnoOf.h"
 
 #include <cerrno>
 
-#include "stand-ins/common/ErrorText.h"
+namespace ferolan {
 
-namespace standin {
+namespace {
 
+// Windows' ERROR_DISK_QUOTA_EXCEEDED, which Debian's MinGW-w64 headers do not name; Windows
+// has no EDQUOT.
+constexpr DWORD kDiskQuotaExceeded = 1295;
+
+}  // namespace
+
+// A name Windows refuses is EINVAL, as Linux says of the same name on a FAT file system. A
+// missing folder on the way is ENOENT, as on POSIX, whose callers tell it from a missing file
+// by the folder.
 int ErrnoOf(DWORD error) {
   switch (error) {
     case ERROR_FILE_NOT_FOUND:
     case ERROR_PATH_NOT_FOUND:
+    case ERROR_BAD_PATHNAME:
     case ERROR_INVALID_DRIVE:
     case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
       return ENOENT;
     case ERROR_ACCESS_DENIED:
+    case ERROR_FILE_READ_ONLY:
+    case ERROR_DELETE_PENDING:
       return EACCES;
+    case ERROR_PRIVILEGE_NOT_HELD:
+      return EPERM;
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
       return EBUSY;
@@ -27,8 +42,11 @@ int ErrnoOf(DWORD error) {
       return ENOTEMPTY;
     case ERROR_FILENAME_EXCED_RANGE:
       return ENAMETOOLONG;
+    case ERROR_CANT_RESOLVE_FILENAME:
+      return ELOOP;
     case ERROR_DISK_FULL:
     case ERROR_HANDLE_DISK_FULL:
+    case kDiskQuotaExceeded:
       return ENOSPC;
     case ERROR_WRITE_PROTECT:
       return EROFS;
@@ -45,16 +63,15 @@ int ErrnoOf(DWORD error) {
     case ERROR_CRC:
     case ERROR_READ_FAULT:
     case ERROR_WRITE_FAULT:
+    case ERROR_IO_DEVICE:
+    case ERROR_NOT_READY:
+    case ERROR_GEN_FAILURE:
+    case ERROR_DEV_NOT_EXIST:
+    case ERROR_NETNAME_DELETED:
       return EIO;
     default:
       return 0;
   }
 }
 
-std::string LastErrorText() {
-  const DWORD error = ::GetLastError();
-  const int known = ErrnoOf(error);
-  return known != 0 ? ErrorText(known) : "erreur système Windows " + std::to_string(error);
-}
-
-}  // namespace standin
+}  // namespace ferolan

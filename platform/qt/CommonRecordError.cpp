@@ -1,4 +1,4 @@
-#include "platform/qt/RecordChecks.h"
+#include "platform/qt/CommonRecordError.h"
 
 #include <QApplication>
 

@@ -9,7 +9,7 @@
 #include <QWidget>
 #include <vector>
 
-#include "platform/qt/HelpViewer.h"
+#include "platform/qt/QtHelpViewer.h"
 #include "platform/qt/QtWin32Services.h"
 #include "platform/qt/WindowTable.h"
 #include "platform/win32/LastError.h"
@@ -22,10 +22,10 @@ using namespace win32;
 using ferolan::testing::TempDir;
 using ferolan::testing::WriteBytes;
 
-std::vector<HelpViewer*> Viewers() {
-  std::vector<HelpViewer*> viewers;
+std::vector<QtHelpViewer*> Viewers() {
+  std::vector<QtHelpViewer*> viewers;
   for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (auto* viewer = dynamic_cast<HelpViewer*>(window)) viewers.push_back(viewer);
+    if (auto* viewer = dynamic_cast<QtHelpViewer*>(window)) viewers.push_back(viewer);
   }
   return viewers;
 }
@@ -33,17 +33,17 @@ std::vector<HelpViewer*> Viewers() {
 // Runs the deletions that closing a viewer asks for.
 void DeleteClosed() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 
-class HelpViewerTest : public ::testing::Test {
+class QtHelpViewerTest : public ::testing::Test {
  protected:
-  HelpViewerTest() {
+  QtHelpViewerTest() {
     WriteBytes(help,
                "<html><head><title>Aide de Ferolan</title></head><body>"
                "<p>Choisir le fichier J'ADE.</p><a name=\"7\">Sorties casimir</a>"
                "</body></html>");
     window.show();
   }
-  ~HelpViewerTest() override {
-    for (HelpViewer* viewer : Viewers()) delete viewer;
+  ~QtHelpViewerTest() override {
+    for (QtHelpViewer* viewer : Viewers()) delete viewer;
   }
 
   QtWin32Services platform;
@@ -52,11 +52,11 @@ class HelpViewerTest : public ::testing::Test {
   QWidget window;
 };
 
-TEST_F(HelpViewerTest, OpensARealFileOwnedByTheWindowAndClosesIt) {
+TEST_F(QtHelpViewerTest, OpensARealFileOwnedByTheWindowAndClosesIt) {
   const HWND hWnd = HandleOf(&window);
   ASSERT_EQ(WinHelpA(hWnd, help.c_str(), HELP_CONTENTS, 0), 1);
   ASSERT_EQ(Viewers().size(), 1u);
-  HelpViewer& viewer = *Viewers()[0];
+  QtHelpViewer& viewer = *Viewers()[0];
   EXPECT_TRUE(viewer.isVisible());
   EXPECT_EQ(viewer.parentWidget(), &window);
   EXPECT_EQ(viewer.windowTitle(), "Aide de Ferolan");
@@ -76,7 +76,7 @@ TEST_F(HelpViewerTest, OpensARealFileOwnedByTheWindowAndClosesIt) {
   EXPECT_EQ(WinHelpA(hWnd, help.c_str(), HELP_QUIT, 0), 1);  // nothing left to close
 }
 
-TEST_F(HelpViewerTest, AClosedViewerWaitingForDeletionIsNotShownAgain) {
+TEST_F(QtHelpViewerTest, AClosedViewerWaitingForDeletionIsNotShownAgain) {
   const HWND hWnd = HandleOf(&window);
   ASSERT_EQ(WinHelpA(hWnd, help.c_str(), HELP_CONTENTS, 0), 1);
   ASSERT_EQ(WinHelpA(hWnd, help.c_str(), HELP_QUIT, 0), 1);
@@ -86,14 +86,14 @@ TEST_F(HelpViewerTest, AClosedViewerWaitingForDeletionIsNotShownAgain) {
   EXPECT_TRUE(Viewers()[0]->isVisible());
 }
 
-TEST_F(HelpViewerTest, OneViewerPerOwnerAndTextFilesShowAsText) {
+TEST_F(QtHelpViewerTest, OneViewerPerOwnerAndTextFilesShowAsText) {
   const std::string text = folder / "lisez-moi.txt";
   WriteBytes(text, "<b>pas du HTML</b>\n");
   ASSERT_EQ(WinHelpA(HandleOf(&window), help.c_str(), HELP_CONTENTS, 0), 1);
   ASSERT_EQ(WinHelpA(0, help.c_str(), HELP_CONTENTS, 0), 1);
   ASSERT_EQ(WinHelpA(0, text.c_str(), HELP_CONTENTS, 0), 1);
   ASSERT_EQ(Viewers().size(), 3u);
-  for (HelpViewer* viewer : Viewers()) {
+  for (QtHelpViewer* viewer : Viewers()) {
     if (viewer->File().endsWith("lisez-moi.txt")) {
       EXPECT_EQ(viewer->Browser().toPlainText(), "<b>pas du HTML</b>\n");
     }
@@ -106,13 +106,13 @@ TEST_F(HelpViewerTest, OneViewerPerOwnerAndTextFilesShowAsText) {
   EXPECT_EQ(Viewers()[0]->parentWidget(), &window);
 }
 
-TEST_F(HelpViewerTest, SetWinPosPlacesTheWindowFromTheRecord) {
+TEST_F(QtHelpViewerTest, SetWinPosPlacesTheWindowFromTheRecord) {
   HELPWININFOA position{26, 30, 40, 500, 300, SW_SHOWNORMAL, {0, 0}};
   ASSERT_EQ(WinHelpA(HandleOf(&window), help.c_str(), HELP_SETWINPOS,
                      reinterpret_cast<ULONG_PTR>(&position)),
             1);
   ASSERT_EQ(Viewers().size(), 1u);
-  HelpViewer& viewer = *Viewers()[0];
+  QtHelpViewer& viewer = *Viewers()[0];
   EXPECT_TRUE(viewer.isVisible());
   EXPECT_EQ(viewer.frameGeometry(), QRect(30, 40, 500, 300));
 
@@ -123,7 +123,7 @@ TEST_F(HelpViewerTest, SetWinPosPlacesTheWindowFromTheRecord) {
   EXPECT_FALSE(viewer.isVisible());
 }
 
-TEST_F(HelpViewerTest, CallsItCannotServeAnswerZeroWithTheSystemCode) {
+TEST_F(QtHelpViewerTest, CallsItCannotServeAnswerZeroWithTheSystemCode) {
   const std::string missing = folder / "absente.html";
   const struct {
     const char* name;

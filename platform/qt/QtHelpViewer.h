@@ -14,10 +14,10 @@ class QTextBrowser;
 
 namespace ferolan::qt {
 
-class HelpViewer final : public QWidget, public win32::HelpWindow {
+class QtHelpViewer final : public QWidget, public win32::HelpWindow {
  public:
   // `file` is the absolute path that names the viewer; `content` what was read from it.
-  HelpViewer(QWidget* owner, QString file, const win32::HelpFile& content);
+  QtHelpViewer(QWidget* owner, QString file, const win32::HelpFile& content);
 
   const QString& File() const { return file_; }
   // Closed and waiting to be deleted: no longer the viewer of its file.

@@ -1,4 +1,4 @@
-#include "platform/qt/HelpViewer.h"
+#include "platform/qt/QtHelpViewer.h"
 
 #include <QCloseEvent>
 #include <QFileInfo>
@@ -31,7 +31,7 @@ void Load(QTextBrowser& browser, const QString& file, const HelpFile& content) {
 
 }  // namespace
 
-HelpViewer::HelpViewer(QWidget* owner, QString file, const HelpFile& content)
+QtHelpViewer::QtHelpViewer(QWidget* owner, QString file, const HelpFile& content)
     : QWidget(owner, Qt::Window), file_(std::move(file)), browser_(new QTextBrowser(this)) {
   setAttribute(Qt::WA_DeleteOnClose);
   // A help window is never the program's last window.
@@ -45,29 +45,29 @@ HelpViewer::HelpViewer(QWidget* owner, QString file, const HelpFile& content)
   resize(640, 480);
 }
 
-void HelpViewer::closeEvent(QCloseEvent* event) {
+void QtHelpViewer::closeEvent(QCloseEvent* event) {
   closed_ = true;
   QWidget::closeEvent(event);
 }
 
-void HelpViewer::Present() {
+void QtHelpViewer::Present() {
   if (isHidden() || isMinimized()) showNormal();
   raise();
   activateWindow();
 }
 
-void HelpViewer::GoToTop() { browser_->moveCursor(QTextCursor::Start); }
+void QtHelpViewer::GoToTop() { browser_->moveCursor(QTextCursor::Start); }
 
-void HelpViewer::GoToAnchor(const std::string& name) {
+void QtHelpViewer::GoToAnchor(const std::string& name) {
   browser_->scrollToAnchor(QString::fromStdString(name));
 }
 
-void HelpViewer::GoToText(const std::string& text) {
+void QtHelpViewer::GoToText(const std::string& text) {
   GoToTop();
   browser_->find(QString::fromStdString(text));
 }
 
-void HelpViewer::Place(const HELPWININFOA& position) {
+void QtHelpViewer::Place(const HELPWININFOA& position) {
   const auto moveAndSize = [this, &position] {
     const bool sized = position.dx > 0 && position.dy > 0;
     SetWindowPos(HandleOf(this), 0, position.x, position.y, position.dx, position.dy,
