@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
-"""Kills ferolan-convert with SIGKILL the moment its second result's temporary file gets its
-hidden name (seen through inotify), and counts the runs that left a new result beside an old
-one.   bench/kill_at_naming.py CONVERT EXPORT.jad TRIES"""
+"""Kills ferolan-convert with SIGKILL the moment its second result gets its staged name, just
+before the renames (seen through inotify), and counts the runs that left a new result beside an
+old one.   bench/kill_at_naming.py CONVERT EXPORT.jad TRIES"""
 import ctypes
 import os
 import select
@@ -19,7 +19,7 @@ def main():
     folder = os.path.dirname(os.path.abspath(jad))
     base = os.path.basename(jad)[:-4]
     french, maths = (os.path.join(folder, base + end) for end in ("1.c01", "2.c01"))
-    second = ("." + base + "2.c01.~ferolan-").encode()
+    second = ("." + base + "2.c01.~ferolan-new-").encode()
     counts = {"old": 0, "new": 0, "mixed": 0, "missed": 0}
     for _ in range(tries):
         for path, text in ((french, b"old french\r\n"), (maths, b"old maths\r\n")):

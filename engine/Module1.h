@@ -28,6 +28,12 @@ using OutputKindQuery = std::function<bool()>;
 // files it opened are closed and result files of an earlier run stay as they were.
 void ConvertExport(const OutputKindQuery& option1Value);
 
+// Mends a commit of the result files named from OutputPrefix that a kill, a power cut or a
+// failing disk cut short (both earlier results back, or both new ones), and tells the user
+// when that changed a result; run by the request before anything else touches those files.
+// Raises the runtime's error, naming the file, when it cannot.
+void RecoverResults(const OutputKindQuery& option1Value);
+
 // With beforeLast, the text before the last `separator` (empty when there is none); otherwise
 // the text after the first character of the first `separator` (empty when there is none).
 // Positions are 16-bit: a separator found too far on raises an overflow error.

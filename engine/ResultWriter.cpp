@@ -27,13 +27,21 @@ class NumberedLines {
 
 }  // namespace
 
+ResultFiles ResultFileNames(const std::string& outputPrefix, bool casimir) {
+  return {outputPrefix + (casimir ? "1.c01" : "FR.txt"),
+          outputPrefix + (casimir ? "2.c01" : "MATHS.txt")};
+}
+
+void RecoverResults(const OutputKindQuery& option1Value) {
+  ResultPair::Recover(ResultFileNames(OutputPrefix, option1Value()).french);
+}
+
 void WriteResults(const std::string& intermediatePath, const std::string& outputPrefix,
                   const OutputKindQuery& option1Value) {
   {
     InputFile intermediate(intermediatePath);
-    const bool casimir = option1Value();
-    ResultPair results(outputPrefix + (casimir ? "1.c01" : "FR.txt"),
-                       outputPrefix + (casimir ? "2.c01" : "MATHS.txt"));
+    const ResultFiles files = ResultFileNames(outputPrefix, option1Value());
+    ResultPair results(files.french, files.maths);
     NumberedLines french(results.French());
     NumberedLines maths(results.Maths());
 

@@ -8,6 +8,13 @@
 
 namespace ferolan::Module1 {
 
+// The French and the maths result files of an export, from its OutputPrefix.
+struct ResultFiles {
+  std::string french;
+  std::string maths;
+};
+ResultFiles ResultFileNames(const std::string& outputPrefix, bool casimir);
+
 // Reads the intermediate file, writes both result files (put in place only once complete) and
 // deletes the intermediate file.
 void WriteResults(const std::string& intermediatePath, const std::string& outputPrefix,

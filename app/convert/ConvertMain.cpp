@@ -6,8 +6,10 @@
 #include "app/convert/Console.h"
 #include "app/convert/ConsoleServices.h"
 #include "app/request/ConversionRequest.h"
+#include "app/request/EscapedError.h"
 #include "platform/runtime/App.h"
 #include "platform/runtime/PathText.h"
+#include "platform/runtime/ProgramStart.h"
 #include "platform/runtime/ShownName.h"
 
 namespace {
@@ -42,6 +44,10 @@ std::string FullPath(const std::string& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (!ferolan::ProtectProgramStart()) {
+    ferolan::console::Err() << "ferolan-convert : " << ferolan::kUnprotectedStart << "\n";
+    return 1;
+  }
   bool casimir = true;
   bool optionsEnded = false;
   std::vector<std::string> exports;
@@ -73,17 +79,27 @@ int main(int argc, char** argv) {
     return 2;
   }
 
-  ferolan::ConsoleServices console(out);
-  ferolan::ServicesScope services(console);
-  ferolan::ConversionRequest request([casimir] { return casimir; });
   bool allConverted = true;
-  for (const std::string& path : exports) {
-    const ferolan::RequestOutcome outcome = request.ConvertChosenExport(FullPath(path));
-    if (outcome == ferolan::RequestOutcome::kCannotOpen) {
-      out << ferolan::CannotOpenText(path) << "\n";
+  try {
+    ferolan::ConsoleServices console(out);
+    ferolan::ServicesScope services(console);
+    ferolan::ConversionRequest request([casimir] { return casimir; });
+    for (const std::string& path : exports) {
+      const ferolan::RequestOutcome outcome = request.ConvertChosenExport(FullPath(path));
+      if (outcome == ferolan::RequestOutcome::kCannotOpen) {
+        out << ferolan::CannotOpenText(path) << "\n";
+      }
+      allConverted = allConverted && outcome == ferolan::RequestOutcome::kConverted;
+      request.RemoveWorkFolder();
     }
-    allConverted = allConverted && outcome == ferolan::RequestOutcome::kConverted;
-    request.RemoveWorkFolder();
+  } catch (...) {
+    out << ferolan::EscapedErrorText(std::current_exception()) << "\n";
+    allConverted = false;
+  }
+  // Messages that could not be written (a full disk, a closed pipe) are a failure too.
+  if (!out.flush()) {
+    err << "ferolan-convert : les messages n'ont pas pu être écrits sur la sortie standard\n";
+    return 1;
   }
   return allConverted ? 0 : 1;
 }

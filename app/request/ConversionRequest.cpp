@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "app/request/CaseOnlyMatch.h"
+#include "app/request/EscapedError.h"
 #include "app/request/ExportNames.h"
 #include "app/request/RenamedExport.h"
 #include "platform/runtime/FileSystem.h"
@@ -18,14 +19,15 @@ namespace ferolan {
 namespace {
 
 // The request's error handler: a cancelled dialog ends the request silently, any other error
-// with one message box.
+// with one message box, whatever raised it (memory that ran out, a fault of the program's own).
 template <class Steps>
 RequestOutcome WithRequestHandler(Steps&& steps) {
   try {
     return steps();
-  } catch (const RuntimeError& error) {
-    if (error.Number() == kErrCancel) return RequestOutcome::kCancelled;
-    MsgBox("Error: " + error.Description(), vbOKOnly);
+  } catch (...) {
+    const std::exception_ptr raised = std::current_exception();
+    if (AsRuntimeError(raised).Number() == kErrCancel) return RequestOutcome::kCancelled;
+    MsgBox(EscapedErrorText(raised), vbOKOnly);
     return RequestOutcome::kFailed;
   }
 }
@@ -89,6 +91,8 @@ RequestOutcome ConversionRequest::Convert() {
   OutputPrefix = names.outputPrefix;
   WorkBase = names.workBase;
   m_sZipFile = ExportPath;
+  // An interrupted conversion of the same results is mended even when this one fails.
+  Module1::RecoverResults(option1Value_);
   ExtractJad();
   m_cZip.reset();
   // The exports come from Windows, where the XML is found whatever the case of its letters.
@@ -124,7 +128,7 @@ void ConversionRequest::ExtractJad() {
     MsgBox("Vous n'avez pas précisé de répertoire destination !", vbCritical);
   } else if (result > 1) {
     MsgBox("Une erreur s'est produite pendant la décompression", vbCritical);
-    MsgBox(m_cZip->GetZipInfo(), vbOKOnly);
+    MsgBox(ReportForMessageBox(m_cZip->GetZipInfo()), vbOKOnly);
   }
 }
 

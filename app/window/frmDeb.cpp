@@ -10,6 +10,7 @@
 #include <QRadioButton>
 
 #include "app/request/AuthorCredit.h"
+#include "app/request/EscapedError.h"
 #include "app/request/TxtMsg.h"
 #include "app/window/Captions.h"
 #include "app/window/FormLayout.h"
@@ -139,9 +140,10 @@ void frmDeb::BuildControls() {
   setTabOrder(Quitter, aide);
   setTabOrder(aide, cmdOpen);
 
-  connect(cmdOpen, &QPushButton::clicked, this, [this] { cmdOpen_Click(); });
-  connect(aide, &QPushButton::clicked, this, [this] { aide_Click(); });
-  connect(Quitter, &QPushButton::clicked, this, [this] { Quitter_Click(); });
+  // Nothing may leave a slot by an exception: Qt's event loop cannot carry one.
+  connect(cmdOpen, &QPushButton::clicked, this, [this] { Guarded([this] { cmdOpen_Click(); }); });
+  connect(aide, &QPushButton::clicked, this, [this] { Guarded([this] { aide_Click(); }); });
+  connect(Quitter, &QPushButton::clicked, this, [this] { Guarded([this] { Quitter_Click(); }); });
 }
 
 void frmDeb::Form_Load() {

@@ -1,6 +1,7 @@
 // ferolan: the window that converts a J'ADE export into result files for GPI or a spreadsheet.
 #include <QApplication>
 
+#include "app/request/EscapedError.h"
 #include "app/window/frmDeb.h"
 #include "platform/qt/FrenchCatalogues.h"
 #include "platform/qt/NoSettings.h"
@@ -13,7 +14,13 @@ int main(int argc, char** argv) {
   ferolan::qt::KeepNoQtSettings();
   ferolan::qt::QtServices services;
   ferolan::qt::QtWin32Services windowSystem;
-  ferolan::frmDeb window;
-  window.show();
-  return application.exec();
+  try {
+    ferolan::frmDeb window;
+    window.show();
+    return application.exec();
+  } catch (...) {
+    // The window could not be made, or its end failed: said, and the program ends.
+    ferolan::ShowEscapedError(std::current_exception());
+    return 1;
+  }
 }

@@ -1,4 +1,4 @@
-#include "platform/posix/HeldSignals.h"
+#include "platform/runtime/HeldSignals.h"
 
 #include <pthread.h>
 #include <signal.h>
@@ -7,6 +7,7 @@
 #include <atomic>
 #include <string>
 
+#include "platform/runtime/PlatformTexts.h"
 #include "platform/runtime/RuntimeError.h"
 
 namespace ferolan {
@@ -77,7 +78,7 @@ HeldSignals::HeldSignals() {
   sigset_t all;
   sigfillset(&all);
   if (::pthread_sigmask(SIG_BLOCK, &all, &hold.previousMask) != 0) {
-    RaiseNaming(kErrInvalidArgument, "signaux", "le système refuse de les retenir");
+    RaiseNaming(kErrInvalidArgument, texts::kSignals, texts::kSignalsRefused);
   }
   struct sigaction record {};
   record.sa_sigaction = RecordArrival;
@@ -94,8 +95,7 @@ HeldSignals::HeldSignals() {
     if (::sigaction(signal, &record, nullptr) != 0) {
       RestoreActions();
       ::pthread_sigmask(SIG_SETMASK, &hold.previousMask, nullptr);
-      RaiseNaming(kErrInvalidArgument, "signal " + std::to_string(signal),
-                  "le système refuse de le retenir");
+      RaiseNaming(kErrInvalidArgument, "signal " + std::to_string(signal), texts::kSignalRefused);
     }
     hold.replaced[i] = true;
   }

@@ -1,4 +1,4 @@
-#include "platform/posix/ReplacementFile.h"
+#include "platform/runtime/ReplacementFile.h"
 
 #include <fcntl.h>
 #include <stdio.h>
@@ -12,7 +12,11 @@
 
 #include "platform/posix/OtherUsers.h"
 #include "platform/posix/Renames.h"
+#include "platform/posix/TemporaryFile.h"
+#include "platform/posix/UniqueFd.h"
+#include "platform/runtime/CommitNames.h"
 #include "platform/runtime/FileSystem.h"
+#include "platform/runtime/PlatformTexts.h"
 #include "platform/runtime/RuntimeError.h"
 
 namespace ferolan {
@@ -20,6 +24,15 @@ namespace ferolan {
 namespace {
 
 constexpr int kMostLinksFollowed = 40;
+
+// Where a final name leads, once checked: the file to replace, with links resolved.
+struct Destination {
+  std::string shownPath;  // the name the user gave, for messages
+  std::string target;     // the file replaced, with links resolved
+  std::string leaf;       // its name in its folder
+  UniqueFd folder;
+  struct stat replaced {};  // the file replaced; st_nlink is 0 when there is none
+};
 
 // A link is followed when it is the user's own, or when nobody else can have put it there. A
 // colleague's link in a class folder on a school server could otherwise point the results at
@@ -36,9 +49,7 @@ std::string ResolveLinks(const std::string& shownPath) {
     struct stat info {};
     if (::lstat(current.c_str(), &info) != 0) {
       if (errno == ENOENT && followed > 0) {
-        RaiseForFile(kErrPathNotFound, shownPath,
-                     "lien symbolique vers un fichier qui n'existe pas ; supprimez ce lien, puis "
-                     "recommencez");
+        RaiseForFile(kErrPathNotFound, shownPath, texts::kLinkToNothing);
       }
       if (errno == ENOENT) return current;  // a new result; its folder is checked when opened
       RaiseFileError(errno, FileAccess::kWrite, shownPath);
@@ -49,9 +60,7 @@ std::string ResolveLinks(const std::string& shownPath) {
       RaiseFileError(errno, FileAccess::kWrite, shownPath);
     }
     if (!MayFollow(info, folder)) {
-      RaiseForFile(kErrPermissionDenied, shownPath,
-                   "lien symbolique d'un autre utilisateur dans un dossier partagé : Ferolan ne "
-                   "le suit pas ; supprimez ce lien ou convertissez dans un autre dossier");
+      RaiseForFile(kErrPermissionDenied, shownPath, texts::kColleaguesLink);
     }
     char target[PATH_MAX];
     const ssize_t length = ::readlink(current.c_str(), target, sizeof target);
@@ -79,7 +88,7 @@ struct stat CheckReplaceable(int folder, const std::string& leaf, const std::str
     return {};
   }
   if (!S_ISREG(info.st_mode)) {
-    RaiseForFile(kErrPathFileAccess, shownPath, "un dossier ou un fichier spécial porte ce nom");
+    RaiseForFile(kErrPathFileAccess, shownPath, texts::kFolderOrSpecialFile);
   }
   if (::faccessat(folder, leaf.c_str(), W_OK, AT_EACCESS) != 0) {
     RaiseFileError(errno, FileAccess::kWrite, shownPath);
@@ -90,9 +99,7 @@ struct stat CheckReplaceable(int folder, const std::string& leaf, const std::str
   const uid_t user = ::geteuid();
   if (::fstat(folder, &folderInfo) == 0 && (folderInfo.st_mode & S_ISVTX) != 0 && user != 0 &&
       info.st_uid != user && folderInfo.st_uid != user) {
-    RaiseForFile(kErrPermissionDenied, shownPath,
-                 "fichier d'un autre utilisateur dans un dossier partagé : seul son propriétaire "
-                 "peut le remplacer");
+    RaiseForFile(kErrPermissionDenied, shownPath, texts::kColleaguesFile);
   }
   return info;
 }
@@ -126,12 +133,49 @@ void TakeOwnerAndModeOf(const struct stat& replaced, int fd, const std::string& 
 
 // A file took a name that was free when the conversion began: it is not ours to replace.
 [[noreturn]] void RaiseAppeared(const std::string& shownPath) {
-  RaiseForFile(kErrPathFileAccess, shownPath,
-               "un fichier de ce nom est apparu pendant la conversion : Ferolan ne le remplace "
-               "pas ; recommencez la conversion");
+  RaiseForFile(kErrPathFileAccess, shownPath, texts::kFileAppeared);
+}
+
+// What the file open as `fd` holds, read from its start.
+FileContent ContentOf(int fd, const std::string& shownPath) {
+  FileContent content;
+  char buffer[64 * 1024];
+  for (off_t offset = 0;;) {
+    const ssize_t count = ::pread(fd, buffer, sizeof buffer, offset);
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) RaiseFileError(errno, FileAccess::kWrite, shownPath);
+    if (count == 0) return content;
+    content.Add({buffer, static_cast<std::size_t>(count)});
+    offset += count;
+  }
 }
 
 }  // namespace
+
+struct ReplacementFile::Held {
+  enum class Placing {
+    kNotPlaced,
+    kExchanged,  // the replaced file is under the staged name
+    kNew,        // no file was replaced
+    kMovedAway,  // the replaced file is under the kept name
+  };
+
+  Held(Destination destination, TemporaryFile temporary, OutputFile file, unsigned capabilities)
+      : destination(std::move(destination)),
+        temporary(std::move(temporary)),
+        file(std::move(file)),
+        capabilities(capabilities) {}
+
+  Destination destination;
+  TemporaryFile temporary;
+  OutputFile file;
+  unsigned capabilities;
+  CommitNames names;  // chosen by Complete
+  Placing placing = Placing::kNotPlaced;
+};
+
+ReplacementFile::ReplacementFile(std::unique_ptr<Held> held) : held_(std::move(held)) {}
+ReplacementFile::ReplacementFile(ReplacementFile&&) noexcept = default;
 
 ReplacementFile ReplacementFile::Open(const std::string& finalPath) {
   Destination destination = CheckDestination(finalPath);
@@ -143,125 +187,125 @@ ReplacementFile ReplacementFile::Open(const std::string& finalPath) {
   UniqueFd writer = Duplicate(temporary.Fd());
   if (!writer.Valid()) RaiseFileError(errno, FileAccess::kWrite, finalPath);
   OutputFile file(NativeFile(writer.Release()), finalPath);
-  return ReplacementFile(std::move(destination), std::move(temporary), std::move(file));
+  const unsigned capabilities =
+      kFlushesFolders | kFinalNameAlwaysTaken | (temporary.Unnamed() ? kUnnamedTemporaries : 0u);
+  return ReplacementFile(std::make_unique<Held>(std::move(destination), std::move(temporary),
+                                                std::move(file), capabilities));
 }
 
-ReplacementFile::~ReplacementFile() { file_.Abandon(); }
+ReplacementFile::~ReplacementFile() {
+  if (held_) held_->file.Abandon();
+}
+
+OutputFile& ReplacementFile::File() { return held_->file; }
+unsigned ReplacementFile::Capabilities() const { return held_->capabilities; }
 
 void ReplacementFile::CheckDistinctFrom(const ReplacementFile& other) const {
-  struct stat mine {};
-  struct stat theirs {};
-  if (::fstat(destination_.folder.Get(), &mine) == 0 &&
-      ::fstat(other.destination_.folder.Get(), &theirs) == 0 && SameFile(mine, theirs) &&
-      destination_.leaf == other.destination_.leaf) {
-    RaiseForFile(kErrPathFileAccess, destination_.shownPath,
-                 "mène par un lien symbolique au même fichier que " +
-                     LeafOf(other.destination_.shownPath) +
-                     " : les deux fichiers de résultats ne peuvent pas en partager un");
+  const Destination& mine = held_->destination;
+  const Destination& theirs = other.held_->destination;
+  struct stat myFolder {};
+  struct stat theirFolder {};
+  if (::fstat(mine.folder.Get(), &myFolder) == 0 &&
+      ::fstat(theirs.folder.Get(), &theirFolder) == 0 && SameFile(myFolder, theirFolder) &&
+      mine.leaf == theirs.leaf) {
+    RaiseForFile(kErrPathFileAccess, mine.shownPath, texts::SameFileAs(LeafOf(theirs.shownPath)));
   }
 }
 
 void ReplacementFile::Complete() {
-  file_.Close();
-  if (::fsync(temporary_.Fd()) != 0) {
-    RaiseFileError(errno, FileAccess::kWrite, destination_.shownPath);
+  Held& held = *held_;
+  held.file.Close();
+  if (::fsync(held.temporary.Fd()) != 0) {
+    RaiseFileError(errno, FileAccess::kWrite, held.destination.shownPath);
   }
-  temporary_.GiveName(destination_.shownPath);
+  held.names.Choose(held.destination.leaf,
+                    ContentOf(held.temporary.Fd(), held.destination.shownPath));
 }
 
 void ReplacementFile::CheckAgain() {
-  Destination now = CheckDestination(destination_.shownPath);
+  Destination& destination = held_->destination;
+  Destination now = CheckDestination(destination.shownPath);
   struct stat before {};
   struct stat after {};
-  if (now.target != destination_.target || ::fstat(destination_.folder.Get(), &before) != 0 ||
+  if (now.target != destination.target || ::fstat(destination.folder.Get(), &before) != 0 ||
       ::fstat(now.folder.Get(), &after) != 0 || !SameFile(before, after)) {
-    RaiseForFile(kErrPathFileAccess, destination_.shownPath,
-                 "ce nom mène ailleurs qu'au début de la conversion : Ferolan n'y écrit pas ; "
-                 "recommencez la conversion");
+    RaiseForFile(kErrPathFileAccess, destination.shownPath, texts::kNameLeadsElsewhere);
   }
-  if (destination_.replaced.st_nlink == 0 && now.replaced.st_nlink > 0) {
-    RaiseAppeared(destination_.shownPath);
+  if (destination.replaced.st_nlink == 0 && now.replaced.st_nlink > 0) {
+    RaiseAppeared(destination.shownPath);
   }
-  destination_.replaced = now.replaced;
+  destination.replaced = now.replaced;
+}
+
+RecordedResult ReplacementFile::Plan() const {
+  const Destination& destination = held_->destination;
+  return held_->names.Record(destination.shownPath, FolderOf(destination.target),
+                             destination.leaf, destination.replaced.st_nlink > 0);
+}
+
+void ReplacementFile::Stage() {
+  Held& held = *held_;
+  held.names.RequireChosen();
+  held.temporary.MoveTo(held.names.staged, held.destination.shownPath);
+  held.names.isStaged = true;
 }
 
 void ReplacementFile::PutInPlace() {
-  if (temporary_.Name().empty()) throw std::logic_error("ReplacementFile put in place unnamed");
-  const int folder = destination_.folder.Get();
-  const char* temporary = temporary_.Name().c_str();
-  const char* leaf = destination_.leaf.c_str();
-  if (destination_.replaced.st_nlink == 0) {
+  Held& held = *held_;
+  if (!held.names.isStaged) throw std::logic_error("ReplacementFile put in place unstaged");
+  const Destination& destination = held.destination;
+  const int folder = destination.folder.Get();
+  const char* staged = held.names.staged.c_str();
+  const char* leaf = destination.leaf.c_str();
+  const auto raise = [&] { RaiseFileError(errno, FileAccess::kWrite, destination.shownPath); };
+  if (destination.replaced.st_nlink == 0) {
     // Nothing to keep: the name must still be free, and a file that took it meanwhile stays.
-    bool placed = RenameNoReplace(folder, temporary, leaf);
+    bool placed = RenameNoReplace(folder, staged, leaf);
     if (!placed && errno == EINVAL) {
       struct stat taken {};
       if (::fstatat(folder, leaf, &taken, AT_SYMLINK_NOFOLLOW) == 0) {
         errno = EEXIST;
       } else {
-        placed = ::renameat(folder, temporary, folder, leaf) == 0;
+        placed = ::renameat(folder, staged, folder, leaf) == 0;
       }
     }
-    if (!placed && errno == EEXIST) RaiseAppeared(destination_.shownPath);
-    if (!placed) RaiseFileError(errno, FileAccess::kWrite, destination_.shownPath);
-    temporary_.HandOnName();
-    placing_ = Placing::kNew;
+    if (!placed && errno == EEXIST) RaiseAppeared(destination.shownPath);
+    if (!placed) raise();
+    held.placing = Held::Placing::kNew;
     return;
   }
-  if (RenameExchange(folder, temporary, leaf)) {
-    placing_ = Placing::kExchanged;
+  if (RenameExchange(folder, staged, leaf)) {
+    held.placing = Held::Placing::kExchanged;
     return;
   }
-  if (errno != EINVAL) RaiseFileError(errno, FileAccess::kWrite, destination_.shownPath);
-  // A file system that cannot exchange two names: the replaced file moves to a hidden name of
-  // its own first, and for the moment between the two renames the final name is free.
-  std::string movedAway = HiddenName(destination_.leaf);
-  if (::renameat(folder, leaf, folder, movedAway.c_str()) != 0) {
-    RaiseFileError(errno, FileAccess::kWrite, destination_.shownPath);
-  }
-  if (::renameat(folder, temporary, folder, leaf) != 0) {
-    const int error = errno;
-    ::renameat(folder, movedAway.c_str(), folder, leaf);
-    RaiseFileError(error, FileAccess::kWrite, destination_.shownPath);
-  }
-  temporary_.HandOnName();
-  movedAway_ = std::move(movedAway);
-  placing_ = Placing::kMovedAway;
+  if (errno != EINVAL) raise();
+  // A file system that cannot exchange two names: the replaced file moves to its kept name
+  // first, and for the moment between the two renames the final name is free.
+  held.capabilities &= ~kFinalNameAlwaysTaken;
+  if (::renameat(folder, leaf, folder, held.names.kept.c_str()) != 0) raise();
+  held.placing = Held::Placing::kMovedAway;
+  if (::renameat(folder, staged, folder, leaf) != 0) raise();
 }
 
-bool ReplacementFile::TakeBack() {
-  const int folder = destination_.folder.Get();
-  const char* leaf = destination_.leaf.c_str();
-  bool done = true;
-  switch (placing_) {
-    case Placing::kNotPlaced:
-      break;
-    case Placing::kExchanged:
-      done = RenameExchange(folder, temporary_.Name().c_str(), leaf);
-      // The temporary's name holds the replaced file until the exchange back is done.
-      if (!done) temporary_.HandOnName();
-      break;
-    case Placing::kNew:
-      done = ::unlinkat(folder, leaf, 0) == 0;
-      break;
-    case Placing::kMovedAway:
-      done = ::renameat(folder, movedAway_.c_str(), folder, leaf) == 0;
-      movedAway_.clear();
-      break;
+bool ReplacementFile::DropEarlier() {
+  const Held& held = *held_;
+  const int folder = held.destination.folder.Get();
+  switch (held.placing) {
+    case Held::Placing::kExchanged:
+      return ::unlinkat(folder, held.names.staged.c_str(), 0) == 0;
+    case Held::Placing::kMovedAway:
+      return ::unlinkat(folder, held.names.kept.c_str(), 0) == 0;
+    default:
+      return true;
   }
-  placing_ = Placing::kNotPlaced;
-  return done;
 }
 
-void ReplacementFile::DropReplaced() {
-  const int folder = destination_.folder.Get();
-  if (placing_ == Placing::kExchanged) {
-    ::unlinkat(folder, temporary_.Name().c_str(), 0);
-    temporary_.HandOnName();
-  }
-  if (placing_ == Placing::kMovedAway) ::unlinkat(folder, movedAway_.c_str(), 0);
-  movedAway_.clear();
+bool ReplacementFile::SyncFolder() {
+  if (::fsync(held_->destination.folder.Get()) == 0) return true;
+  if (errno != EINVAL && errno != ENOTSUP && errno != ENOSYS) return false;
+  // A file system that cannot flush a folder says so; it renames as durably as it can.
+  held_->capabilities &= ~kFlushesFolders;
+  return true;
 }
-
-bool ReplacementFile::SyncFolder() const { return ::fsync(destination_.folder.Get()) == 0; }
 
 }  // namespace ferolan

@@ -1,6 +1,7 @@
 #include "platform/posix/TemporaryFile.h"
 
 #include <fcntl.h>
+#include <stdio.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -8,7 +9,7 @@
 
 #include "platform/posix/FileLock.h"
 #include "platform/posix/FileTree.h"
-#include "platform/runtime/RandomName.h"
+#include "platform/runtime/ResultNames.h"
 #include "platform/runtime/RuntimeError.h"
 
 namespace ferolan {
@@ -20,9 +21,10 @@ bool UnnamedFilesCanBeLinked() { return ::access("/proc/self/fd", X_OK) == 0; }
 
 std::string ProcPath(int fd) { return "/proc/self/fd/" + std::to_string(fd); }
 
-// Removes the hidden temporaries of `leaf` that runs which ended left behind: one whose lock
-// is held belongs to a run still writing, one owned otherwise than `made` is another user's,
-// and `made` itself is this run's (where locks are not kept, nothing else tells).
+// Removes the temporaries of `leaf` that runs which ended left behind: one whose lock is held
+// belongs to a run still writing, one owned otherwise than `made` is another user's, and `made`
+// itself is this run's (where locks are not kept, nothing else tells). Staged and kept files
+// carry other markers: they belong to a commit's record.
 void SweepLeftTemporaries(int folder, const std::string& leaf, const struct stat& made) {
   for (const std::string& name : NamesStartingWith(folder, TemporaryPrefix(leaf))) {
     const UniqueFd file(
@@ -38,30 +40,25 @@ void SweepLeftTemporaries(int folder, const std::string& leaf, const struct stat
 
 }  // namespace
 
-std::string TemporaryPrefix(const std::string& leaf) { return "." + leaf + kTemporaryMarker; }
-
-std::string HiddenName(const std::string& leaf) { return TemporaryPrefix(leaf) + RandomLetters(8); }
-
 TemporaryFile TemporaryFile::Create(int folder, const std::string& leaf,
                                     const std::string& shownPath) {
   UniqueFd ownFolder = Duplicate(folder);
   if (!ownFolder.Valid()) RaiseFileError(errno, FileAccess::kWrite, shownPath);
   // From here on, the name made is removed with `made` if anything fails.
-  TemporaryFile made(std::move(ownFolder), leaf, {}, {});
-  bool unnamed = UnnamedFilesCanBeLinked();
+  TemporaryFile made(std::move(ownFolder), {}, {}, UnnamedFilesCanBeLinked());
   for (;;) {
-    if (unnamed) {
-      made.fd_ = UniqueFd(::openat(folder, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666));
+    if (made.unnamed_) {
+      made.fd_ = UniqueFd(::openat(folder, ".", O_TMPFILE | O_RDWR | O_CLOEXEC, 0666));
       // Where unnamed files are not supported, a hidden name will do.
       if (!made.fd_.Valid() && errno != EOPNOTSUPP && errno != EISDIR && errno != EINVAL) {
         RaiseFileError(errno, FileAccess::kWrite, shownPath);
       }
-      unnamed = made.fd_.Valid();
+      made.unnamed_ = made.fd_.Valid();
     }
-    if (!unnamed) {
-      std::string name = HiddenName(leaf);
-      made.fd_ = UniqueFd(::openat(folder, name.c_str(),
-                                   O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+    if (!made.unnamed_) {
+      std::string name = TemporaryName(leaf);
+      made.fd_ = UniqueFd(
+          ::openat(folder, name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
       if (!made.fd_.Valid()) {
         if (errno != EEXIST) RaiseFileError(errno, FileAccess::kWrite, shownPath);
         continue;
@@ -73,7 +70,7 @@ TemporaryFile TemporaryFile::Create(int folder, const std::string& leaf,
     TryLockExclusive(made.fd_.Get());
     struct stat info {};
     if (::fstat(made.fd_.Get(), &info) != 0) RaiseFileError(errno, FileAccess::kWrite, shownPath);
-    if (unnamed || info.st_nlink > 0) {
+    if (made.unnamed_ || info.st_nlink > 0) {
       SweepLeftTemporaries(folder, leaf, info);
       return made;
     }
@@ -85,17 +82,14 @@ TemporaryFile::~TemporaryFile() {
   if (!name_.empty()) ::unlinkat(folder_.Get(), name_.c_str(), 0);
 }
 
-void TemporaryFile::GiveName(const std::string& shownPath) {
-  // A link cannot replace an existing file: a name already taken is tried again with another.
-  while (name_.empty()) {
-    std::string name = HiddenName(leaf_);
-    if (::linkat(AT_FDCWD, ProcPath(fd_.Get()).c_str(), folder_.Get(), name.c_str(),
-                 AT_SYMLINK_FOLLOW) == 0) {
-      name_ = std::move(name);
-    } else if (errno != EEXIST) {
-      RaiseFileError(errno, FileAccess::kWrite, shownPath);
-    }
-  }
+void TemporaryFile::MoveTo(const std::string& name, const std::string& shownPath) {
+  const bool moved =
+      unnamed_ ? ::linkat(AT_FDCWD, ProcPath(fd_.Get()).c_str(), folder_.Get(), name.c_str(),
+                          AT_SYMLINK_FOLLOW) == 0
+               : ::renameat(folder_.Get(), name_.c_str(), folder_.Get(), name.c_str()) == 0;
+  if (!moved) RaiseFileError(errno, FileAccess::kWrite, shownPath);
+  name_.clear();
+  unnamed_ = false;
 }
 
 }  // namespace ferolan

@@ -1,7 +1,7 @@
-// The file a result is written to before it takes its final name: without a name where the
-// file system allows (a killed run then leaves nothing), else under a hidden name beside the
-// final one. It is locked, so that another run's sweep leaves it alone, and its name goes with
-// the object unless the name has been handed on.
+// The file a result is written to before it is staged for its final name: without a name where
+// the file system allows (a killed run then leaves nothing), else under a temporary name beside
+// the final one (ResultNames.h). It is locked, so that another run's sweep leaves it alone, and
+// its name goes with the object unless the name has been handed on.
 #pragma once
 
 #include <string>
@@ -11,27 +11,19 @@
 
 namespace ferolan {
 
-// Hidden temporary names are "." + the final name + this marker + random letters.
-inline constexpr const char* kTemporaryMarker = ".~ferolan-";
-
-// "." + `leaf` + the marker: what every hidden name of `leaf`'s temporaries starts with.
-std::string TemporaryPrefix(const std::string& leaf);
-// A fresh hidden name for `leaf`.
-std::string HiddenName(const std::string& leaf);
-
 class TemporaryFile {
  public:
-  // Creates it, empty, in the folder open as `folder`, for the final name `leaf`; then removes
-  // the hidden temporaries of `leaf` that ended runs left there: those owned as this new file
-  // is (on a file system without owners, all of them) and locked by nobody. Raises the
-  // runtime's file error, naming `shownPath`.
+  // Creates it, empty and open for reading and writing, in the folder open as `folder`, for the
+  // final name `leaf`; then removes the temporaries of `leaf` that ended runs left there: those
+  // owned as this new file is (on a file system without owners, all of them) and locked by
+  // nobody. Raises the runtime's file error, naming `shownPath`.
   static TemporaryFile Create(int folder, const std::string& leaf, const std::string& shownPath);
 
   TemporaryFile(TemporaryFile&& other) noexcept
       : folder_(std::move(other.folder_)),
-        leaf_(std::move(other.leaf_)),
         name_(std::exchange(other.name_, {})),
-        fd_(std::move(other.fd_)) {}
+        fd_(std::move(other.fd_)),
+        unnamed_(other.unnamed_) {}
   TemporaryFile& operator=(TemporaryFile&&) = delete;
   TemporaryFile(const TemporaryFile&) = delete;
   TemporaryFile& operator=(const TemporaryFile&) = delete;
@@ -39,26 +31,22 @@ class TemporaryFile {
   ~TemporaryFile();
 
   int Fd() const { return fd_.Get(); }
-  // Its hidden name; empty while it has none.
-  const std::string& Name() const { return name_; }
-  // Gives an unnamed file its hidden name, which a rename needs; raises the runtime's error.
-  void GiveName(const std::string& shownPath);
-  // The name now belongs to another file, or to none: it is no longer removed.
-  void HandOnName() { name_.clear(); }
-  // The file is back under `name`, which it removes again.
-  void TakeBackName(std::string name) { name_ = std::move(name); }
+  bool Unnamed() const { return unnamed_; }
+  // Gives the file `name` in its folder: links an unnamed one, renames a named one, whose name
+  // then goes. Raises the runtime's file error naming `shownPath`.
+  void MoveTo(const std::string& name, const std::string& shownPath);
 
  private:
-  TemporaryFile(UniqueFd folder, std::string leaf, std::string name, UniqueFd fd)
+  TemporaryFile(UniqueFd folder, std::string name, UniqueFd fd, bool unnamed)
       : folder_(std::move(folder)),
-        leaf_(std::move(leaf)),
         name_(std::move(name)),
-        fd_(std::move(fd)) {}
+        fd_(std::move(fd)),
+        unnamed_(unnamed) {}
 
   UniqueFd folder_;
-  std::string leaf_;
-  std::string name_;
-  UniqueFd fd_;  // holds the lock until the file is in place or gone
+  std::string name_;  // its temporary name; empty while it has none
+  UniqueFd fd_;       // holds the lock until the file is in place or gone
+  bool unnamed_;
 };
 
 }  // namespace ferolan

@@ -13,6 +13,7 @@
 #include "platform/posix/OtherUsers.h"
 #include "platform/posix/UniqueFd.h"
 #include "platform/runtime/App.h"
+#include "platform/runtime/PlatformTexts.h"
 #include "platform/runtime/RandomName.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/ShownName.h"
@@ -36,8 +37,8 @@ constexpr const char* kFilesName = "extraction";
 }
 
 [[noreturn]] void RaiseCannotCreate(const std::string& folder, int error) {
-  RefuseWorkRoot("Impossible de créer le dossier de travail " + folder + " (" +
-                 DescriptionOf(FileErrorNumber(error, FileAccess::kWrite, folder)) + ").");
+  RefuseWorkRoot(texts::WorkRootCannotBeMade(
+      folder, DescriptionOf(FileErrorNumber(error, FileAccess::kWrite, folder))));
 }
 
 // Makes `folder` (0700, as the cache expects) where it is missing, on the way to the work root.
@@ -98,13 +99,10 @@ UniqueFd OpenWorkRoot(const std::string& root) {
   if (!fd.Valid()) {
     const int error = errno;
     if (::lstat(root.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
-      RefuseWorkRoot("Le dossier de travail " + root +
-                     " est un lien symbolique : Ferolan ne s'en sert pas. Supprimez ce lien, "
-                     "puis recommencez.");
+      RefuseWorkRoot(texts::WorkRootIsALink(root));
     }
     if (error == ENOTDIR) {
-      RefuseWorkRoot("Le dossier de travail " + root +
-                     " n'est pas un dossier. Déplacez ou supprimez ce fichier, puis recommencez.");
+      RefuseWorkRoot(texts::WorkRootIsNoFolder(root));
     }
     RaiseCannotCreate(root, error);
   }

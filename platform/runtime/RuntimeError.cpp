@@ -1,6 +1,7 @@
 #include "platform/runtime/RuntimeError.h"
 
 #include <filesystem>
+#include <new>
 
 #include "platform/runtime/App.h"
 #include "platform/runtime/PathText.h"
@@ -22,6 +23,10 @@ std::string DescriptionOf(long number) {
       return "Argument ou appel de procédure incorrect";
     case kErrOverflow:
       return "Dépassement de capacité";
+    case kErrOutOfMemory:
+      return "Mémoire insuffisante";
+    case kErrInternal:
+      return "Erreur interne";
     case kErrDllLoad:
       return "Erreur de chargement de la DLL";
     case kErrFileNotFound:
@@ -44,6 +49,21 @@ std::string DescriptionOf(long number) {
       return "Point d'entrée de DLL introuvable";
     default:
       return {};
+  }
+}
+
+RuntimeError AsRuntimeError(const std::exception_ptr& raised) {
+  try {
+    std::rethrow_exception(raised);
+  } catch (const RuntimeError& error) {
+    return error;
+  } catch (const std::bad_alloc&) {
+    return RuntimeError(kErrOutOfMemory, App::EXEName(), DescriptionOf(kErrOutOfMemory));
+  } catch (const std::exception& error) {
+    return RuntimeError(kErrInternal, App::EXEName(),
+                        DescriptionOf(kErrInternal) + " (" + ShownName(error.what()) + ")");
+  } catch (...) {
+    return RuntimeError(kErrInternal, App::EXEName(), DescriptionOf(kErrInternal));
   }
 }
 

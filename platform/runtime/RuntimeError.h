@@ -2,6 +2,7 @@
 // exception and caught where a caller arms a handler.
 #pragma once
 
+#include <exception>
 #include <stdexcept>
 #include <string>
 
@@ -11,8 +12,10 @@ namespace ferolan {
 enum ErrorNumber : long {
   kErrInvalidArgument = 5,
   kErrOverflow = 6,
+  kErrOutOfMemory = 7,
   kErrDllLoad = 48,
   kErrFileNotFound = 53,
+  kErrInternal = 51,  // a fault of the program's own, not of what it was given
   kErrDeviceIO = 57,
   kErrDiskFull = 61,
   kErrInputPastEnd = 62,
@@ -48,6 +51,11 @@ class RuntimeError : public std::runtime_error {
 // The runtime's French description of its own error numbers; empty for the others.
 std::string DescriptionOf(long number);
 
+// The run-time error that stands for what was raised: the program's own as it is, running out
+// of memory as the runtime's error 7, anything else as an internal error (51) with what it
+// says of itself.
+RuntimeError AsRuntimeError(const std::exception_ptr& raised);
+
 // Raises one of the runtime's errors with its own description. The source defaults to the
 // executable's base name, as for every error the runtime raises itself.
 [[noreturn]] void Raise(long number);
@@ -69,11 +77,12 @@ std::string DescriptionOf(long number);
 [[noreturn]] void RaiseForFileAs(long number, const std::string& what, const std::string& path);
 
 // The runtime error number that matches a failed system call on a file, and raising it for
-// that file; `errnoValue` is the system's own error code (errno where there is one), which the
-// platform translates. A path too long and a file where a folder is expected keep the number of
-// a path not found, with descriptions of their own.
+// that file; `systemError` is the system's own error code (errno on POSIX, GetLastError() on
+// Windows), which the platform translates into errno values (FileErrno.h). A path too long and
+// a file where a folder is expected keep the number of a path not found, with descriptions of
+// their own.
 enum class FileAccess { kRead, kWrite };
-long FileErrorNumber(int errnoValue, FileAccess access, const std::string& path);
-[[noreturn]] void RaiseFileError(int errnoValue, FileAccess access, const std::string& path);
+long FileErrorNumber(int systemError, FileAccess access, const std::string& path);
+[[noreturn]] void RaiseFileError(int systemError, FileAccess access, const std::string& path);
 
 }  // namespace ferolan

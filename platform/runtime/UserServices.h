@@ -3,6 +3,7 @@
 // whole process (the window's, or a scripted one in tests); the free functions use it.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 
@@ -66,5 +67,10 @@ std::string InputBox(const std::string& prompt,
                      const std::string& defaultText = {});
 void SetMousePointer(int pointer);
 void DoEvents();
+
+// A report (lines broken by CR, LF or both) cut to what a message box can show: its first
+// kMostReportLines lines, then one that says how many were left out.
+inline constexpr std::size_t kMostReportLines = 40;
+std::string ReportForMessageBox(const std::string& report);
 
 }  // namespace ferolan

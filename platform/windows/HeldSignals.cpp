@@ -1,9 +1,10 @@
-#include "platform/windows/HeldSignals.h"
+#include "platform/runtime/HeldSignals.h"
 
 #include <windows.h>
 
 #include <atomic>
 
+#include "platform/runtime/PlatformTexts.h"
 #include "platform/runtime/RuntimeError.h"
 
 namespace ferolan {
@@ -25,7 +26,7 @@ HeldSignals::HeldSignals() {
   holding = true;
   if (::SetConsoleCtrlHandler(WaitForTheHold, TRUE) == 0) {
     holding = false;
-    RaiseNaming(kErrInvalidArgument, "signaux", "le système refuse de les retenir");
+    RaiseNaming(kErrInvalidArgument, texts::kSignals, texts::kSignalsRefused);
   }
 }
 

@@ -5,14 +5,13 @@
 
 #include <memory>
 
-#include "platform/runtime/App.h"
+#include "platform/runtime/LibraryFile.h"
 #include "platform/runtime/LibraryHandle.h"
 #include "platform/runtime/RuntimeError.h"
-#include "platform/runtime/SharedLibrary.h"
 #include "platform/windows/PathShape.h"
 #include "platform/windows/WideNames.h"
 
-namespace ferolan::library_handle {
+namespace ferolan {
 
 namespace {
 
@@ -36,39 +35,43 @@ std::string SystemReason(DWORD error) {
   return Utf8Of(reason);
 }
 
-void* OpenFile(const std::string& file, std::string& reason) {
+}  // namespace
+
+namespace library_file {
+
+void* Open(const std::string& path, std::string& reason) {
   std::wstring wide;
   try {
-    wide = WidePath(file);
+    wide = WidePath(path);
   } catch (const RuntimeError& error) {
     reason = error.Description();
     return nullptr;
   }
+  if (::GetFileAttributesW(wide.c_str()) == INVALID_FILE_ATTRIBUTES) return nullptr;
   HMODULE module = ::LoadLibraryExW(
       wide.c_str(), nullptr, LOAD_LIBRARY_SEARCH_DLL_LOAD_DIR | LOAD_LIBRARY_SEARCH_SYSTEM32);
   if (module == nullptr) reason = SystemReason(::GetLastError());
   return module;
 }
 
-}  // namespace
+// As the loader says it of a module it cannot find.
+std::string NotFoundReason(const std::string&) { return SystemReason(ERROR_MOD_NOT_FOUND); }
 
-// Whatever Windows loads later on the program's behalf (a DLL that a loaded one loads itself,
-// say) is kept off the current folder and PATH as well, from before the first load on.
+bool IsFullPath(const std::string& path) { return ferolan::IsFullPath(path); }
+
+// The program's folder only: a copy anywhere else is never taken for the program's own.
+std::vector<std::string> SearchedFolders(const std::string& programFolder) {
+  return {programFolder};
+}
+
+}  // namespace library_file
+
+namespace library_handle {
+
+// What Windows loads later on the program's behalf is kept off the current folder and PATH by
+// the program's first call (ProgramStart.h).
 void* Open(const std::string& name, std::string& reason) {
-  [[maybe_unused]] static const bool restricted =
-      ::SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32) != 0;
-  const std::string file = LibraryFileName(name);
-  if (file.find_first_of("\\/") != std::string::npos) {
-    if (IsFullPath(file)) return OpenFile(file, reason);
-    reason = "chemin relatif refusé";
-    return nullptr;
-  }
-  const std::string folder = App::Path();
-  if (folder.empty()) {
-    reason = "dossier du programme inconnu";
-    return nullptr;
-  }
-  return OpenFile(folder + "\\" + file, reason);
+  return library_file::OpenByName(name, reason);
 }
 
 void* Find(void* handle, const std::string& entry) {
@@ -77,4 +80,6 @@ void* Find(void* handle, const std::string& entry) {
 
 void Close(void* handle) { ::FreeLibrary(static_cast<HMODULE>(handle)); }
 
-}  // namespace ferolan::library_handle
+}  // namespace library_handle
+
+}  // namespace ferolan

@@ -1,10 +1,15 @@
-#include "platform/windows/NameLock.h"
+#include "platform/runtime/NameLock.h"
+
+#include <windows.h>
 
 #include <thread>
 
 #include "platform/runtime/FileSystem.h"
+#include "platform/runtime/PlatformTexts.h"
+#include "platform/runtime/ResultNames.h"
 #include "platform/runtime/RuntimeError.h"
-#include "platform/windows/HiddenNames.h"
+#include "platform/windows/NamedFiles.h"
+#include "platform/windows/UniqueHandle.h"
 #include "platform/windows/WideNames.h"
 
 namespace ferolan {
@@ -13,41 +18,44 @@ namespace {
 
 constexpr std::chrono::milliseconds kPause(50);
 
-// Letter case folded, so that a folder that tells case apart still gives E.jad and E.JAD,
-// which a case-blind one would mix, one lock.
-std::wstring LockPath(const std::string& path) {
-  std::wstring leaf = WidePath(LeafOf(path));
-  for (wchar_t& c : leaf) {
-    if (c >= L'A' && c <= L'Z') c = static_cast<wchar_t>(c - L'A' + L'a');
-  }
-  return WidePath(FolderOf(path)) + L"\\" + TemporaryPrefix(leaf) + L"lock";
+// A lock file that its last holder is removing refuses every opener as access denied, as one
+// that this user may not open does; the one that is going cannot be opened even to be looked at.
+bool BeingRemoved(const std::wstring& lockPath) {
+  return !OpenNamed(lockPath, FILE_READ_ATTRIBUTES).Valid() &&
+         ::GetLastError() == ERROR_ACCESS_DENIED;
 }
 
 }  // namespace
 
-NameLock::NameLock(const std::string& path, std::chrono::milliseconds wait) {
-  const std::wstring lockPath = LockPath(path);
+struct NameLock::Held {
+  UniqueHandle lock;
+};
+
+NameLock::NameLock(const std::string& path, std::chrono::milliseconds wait)
+    : held_(std::make_unique<Held>()) {
+  const std::wstring lockPath = WidePath(FolderOf(path)) + L"\\" + WidePath(LockName(LeafOf(path)));
   const auto deadline = std::chrono::steady_clock::now() + wait;
   for (;;) {
-    lock_ = UniqueHandle(::CreateFileW(
-        lockPath.c_str(), GENERIC_READ | DELETE, 0, nullptr, OPEN_ALWAYS,
-        FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
-    if (lock_.Valid()) return;
-    // Held, or being removed by its last holder (which Windows reports as access denied).
+    held_->lock = OpenLockFile(lockPath, OPEN_ALWAYS);
+    if (held_->lock.Valid()) return;
     const DWORD error = ::GetLastError();
-    const bool held = error == ERROR_SHARING_VIOLATION ||
-                      (error == ERROR_ACCESS_DENIED &&
-                       ::GetFileAttributesW(lockPath.c_str()) != INVALID_FILE_ATTRIBUTES);
-    if (!held) {
+    if (error == kNotTheNamedFile) {
+      RaiseForFile(kErrPathFileAccess, Utf8Of(lockPath), texts::NotALock(FolderOf(path)));
+    }
+    if (error == ERROR_ACCESS_DENIED && !BeingRemoved(lockPath)) {
+      RaiseForFile(kErrPermissionDenied, Utf8Of(lockPath), texts::LockNotOpenable(FolderOf(path)));
+    }
+    if (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED) {
       RaiseFileError(static_cast<int>(error), FileAccess::kWrite, path);
     }
     if (std::chrono::steady_clock::now() >= deadline) {
-      RaiseForFile(kErrPermissionDenied, path,
-                   "une autre conversion écrit en ce moment les mêmes fichiers de résultats ; "
-                   "attendez qu'elle se termine, puis recommencez");
+      RaiseForFile(kErrPermissionDenied, path, texts::kAnotherConversion);
     }
     std::this_thread::sleep_for(kPause);
   }
 }
+
+// The file goes as the handle closes.
+NameLock::~NameLock() = default;
 
 }  // namespace ferolan

@@ -5,11 +5,13 @@
 #include <string_view>
 
 #include "platform/runtime/App.h"
+#include "platform/runtime/PlatformTexts.h"
 #include "platform/runtime/RandomName.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/runtime/ShownName.h"
 #include "platform/windows/FileTree.h"
 #include "platform/windows/KnownFolders.h"
+#include "platform/windows/NamedFiles.h"
 #include "platform/windows/PathShape.h"
 #include "platform/windows/UniqueHandle.h"
 #include "platform/windows/WideNames.h"
@@ -32,9 +34,8 @@ constexpr const wchar_t* kFilesName = L"\\extraction";
 }
 
 [[noreturn]] void RaiseCannotCreate(const std::string& folder, DWORD error) {
-  RefuseWorkRoot(
-      "Impossible de créer le dossier de travail " + folder + " (" +
-      DescriptionOf(FileErrorNumber(static_cast<int>(error), FileAccess::kWrite, folder)) + ").");
+  RefuseWorkRoot(texts::WorkRootCannotBeMade(
+      folder, DescriptionOf(FileErrorNumber(static_cast<int>(error), FileAccess::kWrite, folder))));
 }
 
 std::string LocalAppData() {
@@ -75,13 +76,10 @@ UniqueHandle OpenWorkRoot(const std::wstring& root, const std::string& rootPath)
     RaiseCannotCreate(rootPath, ::GetLastError());
   }
   if ((info.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
-    RefuseWorkRoot("Le dossier de travail " + rootPath +
-                   " est un lien symbolique : Ferolan ne s'en sert pas. Supprimez ce lien, "
-                   "puis recommencez.");
+    RefuseWorkRoot(texts::WorkRootIsALink(rootPath));
   }
   if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
-    RefuseWorkRoot("Le dossier de travail " + rootPath +
-                   " n'est pas un dossier. Déplacez ou supprimez ce fichier, puis recommencez.");
+    RefuseWorkRoot(texts::WorkRootIsNoFolder(rootPath));
   }
   return folder;
 }
@@ -89,9 +87,7 @@ UniqueHandle OpenWorkRoot(const std::wstring& root, const std::string& rootPath)
 // Opened unshared, it keeps every other opener out; it goes with its last handle, even when
 // the process is killed, and the folder it was in then counts as abandoned.
 UniqueHandle OpenLock(const std::wstring& folder, DWORD disposition) {
-  return UniqueHandle(::CreateFileW(
-      (folder + kLockName).c_str(), GENERIC_READ | DELETE, 0, nullptr, disposition,
-      FILE_ATTRIBUTE_HIDDEN | FILE_FLAG_DELETE_ON_CLOSE | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+  return OpenLockFile(folder + kLockName, disposition);
 }
 
 // Removes a request's folder whose lock is held as `lock`: the files first, the lock last, so
@@ -148,10 +144,11 @@ std::unique_ptr<WorkFolder> WorkFolder::Create() {
     UniqueHandle folderHandle = HoldFolder(folder);
     UniqueHandle lock = folderHandle.Valid() ? OpenLock(folder, CREATE_NEW) : UniqueHandle();
     const DWORD error = ::GetLastError();
-    // A sweep that met the folder first made its lock: it removes the folder, and another name
-    // is tried.
+    // A sweep that met the folder first made its lock (which is then being removed): it removes
+    // the folder, and another name is tried.
     if (!lock.Valid() && (error == ERROR_FILE_EXISTS || error == ERROR_SHARING_VIOLATION ||
-                          error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND)) {
+                          error == ERROR_ACCESS_DENIED || error == ERROR_FILE_NOT_FOUND ||
+                          error == ERROR_PATH_NOT_FOUND)) {
       continue;
     }
     if (!lock.Valid() || ::CreateDirectoryW((folder + kFilesName).c_str(), nullptr) == 0) {

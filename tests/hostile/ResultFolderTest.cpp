@@ -11,7 +11,7 @@
 #include <set>
 #include <string>
 
-#include "platform/posix/NameLock.h"
+#include "platform/runtime/NameLock.h"
 #include "platform/runtime/RuntimeError.h"
 #include "tests/hostile/ConvertProcess.h"
 #include "tests/hostile/FatMount.h"
@@ -75,7 +75,7 @@ class FatStickTest : public ::testing::Test {
 
 TEST_F(FatStickTest, ResultsAreReplacedRunAfterRunAndNothingElseIsLeft) {
   // A hidden temporary that a killed run left, as the system shows it to this user.
-  WriteBytes(stick_.Path() + "/.CE21.c01.~ferolan-left", "killed run");
+  WriteBytes(stick_.Path() + "/.CE21.c01.~ferolan-tmp-left", "killed run");
   for (int run = 1; run <= 3; ++run) {
     const CommandRun converted = Convert();
     EXPECT_EQ(converted.status, 0) << converted.output;

@@ -1,4 +1,4 @@
-#include "platform/posix/HeldSignals.h"
+#include "platform/runtime/HeldSignals.h"
 
 #include <gtest/gtest.h>
 #include <pthread.h>

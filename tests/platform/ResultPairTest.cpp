@@ -29,6 +29,7 @@ namespace {
 
 using testing::ErrorNumberOf;
 using testing::Exists;
+using testing::Failure;
 using testing::ReadBytes;
 using testing::SystemCall;
 using testing::SystemCallFault;
@@ -92,15 +93,17 @@ TEST(ResultPairTest, ALinkKeepsPointingAtTheReplacedFile) {
   EXPECT_EQ(ReadBytes(dir / "elsewhere/result"), "new");
 }
 
-TEST(ResultPairTest, ATemporaryLeftByAnEndedRunGoesOneInUseStays) {
+TEST(ResultPairTest, ATemporaryLeftByAnEndedRunGoesOneInUseAndAKeptResultStay) {
   TempDir dir;
-  WriteBytes(dir / ".result.~ferolan-left", "ended run");
-  WriteBytes(dir / ".result.~ferolan-busy", "running");
-  UniqueFd busy(::open((dir / ".result.~ferolan-busy").c_str(), O_RDONLY));
+  WriteBytes(dir / ".result.~ferolan-tmp-left", "ended run");
+  WriteBytes(dir / ".result.~ferolan-tmp-busy", "running");
+  WriteBytes(dir / ".result.~ferolan-kept-earlier", "an earlier result, kept");
+  UniqueFd busy(::open((dir / ".result.~ferolan-tmp-busy").c_str(), O_RDONLY));
   ASSERT_TRUE(TryLockExclusive(busy.Get()));
   Replace(dir / "result", "new");
-  EXPECT_FALSE(Exists(dir / ".result.~ferolan-left"));
-  EXPECT_TRUE(Exists(dir / ".result.~ferolan-busy"));
+  EXPECT_FALSE(Exists(dir / ".result.~ferolan-tmp-left"));
+  EXPECT_TRUE(Exists(dir / ".result.~ferolan-tmp-busy"));
+  EXPECT_TRUE(Exists(dir / ".result.~ferolan-kept-earlier"));
 }
 
 TEST(ResultPairTest, ASecondConversionOfTheSameResultsWaitsThenIsRefused) {
@@ -116,6 +119,33 @@ TEST(ResultPairTest, ASecondConversionOfTheSameResultsWaitsThenIsRefused) {
   }
   EXPECT_EQ(ReadBytes(dir / "result"), "first");
   EXPECT_EQ(CountEntries(dir.Path()), 2u);
+}
+
+// A colleague can put anything under the lock's name in a shared folder: it is named at once,
+// never waited for, and left as it was.
+TEST(ResultPairTest, WhatCannotBeALockUnderItsNameIsRefusedAtOnce) {
+  const struct {
+    const char* what;
+    std::function<void(const std::string& lock, const std::string& elsewhere)> plant;
+    long number;
+  } table[] = {
+      {"a link to another file",
+       [](auto& lock, auto& elsewhere) { fs::create_symlink(elsewhere, lock); },
+       kErrPathFileAccess},
+      {"a folder", [](auto& lock, auto&) { fs::create_directory(lock); }, kErrPathFileAccess},
+      {"a FIFO", [](auto& lock, auto&) { ::mkfifo(lock.c_str(), 0600); }, kErrPathFileAccess},
+  };
+  for (const auto& row : table) {
+    SCOPED_TRACE(row.what);
+    TempDir dir;
+    WriteBytes(dir / "notes.txt", "the teacher's own notes");
+    row.plant(dir / ".result.~ferolan-lock", dir / "notes.txt");
+    const auto before = Contents(dir.Path());
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_EQ(ErrorNumberOf([&] { ResultPair pair(dir / "result", dir / "other"); }), row.number);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, ResultPair::kLockWait / 2);
+    EXPECT_EQ(Contents(dir.Path()), before);
+  }
 }
 
 TEST(ResultPairTest, AWriteErrorAtCommitIsReportedAndReplacesNothing) {
@@ -175,24 +205,18 @@ bool MountPoint(const std::string& maths, std::function<void()>& undo) {
   return true;
 }
 
-TEST(ResultPairTest, WhenTheSecondFileCannotBePutInPlaceTheFirstIsTakenBack) {
+TEST(ResultPairTest, WhenTheSecondFileCannotBePutInPlaceTheEarlierResultsStay) {
   const struct {
     const char* name;
     bool frenchExisted;
     Refusal refuse;
-    SystemCall faulty = SystemCall::kCount;  // a call made to fail with EPERM, and which one
-    int nth = 0;
+    bool signalsRefused = false;
   } table[] = {
-      {"the second exchange refused", true, nullptr, SystemCall::kRenameat2, 2},
-      {"the second rename refused, the first had no earlier file", false, nullptr,
-       SystemCall::kRenameat2, 2},
-      {"no exchange on this file system, the second rename refused", true, nullptr,
-       SystemCall::kRenameat, 3},
       {"the second result made append-only", true, AppendOnly},
       {"the second result a mount point", true, MountPoint},
       {"a folder appearing under the second name", true,
        [](auto& maths, auto&) { return fs::remove(maths) && fs::create_directory(maths); }},
-      {"the signals cannot be held", true, nullptr, SystemCall::kSigaction, 1},
+      {"the signals cannot be held", true, nullptr, true},
   };
   for (const auto& row : table) {
     SCOPED_TRACE(row.name);
@@ -208,14 +232,10 @@ TEST(ResultPairTest, WhenTheSecondFileCannotBePutInPlaceTheFirstIsTakenBack) {
       continue;
     }
     const auto refused = Contents(dir.Path(), false);
-    // A file system that cannot exchange answers every renameat2 with EINVAL.
-    std::optional<SystemCallFault> noExchange;
-    if (row.faulty == SystemCall::kRenameat) noExchange.emplace(SystemCall::kRenameat2, 0, EINVAL);
     std::optional<SystemCallFault> fault;
-    if (row.faulty != SystemCall::kCount) fault.emplace(row.faulty, row.nth, EPERM);
+    if (row.signalsRefused) fault.emplace(SystemCall::kSigaction, 1, Failure::kRefused);
     EXPECT_NE(ErrorNumberOf([&] { pair->Commit(); }), 0);
     fault.reset();
-    noExchange.reset();
     pair.reset();
     EXPECT_EQ(Contents(dir.Path()), refused) << "both earlier results, and nothing else";
     undo();
@@ -225,13 +245,18 @@ TEST(ResultPairTest, WhenTheSecondFileCannotBePutInPlaceTheFirstIsTakenBack) {
 TEST(ResultPairTest, AFolderThatCannotBeFlushedAfterTheRenamesIsNoFailure) {
   TempDir dir;
   WriteBytes(dir / "french", "old french");
-  const SystemCallFault fault(SystemCall::kFsyncFolder, 0, EIO);
   {
     ResultPair pair(dir / "french", dir / "maths");
     pair.French().Write("new french");
     pair.Maths().Write("new maths");
+    // The first flush is the record's, before the renames; every one after them fails.
+    const SystemCallFault fault(SystemCall::kFsyncFolder, 2, Failure::kIo, true);
     EXPECT_EQ(ErrorNumberOf([&] { pair.Commit(); }), 0);
   }
+  // Its record stays, for the next conversion to end the commit once the disk has them.
+  EXPECT_EQ(Contents(dir.Path(), false),
+            (std::map<std::string, std::string>{{"french", "new french"}, {"maths", "new maths"}}));
+  ResultPair::Recover(dir / "french");
   EXPECT_EQ(Contents(dir.Path()),
             (std::map<std::string, std::string>{{"french", "new french"}, {"maths", "new maths"}}));
 }
@@ -248,7 +273,8 @@ TEST(ResultPairTest, ASignalBetweenTheRenamesWaitsUntilBothAreInPlace) {
     ResultPair pair(dir / "french", dir / "maths");
     pair.French().Write("new french");
     pair.Maths().Write("new maths");
-    const SystemCallFault fault(SystemCall::kRenameat2, 1, 0, SIGUSR1);
+    // After the French result's exchange, the third name change: both staged names come first.
+    const SystemCallFault fault(SystemCall::kNameChange, 3, Failure::kSignal, false, SIGUSR1);
     pair.Commit();
     ::_exit(0);
   }

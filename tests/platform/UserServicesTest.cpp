@@ -38,5 +38,28 @@ TEST(UserServicesTest, TheInnermostServicesAnswerAndTheOuterOnesComeBack) {
   EXPECT_TRUE(outer.pointers.empty());
 }
 
+TEST(UserServicesTest, AReportTooLongForAMessageBoxIsCutSayingHowManyLinesWereLeftOut) {
+  const auto lines = [](std::size_t count, const char* end) {
+    std::string report;
+    for (std::size_t i = 1; i <= count; ++i) report += "ligne " + std::to_string(i) + end;
+    return report;
+  };
+  const struct {
+    const char* what;
+    std::string report;
+    std::string shown;
+  } table[] = {
+      {"one line past the limit, kept whole", lines(kMostReportLines + 1, "\n"),
+       lines(kMostReportLines + 1, "\n")},
+      {"60,000 lines ending in LF", lines(60'000, "\n"),
+       lines(kMostReportLines, "\n") + "… et 59960 lignes de plus, qui ne sont pas affichées."},
+      {"CR LF and a last line without its end", lines(99, "\r\n") + "dernière",
+       lines(kMostReportLines, "\r\n") + "… et 60 lignes de plus, qui ne sont pas affichées."},
+  };
+  for (const auto& row : table) {
+    EXPECT_EQ(ReportForMessageBox(row.report), row.shown) << row.what;
+  }
+}
+
 }  // namespace
 }  // namespace ferolan

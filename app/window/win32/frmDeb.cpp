@@ -1,6 +1,7 @@
 #include "app/window/win32/frmDeb.h"
 
 #include "app/request/AuthorCredit.h"
+#include "app/request/EscapedError.h"
 #include "app/request/TxtMsg.h"
 #include "app/window/Captions.h"
 #include "app/window/FormLayout.h"
@@ -117,7 +118,10 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
   if (form == nullptr || form->Window() == nullptr) {
     return ::DefWindowProcW(window, message, wParam, lParam);
   }
-  return form->Handle(message, wParam, lParam);
+  // No exception may cross the system's code that called this procedure.
+  LRESULT result = 0;
+  Guarded([&] { result = form->Handle(message, wParam, lParam); });
+  return result;
 }
 
 void RegisterWindowClass() {

@@ -11,6 +11,8 @@
 #include "app/request/ConversionRequest.h"
 #include "commondialog/cCommonDialog.h"
 #include "engine/Module1.h"
+#include "platform/runtime/CommitRecord.h"
+#include "platform/runtime/ResultNames.h"
 #include "platform/runtime/WorkFolder.h"
 #include "platform/scripted/ScriptedServices.h"
 #include "platform/scripted/ScriptedWin32.h"
@@ -134,6 +136,59 @@ TEST_F(ConversionRequestTest, AnEarlierWorkFileDoesNotStandInForAnExportThatFail
   EXPECT_EQ(services.messages.back(),
             (Message{"Error: Fichier introuvable : " + base + ".xml", 0, "Ferolan"}));
   EXPECT_EQ(ReadBytes(dir / (base + "FR.txt")), "earlier");
+}
+
+TEST_F(ConversionRequestTest, AnErrorNotOfTheProgramsOwnEndsTheRequestWithOneMessage) {
+  const struct {
+    const char* what;
+    std::function<std::string()> choose;
+    std::string message;
+  } table[] = {
+      {"memory that ran out", []() -> std::string { throw std::bad_alloc(); },
+       "Error: Mémoire insuffisante"},
+      {"a fault of the program's own",
+       []() -> std::string { throw std::logic_error("ResultPair committed twice"); },
+       "Error: Erreur interne (ResultPair committed twice)"},
+      {"something that is no exception", []() -> std::string { throw 42; },
+       "Error: Erreur interne"},
+  };
+  for (const auto& row : table) {
+    services.messages.clear();
+    EXPECT_EQ(request.ConvertExportChosenBy(row.choose), RequestOutcome::kFailed) << row.what;
+    EXPECT_EQ(services.messages, (std::vector<Message>{{row.message, 0, "Ferolan"}})) << row.what;
+  }
+}
+
+// A conversion that a kill or a pulled USB stick cut short between its renames: the French
+// result new, the maths one old, the earlier French result under its kept name.
+TEST_F(ConversionRequestTest, AnInterruptedCommitIsMendedEvenByAConversionThatFails) {
+  const std::string base = Base();
+  const std::string french = base + "FR.txt";
+  CommitRecord record;
+  for (auto [result, leaf] :
+       {std::pair{&record.french, french}, {&record.maths, base + "MATHS.txt"}}) {
+    *result = {dir / leaf, dir.Path().string(), leaf, StagedName(leaf), KeptName(leaf), true, {}};
+    result->newContent.Add("new " + leaf);
+  }
+  WriteBytes(dir / french, "new " + french);
+  WriteBytes(dir / record.french.kept, "earlier French");
+  WriteBytes(dir / (base + "MATHS.txt"), "earlier maths");
+  WriteBytes(dir / RecordName(french), record.Text());
+  const std::string path = dir / (base + ".jad");
+  WriteBytes(path, "not an archive at all");
+
+  EXPECT_EQ(request.ConvertChosenExport(path), RequestOutcome::kFailed);
+  ASSERT_FALSE(services.messages.empty());
+  EXPECT_EQ(services.messages.front(),
+            (Message{"Une conversion précédente a été interrompue pendant qu'elle mettait en "
+                     "place ses fichiers de résultats. Ferolan les a remis dans l'état d'avant "
+                     "cette conversion : " +
+                         french + " remis en place.",
+                     64, "Ferolan"}));
+  EXPECT_EQ(ReadBytes(dir / french), "earlier French");
+  EXPECT_EQ(ReadBytes(dir / (base + "MATHS.txt")), "earlier maths");
+  EXPECT_FALSE(Exists(dir / record.french.kept));
+  EXPECT_FALSE(Exists(dir / RecordName(french)));
 }
 
 TEST_F(ConversionRequestTest, AnEmptyXmlIsRefusedAndTheEarlierResultsKept) {

@@ -15,7 +15,7 @@
 #include <thread>
 
 #include "platform/runtime/RuntimeError.h"
-#include "platform/windows/HeldSignals.h"
+#include "platform/runtime/HeldSignals.h"
 #include "platform/windows/UniqueHandle.h"
 #include "tests/support/ErrorNumber.h"
 #include "tests/support/TempDir.h"

@@ -1,5 +1,6 @@
 #include "tests/support/System.h"
 
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -23,6 +24,21 @@ void SetVariable(const std::string& name, const std::optional<std::string>& valu
   } else {
     ::unsetenv(name.c_str());
   }
+}
+
+int RunThisProgram(const std::string& filter, const std::string& variable, const std::string& value,
+                   const std::string& temporaryFolder) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    ::setenv(variable.c_str(), value.c_str(), 1);
+    ::setenv("TMPDIR", temporaryFolder.c_str(), 1);
+    const std::string argument = "--gtest_filter=" + filter;
+    ::execl("/proc/self/exe", "test", argument.c_str(), static_cast<char*>(nullptr));
+    ::_exit(127);
+  }
+  int status = 0;
+  if (child < 0 || ::waitpid(child, &status, 0) != child) return -1;
+  return WIFSIGNALED(status) ? 128 + WTERMSIG(status) : WEXITSTATUS(status);
 }
 
 }  // namespace ferolan::testing

@@ -28,4 +28,32 @@ void SetVariable(const std::string& name, const std::optional<std::string>& valu
   ::_putenv_s(name.c_str(), value ? value->c_str() : "");
 }
 
+// The child takes the environment as it is when it starts: set for it, then set back.
+int RunThisProgram(const std::string& filter, const std::string& variable, const std::string& value,
+                   const std::string& temporaryFolder) {
+  wchar_t program[MAX_PATH];
+  if (::GetModuleFileNameW(nullptr, program, MAX_PATH) == 0) return -1;
+  std::wstring command = L"\"" + std::wstring(program) + L"\" --gtest_filter=" +
+                         std::filesystem::path(filter).wstring();
+  const char* savedTemporary = std::getenv("TMP");
+  const std::optional<std::string> previous =
+      savedTemporary ? std::optional<std::string>(savedTemporary) : std::nullopt;
+  SetVariable(variable, value);
+  SetVariable("TMP", temporaryFolder);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof startup;
+  PROCESS_INFORMATION process{};
+  const bool started = ::CreateProcessW(program, command.data(), nullptr, nullptr, FALSE, 0,
+                                        nullptr, nullptr, &startup, &process) != 0;
+  SetVariable(variable, std::nullopt);
+  SetVariable("TMP", previous);
+  if (!started) return -1;
+  ::WaitForSingleObject(process.hProcess, INFINITE);
+  DWORD status = 0;
+  ::GetExitCodeProcess(process.hProcess, &status);
+  ::CloseHandle(process.hThread);
+  ::CloseHandle(process.hProcess);
+  return static_cast<int>(status);
+}
+
 }  // namespace ferolan::testing

@@ -1,0 +1,10 @@
+#include "platform/windows/FileCalls.h"
+
+namespace ferolan {
+
+FileCalls& SystemFileCalls() {
+  static FileCalls calls;
+  return calls;
+}
+
+}  // namespace ferolan
