@@ -7,40 +7,15 @@
 
 namespace ferolan {
 
-namespace {
-
-// `name` with its capitals made small. In UTF-8 the accented capitals of Latin-1, U+00C0 to
-// U+00DE but the sign ×, are 0xC3 and one byte that their small letters have 0x20 higher.
-std::string Lowered(std::string_view name) {
-  std::string lowered(name);
-  for (std::size_t i = 0; i < lowered.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(lowered[i]);
-    if (byte >= 'A' && byte <= 'Z') {
-      lowered[i] = static_cast<char>(byte + 0x20);
-    } else if (byte == 0xC3 && i + 1 < lowered.size()) {
-      const auto next = static_cast<unsigned char>(lowered[i + 1]);
-      if (next >= 0x80 && next <= 0x9E && next != 0x97) {
-        lowered[++i] = static_cast<char>(next + 0x20);
-      }
-    }
-  }
-  return lowered;
-}
-
-}  // namespace
-
-bool SameButForCase(std::string_view a, std::string_view b) { return Lowered(a) == Lowered(b); }
-
 std::vector<std::string> CaseOnlyMatches(const std::filesystem::path& expected) {
   const std::string name = TextOf(expected.filename());
-  const std::string lowered = Lowered(name);
   std::vector<std::string> matches;
   std::error_code ec;
   for (std::filesystem::directory_iterator it(expected.parent_path(), ec), end; !ec && it != end;
        it.increment(ec)) {
     const std::string found = TextOf(it->path().filename());
     std::error_code typeError;
-    if (found != name && Lowered(found) == lowered &&
+    if (found != name && SameButForCase(found, name) &&
         std::filesystem::is_regular_file(it->symlink_status(typeError))) {
       matches.push_back(found);
     }

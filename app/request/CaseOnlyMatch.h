@@ -7,11 +7,9 @@
 #include <string_view>
 #include <vector>
 
-namespace ferolan {
+#include "platform/runtime/LetterCase.h"
 
-// Whether two names are the same but for the case of their letters: ASCII letters and the
-// accented letters of Latin-1 written in UTF-8 ("É" and "é"). Every other byte must match.
-bool SameButForCase(std::string_view a, std::string_view b);
+namespace ferolan {
 
 // The names, sorted, of the regular files beside `expected` whose names are `expected`'s but
 // for letter case, without `expected`'s own.

@@ -11,9 +11,6 @@
 
 namespace ferolan {
 
-// `path` (absolute) in the form that lifts the length limit of the system's paths.
-std::wstring LongPath(const std::wstring& path);
-
 struct FolderEntry {
   std::wstring name;
   DWORD attributes;
@@ -23,12 +20,10 @@ struct FolderEntry {
 // it cannot be read.
 std::vector<FolderEntry> EntriesStartingWith(const std::wstring& folder, std::wstring_view prefix);
 
-// Removes the folder `path` with all it holds. Best effort: what cannot be removed stays, and
-// nothing is reported. A tree of any depth takes the same stack.
+// Removes the folder `path` with all it holds, working from handles: each folder is held open
+// while it is emptied, and what is in it is opened through that handle, never by a path that a
+// folder swapped for a junction meanwhile could lead elsewhere. Best effort: what cannot be
+// removed stays, and nothing is reported. A tree of any depth takes the same stack.
 void RemoveTree(const std::wstring& path);
-
-// Removes the entry `path` of a folder as `attributes` describe it: a junction or a link as
-// itself, a folder with all it holds, a file even if read-only.
-void RemoveEntry(const std::wstring& path, DWORD attributes);
 
 }  // namespace ferolan

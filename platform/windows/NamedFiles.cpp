@@ -37,22 +37,25 @@ bool SameText(const std::wstring& one, const std::wstring& other) {
 
 }  // namespace
 
-// The file's resolved path must be its folder's, links on the way to the folder included, and
+// The entry's resolved path must be its folder's, links on the way to the folder included, and
 // the name given: a link under that name resolves elsewhere.
+bool IsEntryOf(HANDLE entry, HANDLE folder, const std::wstring& name) {
+  const std::wstring opened = FinalPath(entry);
+  std::wstring expected = FinalPath(folder);
+  if (opened.empty() || expected.empty()) return false;
+  if (expected.back() != L'\\') expected += L'\\';
+  return SameText(opened, expected + name);
+}
+
 bool IsNamed(HANDLE handle, const std::wstring& path) {
   const std::wstring full = FullPath(path);
   const std::size_t separator = full.find_last_of(L"\\/");
   if (separator == std::wstring::npos) return false;
-  const std::wstring leaf = full.substr(separator + 1);
   const std::wstring folderPath = full.substr(0, separator == 2 ? 3 : separator);  // "C:\"
   const UniqueHandle folder(::CreateFileW(folderPath.c_str(), FILE_READ_ATTRIBUTES, kAnySharing,
                                           nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
                                           nullptr));
-  const std::wstring opened = FinalPath(handle);
-  std::wstring expected = folder.Valid() ? FinalPath(folder.Get()) : std::wstring();
-  if (opened.empty() || expected.empty()) return false;
-  if (expected.back() != L'\\') expected += L'\\';
-  return SameText(opened, expected + leaf);
+  return folder.Valid() && IsEntryOf(handle, folder.Get(), full.substr(separator + 1));
 }
 
 UniqueHandle OpenNamed(const std::wstring& path, DWORD access, DWORD sharing, DWORD disposition,

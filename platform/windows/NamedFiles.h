@@ -18,6 +18,8 @@ inline constexpr DWORD kNotTheNamedFile = ERROR_CANT_ACCESS_FILE;
 
 // Whether the file open as `handle` is the one that `path` names in its folder.
 bool IsNamed(HANDLE handle, const std::wstring& path);
+// Whether the entry open as `entry` is the one named `name` in the folder open as `folder`.
+bool IsEntryOf(HANDLE entry, HANDLE folder, const std::wstring& name);
 
 // Opens `path` itself (never what a reparse point there points to) with `access`, sharing as
 // `sharing` says; invalid when it cannot be opened or is not the file named (last error

@@ -1,7 +1,9 @@
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "platform/runtime/LetterCase.h"
 #include "platform/runtime/ShownName.h"
 #include "stand-ins/common/EntryName.h"
 #include "stand-ins/unzip32/Passes.h"
@@ -47,6 +49,7 @@ class Extractor {
  private:
   void MakeFolder(const EntryPath& path);
   bool ExtractFile(zip_uint64_t index, const EntryInfo& info, const EntryPath& path);
+  const std::vector<std::string>* CaseTwin(const std::vector<std::string>& parts) const;
   bool MayReplace(const std::string& shown);
   std::unique_ptr<EntryReader> OpenData(zip_uint64_t index, const EntryInfo& info,
                                         const std::string& shown);
@@ -119,6 +122,15 @@ bool Extractor::ExtractFile(zip_uint64_t index, const EntryInfo& info, const Ent
       report_.Problem(UNZIP32_ERR_WRITE, shown, "un dossier de ce nom occupe déjà la place");
       return true;
     case TargetTree::Existing::kFile:
+      if (const std::vector<std::string>* first =
+              CaseTwin(keepFolders ? path.parts : std::vector<std::string>{leaf})) {
+        report_.Problem(UNZIP32_ERR_WRITE, shown,
+                        "ne diffère de " + ferolan::ShownName(JoinParts(*first)) +
+                            ", extrait avant lui, que par la casse des lettres, que le dossier de "
+                            "destination ne distingue pas" +
+                            kSkipped);
+        return true;
+      }
       if (!MayReplace(shown)) {
         report_.Line("conservé", shown);
         return true;
@@ -173,6 +185,19 @@ bool Extractor::ExtractFile(zip_uint64_t index, const EntryInfo& info, const Ent
     return false;
   }
   return true;
+}
+
+// A folder that ignores letter case (Windows', FAT) finds an entry already extracted under
+// another entry's name: writing the second over the first would lose the first.
+const std::vector<std::string>* Extractor::CaseTwin(const std::vector<std::string>& parts) const {
+  for (const std::vector<std::string>& done : extracted_) {
+    if (done != parts && done.size() == parts.size() &&
+        std::equal(done.begin(), done.end(), parts.begin(),
+                   [](const auto& a, const auto& b) { return ferolan::SameButForCase(a, b); })) {
+      return &done;
+    }
+  }
+  return nullptr;
 }
 
 bool Extractor::MayReplace(const std::string& shown) {

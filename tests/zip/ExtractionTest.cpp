@@ -240,6 +240,25 @@ TEST_F(ExtractionTest, AFileInTheWayOfAFolderFailsThatEntryOnly) {
   EXPECT_EQ(ReadBytes(target + "/b.txt"), "b");
 }
 
+// A folder that ignores letter case (Windows', FAT) cannot hold both: the first stays, and the
+// second is said, never written over it.
+TEST_F(ExtractionTest, EntriesDifferingOnlyInLetterCaseNeverReplaceEachOther) {
+  WriteBytes(target + "/Casse", "");
+  const bool foldsCase = PathExists(target + "/casse");
+  std::filesystem::remove(target + "/Casse");
+  const int32_t result = Decompress(
+      Archive({{.name = "CE2-A.xml", .data = "first"}, {.name = "ce2-a.xml", .data = "second"}}));
+  EXPECT_EQ(ReadBytes(target + "/CE2-A.xml"), "first");
+  if (foldsCase) {
+    EXPECT_EQ(result, UNZIP32_ERR_WRITE);
+    EXPECT_NE(zip->GetZipInfo().find("ce2-a.xml : ne diffère de CE2-A.xml"), std::string::npos)
+        << zip->GetZipInfo();
+  } else {
+    EXPECT_EQ(result, UNZIP32_OK);
+    EXPECT_EQ(ReadBytes(target + "/ce2-a.xml"), "second");
+  }
+}
+
 TEST_F(ExtractionTest, ADosFolderIsAFolderAndFilesKeepTheirModificationTime) {
   constexpr std::time_t kModified = 1'262'347'200;  // 2010-01-01 12:00:00 UTC
   EXPECT_EQ(Decompress(Archive({{.name = "dossier", .kind = Kind::kDosFolder},

@@ -115,8 +115,10 @@ UINT_PTR CALLBACK FileDialogHook(::HWND dialog, UINT message, WPARAM wParam, LPA
       if (notice.hdr.code == CDN_INITDONE) {
         record.lpfnHook(hDlg, WM_INITDIALOG, 0, reinterpret_cast<win32::LPARAM>(&record));
       }
-      // The hook that checks the choice reads it in the record, as the system has it by now.
-      if (notice.hdr.code == CDN_FILEOK) WriteAnswer(record, *shown->answer);
+      // The hook that checks the choice reads it in the record, as the system has it by now. An
+      // answer the record cannot hold is not shown to the hook: the dialog then ends on the
+      // failure that writing it gives (FNERR_BUFFERTOOSMALL).
+      if (notice.hdr.code == CDN_FILEOK && WriteAnswer(record, *shown->answer) != 0) return 0;
       win32::OFNOTIFYA ours{
           {NumberOf(notice.hdr.hwndFrom), notice.hdr.idFrom, notice.hdr.code}, &record, nullptr};
       return record.lpfnHook(hDlg, message, wParam, reinterpret_cast<win32::LPARAM>(&ours));

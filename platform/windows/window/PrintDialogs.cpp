@@ -46,14 +46,24 @@ bool CarryBlocksIn(const Ours& ours, SystemRecord<Record>& system) {
          (ours.hDevNames == 0 || system.hDevNames != nullptr);
 }
 
-// The chosen printer's blocks replace those our record held.
+// The chosen printer's blocks replace those our record held; false, for
+// CDERR_MEMALLOCFAILURE, with our record as it was, when one of them could not be carried over.
 template <class Ours, class Record>
-void CarryBlocksOut(const SystemRecord<Record>& system, Ours& ours) {
-  for (auto [field, block] : {std::pair{&ours.hDevMode, OurDevMode(system.hDevMode)},
-                              std::pair{&ours.hDevNames, OurDevNames(system.hDevNames)}}) {
+bool CarryBlocksOut(const SystemRecord<Record>& system, Ours& ours) {
+  const win32::HGLOBAL devMode = OurDevMode(system.hDevMode);
+  const win32::HGLOBAL devNames = OurDevNames(system.hDevNames);
+  if ((system.hDevMode != nullptr && devMode == 0) ||
+      (system.hDevNames != nullptr && devNames == 0)) {
+    for (const win32::HGLOBAL made : {devMode, devNames}) {
+      if (made != 0) win32::GlobalFree(made);
+    }
+    return false;
+  }
+  for (auto [field, block] : {std::pair{&ours.hDevMode, devMode}, {&ours.hDevNames, devNames}}) {
     if (*field != 0) win32::GlobalFree(*field);
     *field = block;
   }
+  return true;
 }
 
 }  // namespace
@@ -91,7 +101,11 @@ win32::BOOL SystemWin32Services::PrintDlgA(win32::PRINTDLGA* pPD) {
   const BOOL chosen = ::PrintDlgW(&system);
   extendedError_ = chosen ? 0 : ::CommDlgExtendedError();
   if (!chosen) return 0;
-  CarryBlocksOut(system, pd);
+  if (!CarryBlocksOut(system, pd)) {
+    extendedError_ = CDERR_MEMALLOCFAILURE;
+    if (system.hDC != nullptr) ::DeleteDC(system.hDC);
+    return 0;
+  }
   pd.Flags = system.Flags;
   pd.nFromPage = system.nFromPage;
   pd.nToPage = system.nToPage;
@@ -133,7 +147,10 @@ win32::BOOL SystemWin32Services::PageSetupDlgA(win32::PAGESETUPDLGA* pPSD) {
   const BOOL chosen = ::PageSetupDlgW(&system);
   extendedError_ = chosen ? 0 : ::CommDlgExtendedError();
   if (!chosen) return 0;
-  CarryBlocksOut(system, psd);
+  if (!CarryBlocksOut(system, psd)) {
+    extendedError_ = CDERR_MEMALLOCFAILURE;
+    return 0;
+  }
   psd.Flags = (system.Flags & ~static_cast<DWORD>(PSD_ENABLEPAGEPAINTHOOK)) |
               (psd.Flags & PSD_ENABLEPAGEPAINTHOOK);
   psd.ptPaperSize = {system.ptPaperSize.x, system.ptPaperSize.y};

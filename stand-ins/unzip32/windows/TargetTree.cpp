@@ -224,10 +224,15 @@ FolderPointer TargetTree::OpenChild(const OpenFolder& parent, const std::string&
     return nullptr;
   }
   // A folder whose own path is not the one that named it is reached through a link of a kind
-  // that has no reparse point (as Wine shows the system's symbolic links) or by a short name.
+  // that has no reparse point (as Wine shows the system's symbolic links) or by a short name;
+  // one whose path the system cannot give is not taken for safe either.
   std::wstring reached;
-  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 ||
-      (FinalPath(handle, reached) && !SamePath(reached, path))) {
+  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) == 0 && !FinalPath(handle, reached)) {
+    cause = "impossible de vérifier où mène le dossier " + ferolan::ShownName(name) + " : " +
+            LastErrorText();
+    return nullptr;
+  }
+  if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0 || !SamePath(reached, path)) {
     outcome = Outcome::kUnsafe;
     cause = "le dossier " + ferolan::ShownName(name) + " est un lien symbolique ou une jonction";
     return nullptr;

@@ -151,6 +151,12 @@ TEST_F(ConvertCommandTest, HelpVersionAndWrongCalls) {
   EXPECT_EQ(Convert("").status, 2);
 }
 
+TEST_F(ConvertCommandTest, MessagesThatCannotBeWrittenFailTheRun) {
+  const std::string base = Base();
+  EXPECT_EQ(Convert(MakeExport(base, SmallExportXml()) + " >/dev/full").status, 1);
+  EXPECT_TRUE(Exists(dir / (base + "1.c01")));
+}
+
 TEST(ConsoleServicesTest, MessagesArePrintedWithTheirLineBreaks) {
   std::ostringstream out;
   ConsoleServices console(out);

@@ -1,13 +1,16 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "platform/runtime/App.h"
 #include "platform/runtime/LibraryHandle.h"
+#include "platform/runtime/ProgramStart.h"
 #include "platform/runtime/SharedLibrary.h"
 #include "tests/support/ScopedEnv.h"
+#include "tests/support/System.h"
 #include "tests/support/TempDir.h"
 
 namespace ferolan {
@@ -82,6 +85,56 @@ TEST(LibraryFileNameTest, ANameGetsTheDllSuffixOnce) {
       {"lib/unzip32", "lib/unzip32"},
   };
   for (const auto& c : cases) EXPECT_EQ(LibraryFileName(c.name), c.file) << c.name;
+}
+
+}  // namespace
+}  // namespace ferolan
+
+namespace ferolan {
+namespace {
+
+constexpr const char* kStartVariable = "FEROLAN_TEST_PROGRAM_START";
+constexpr DWORD kPlantedLoaded = 3;
+constexpr DWORD kPlantedRefused = 4;
+
+// The child's side: a program that starts as ours do, or not, then loads a DLL by its name
+// alone, as the system's own code does (a dialog's shell extensions, say).
+class LoadByName : public ::testing::Test {
+ public:
+  explicit LoadByName(bool protect) : protect_(protect) {}
+  void TestBody() override {
+    if (protect_ && !ProtectProgramStart()) ::ExitProcess(1);
+    ::ExitProcess(::LoadLibraryW(L"ferolan_needed.dll") != nullptr ? kPlantedLoaded
+                                                                   : kPlantedRefused);
+  }
+
+ private:
+  bool protect_;
+};
+
+[[maybe_unused]] const bool kChildRegistered = [] {
+  const char* role = std::getenv(kStartVariable);
+  if (role == nullptr) return false;
+  ::testing::RegisterTest("ProgramStartChild", "LoadByName", nullptr, nullptr, __FILE__, __LINE__,
+                          [protect = std::string(role) == "protected"] {
+                            return static_cast<::testing::Test*>(new LoadByName(protect));
+                          });
+  return true;
+}();
+
+TEST(ProgramStartTest, AfterTheFirstCallNoDllIsLoadedFromTheCurrentFolder) {
+  const TempDir current;
+  const TempDir scratch;
+  fs::copy_file(FEROLAN_NEEDED_LIBRARY, current.Path() / "ferolan_needed.dll");
+  const fs::path before = fs::current_path();
+  fs::current_path(current.Path());
+  const auto run = [&](const char* role) {
+    return testing::RunThisProgram("ProgramStartChild.*", kStartVariable, role,
+                                   scratch.Path().string());
+  };
+  EXPECT_EQ(run("unprotected"), static_cast<int>(kPlantedLoaded)) << "planted where it is found";
+  EXPECT_EQ(run("protected"), static_cast<int>(kPlantedRefused));
+  fs::current_path(before);
 }
 
 }  // namespace
