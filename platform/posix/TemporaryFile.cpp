@@ -8,7 +8,7 @@
 #include <cerrno>
 
 #include "platform/posix/FileLock.h"
-#include "platform/posix/FileTree.h"
+#include "platform/posix/FolderAt.h"
 #include "platform/runtime/ResultNames.h"
 #include "platform/runtime/RuntimeError.h"
 

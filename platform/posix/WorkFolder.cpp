@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "platform/posix/FileLock.h"
-#include "platform/posix/FileTree.h"
+#include "platform/posix/FolderAt.h"
 #include "platform/posix/OtherUsers.h"
 #include "platform/posix/UniqueFd.h"
 #include "platform/runtime/App.h"

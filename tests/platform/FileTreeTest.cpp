@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/posix/FileTree.h"
+#include "platform/posix/FolderAt.h"
 #include "platform/posix/UniqueFd.h"
 #include "tests/support/TempDir.h"
 

@@ -4,12 +4,13 @@ converter writes (its lock, its record, a temporary, a result): the Windows conv
 which follows Unix links behind the program's back, and this build's converter, each must leave
 the teacher's own file and what the colleague put there as they were, and refuse with a message
 naming it rather than wait. Exits with 77, saying why, where there is no Windows build or Wine."""
-import argparse
 import os
 import shutil
 import subprocess
 import sys
 from pathlib import Path
+
+import wine_run
 
 NOTES = b"les notes de l'enseignante\n"
 COLLEAGUE = 65534  # a user other than the teacher, who owns what is planted
@@ -38,27 +39,16 @@ CASES = [
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    for option in ("linux", "windows", "wine", "example", "work"):
-        parser.add_argument("--" + option, required=True)
-    args = parser.parse_args()
-    if not Path(args.windows).is_file():
-        print(f"skipped: no Windows converter at {args.windows}")
-        return 77
-    if not args.wine or not Path(args.wine).is_file():
-        print("skipped: Wine is not installed")
-        return 77
-    if os.geteuid() != 0:
-        print("skipped: planting a colleague's files needs root")
-        return 77
-    work = Path(args.work)
-    shutil.rmtree(work, ignore_errors=True)
-    work.mkdir(parents=True)
+    args = wine_run.arguments("linux", "windows", "wine", "example", "work")
+    why = wine_run.missing(args.windows, "Windows converter", args.wine)
+    if why is None and os.geteuid() != 0:
+        why = "skipped: planting a colleague's files needs root"
+    if why:
+        print(why)
+        return wine_run.SKIPPED
+    work = wine_run.fresh_folder(args.work)
     linux_env = dict(os.environ, XDG_CACHE_HOME=str(work / "cache"))
-    wine_env = dict(os.environ, WINEPREFIX=str(work / "wine-prefix"), WINEDEBUG="-all",
-                    LANG="C.UTF-8")
-    subprocess.run([args.wine, "cmd", "/c", "exit"], env=wine_env, stdout=subprocess.DEVNULL,
-                   stderr=subprocess.DEVNULL, timeout=300)
+    wine_env = wine_run.wine_environment(args.wine, work / "wine-prefix")
     failures = 0
     for number, (what, name, plant, refused) in enumerate(CASES):
         for side, command, env in (("linux", [args.linux], linux_env),

@@ -3,12 +3,13 @@
 same messages and byte-identical result files, on the example export (in both kinds, also in a
 folder with an accented name) and on each hostile export. Exits with 77, saying why, where there
 is no Windows build or no Wine."""
-import argparse
 import os
 import shutil
 import subprocess
 import sys
 from pathlib import Path
+
+import wine_run
 
 
 def run(command, folder, env, shown_folder):
@@ -27,19 +28,13 @@ def contents(folder):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    for option in ("linux", "windows", "wine", "hostile", "example", "work"):
-        parser.add_argument("--" + option, required=True)
-    args = parser.parse_args()
-    if not Path(args.windows).is_file():
-        print(f"skipped: no Windows converter at {args.windows}")
-        return 77
-    if not args.wine or not Path(args.wine).is_file():
-        print("skipped: Wine is not installed")
-        return 77
+    args = wine_run.arguments("linux", "windows", "wine", "hostile", "example", "work")
+    why = wine_run.missing(args.windows, "Windows converter", args.wine)
+    if why:
+        print(why)
+        return wine_run.SKIPPED
 
-    work = Path(args.work)
-    shutil.rmtree(work, ignore_errors=True)
+    work = wine_run.fresh_folder(args.work)
     exports = work / "exports"
     exports.mkdir(parents=True)
     subprocess.run([args.hostile, str(exports)], check=True)
@@ -49,12 +44,7 @@ def main():
               ("example-accented", example, "classe élèves", [])]
 
     linux_env = dict(os.environ, XDG_CACHE_HOME=str(work / "cache"))
-    # Wine reads the system's file names through the locale: a UTF-8 one, whatever the caller's.
-    wine_env = dict(os.environ, WINEPREFIX=str(work / "wine-prefix"), WINEDEBUG="-all",
-                    LANG="C.UTF-8")
-    # Wine says so when it makes its prefix: once, before anything is compared.
-    subprocess.run([args.wine, "cmd", "/c", "exit"], env=wine_env, stdout=subprocess.DEVNULL,
-                   stderr=subprocess.DEVNULL, timeout=300)
+    wine_env = wine_run.wine_environment(args.wine, work / "wine-prefix")
     failures = 0
     for name, source, subfolder, options in cases:
         outcomes = []

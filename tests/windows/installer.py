@@ -4,12 +4,13 @@ files, the Start menu shortcut and the uninstall key in place; the installed con
 the example export as this build's converter does; a silent uninstall takes away all it
 installed but leaves a file of the user's in the folder. Exits with 77, saying why, where there
 is no installer or no Wine."""
-import argparse
 import os
 import shutil
 import subprocess
 import sys
 from pathlib import Path
+
+import wine_run
 
 INSTALLED = {"ferolan.exe", "ferolan-convert.exe", "unzip32.dll", "zip32.dll", "LISEZMOI.txt",
              "CE2-A.jad", "uninst.exe"}
@@ -24,20 +25,13 @@ def check(condition, message):
 
 
 def main():
-    parser = argparse.ArgumentParser()
-    for option in ("setup", "wine", "linux", "example", "work"):
-        parser.add_argument("--" + option, required=True)
-    args = parser.parse_args()
-    if not Path(args.setup).is_file():
-        print(f"skipped: no installer at {args.setup}")
-        return 77
-    if not args.wine or not Path(args.wine).is_file():
-        print("skipped: Wine is not installed")
-        return 77
+    args = wine_run.arguments("setup", "wine", "linux", "example", "work")
+    why = wine_run.missing(args.setup, "installer", args.wine)
+    if why:
+        print(why)
+        return wine_run.SKIPPED
 
-    work = Path(args.work)
-    shutil.rmtree(work, ignore_errors=True)
-    work.mkdir(parents=True)
+    work = wine_run.fresh_folder(args.work)
     prefix = work / "wine-prefix"
     # No Mono or Gecko to offer, and no menu entry made on this machine for the shortcut.
     env = dict(os.environ, WINEPREFIX=str(prefix), WINEDEBUG="-all", LANG="C.UTF-8",

@@ -1,4 +1,4 @@
-#include "platform/posix/FileTree.h"
+#include "platform/posix/FolderAt.h"
 
 #include <dirent.h>
 #include <fcntl.h>
