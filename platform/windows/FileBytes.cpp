@@ -11,6 +11,8 @@ namespace ferolan::win32 {
 // The system's codes are the ones asked for; a folder is refused by CreateFileW itself. Only
 // reading: a name beyond the ANSI code page names its file as well as any other.
 DWORD ReadFileBytes(const std::string& path, std::string& bytes) {
+  // No name names no file, as on every system; Windows itself says the path is missing.
+  if (path.empty()) return ERROR_FILE_NOT_FOUND;
   const UniqueHandle file(::CreateFileW(Utf16Of(path).c_str(), GENERIC_READ, kShareAll, nullptr,
                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file.Valid()) return ::GetLastError();

@@ -5,6 +5,7 @@
 #include "commondialog/cCommonDialog.h"
 #include "platform/win32/Kernel.h"
 #include "tests/commondialog/DialogScript.h"
+#include "tests/support/TempDir.h"
 
 namespace ferolan {
 namespace {
@@ -140,7 +141,7 @@ TEST(DialogGeometryTest, BeforeAnyFileDialogTheHandleGivenIsTheDialogItself) {
 
 TEST(DialogLibraryTest, ALoadedModuleIsKeptInHInstanceAndFreedOnce) {
   cCommonDialog dialog;
-  dialog.cdLoadLibrary(FEROLAN_SAMPLE_LIBRARY);
+  dialog.cdLoadLibrary(testing::FullPathOf(FEROLAN_SAMPLE_LIBRARY));
   const int32_t hInstance = dialog.hInstance();
   EXPECT_GE(hInstance, 1);
   dialog.cdFreeLibrary();

@@ -15,6 +15,9 @@ using testing::TempDir;
 using testing::WriteBytes;
 
 TEST(UserFoldersTest, TheDocumentsFolderNamedByTheDesktopElseHome) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the desktop's user-dirs.dirs; Windows names the folder itself";
+#endif
   const struct {
     const char* name;
     bool ownConfig;        // XDG_CONFIG_HOME set to a folder beside home; else unset

@@ -5,6 +5,7 @@
 
 #include "platform/win32/CommonDialogs.h"
 #include "platform/win32/Kernel.h"
+#include "tests/support/TempDir.h"
 
 namespace ferolan {
 namespace {
@@ -41,8 +42,9 @@ TEST(Win32Test, StringLengthAndMemoryMoves) {
 }
 
 TEST(Win32Test, EveryLoadGivesAHandleOfItsOwnToFreeOnce) {
-  const HMODULE first = LoadLibraryA(FEROLAN_SAMPLE_LIBRARY);
-  const HMODULE second = LoadLibraryA(FEROLAN_SAMPLE_LIBRARY);
+  const std::string sample = testing::FullPathOf(FEROLAN_SAMPLE_LIBRARY);
+  const HMODULE first = LoadLibraryA(sample.c_str());
+  const HMODULE second = LoadLibraryA(sample.c_str());
   EXPECT_GE(first, 1);
   EXPECT_GE(second, 1);
   EXPECT_NE(first, second);

@@ -16,13 +16,16 @@ extern const char* const kWorkRootVariable;
 // ":" mean something (Windows).
 extern const bool kNamesAreBytes;
 
+// Whether the system's folders take two names that differ only in letter case for one.
+extern const bool kFoldersIgnoreCase;
+
 // Sets the environment variable, or removes it when `value` is nothing.
 void SetVariable(const std::string& name, const std::optional<std::string>& value);
 
 // Runs this test program again, with `filter` as its gtest filter, `variable` set to `value`
 // and its temporary files in `temporaryFolder` (a program that is killed removes none), and
 // waits for it. Its exit status; for a program a signal ended, 128 + the signal.
-int RunThisProgram(const std::string& filter, const std::string& variable,
-                   const std::string& value, const std::string& temporaryFolder);
+int RunThisProgram(const std::string& filter, const std::string& variable, const std::string& value,
+                   const std::string& temporaryFolder);
 
 }  // namespace ferolan::testing

@@ -5,6 +5,8 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/runtime/PathText.h"
+
 namespace ferolan::testing {
 
 class TempDir {
@@ -15,13 +17,14 @@ class TempDir {
   TempDir& operator=(const TempDir&) = delete;
 
   const std::filesystem::path& Path() const { return path_; }
-  // The full path of `name` inside the folder, as text.
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+  // The full path of `name` inside the folder, as the program's text (UTF-8).
+  std::string operator/(const std::string& name) const { return TextOf(path_ / PathOf(name)); }
 
  private:
   std::filesystem::path path_;
 };
 
+// Paths are the program's text (UTF-8), on every system.
 void WriteBytes(const std::string& path, const std::string& bytes);
 std::string ReadBytes(const std::string& path);
 // Makes a symbolic link (to a folder when `target` is one); false where the system makes none,
@@ -29,5 +32,9 @@ std::string ReadBytes(const std::string& path);
 bool MakeSymbolicLink(const std::string& target, const std::string& link);
 
 bool Exists(const std::string& path);
+
+// A path that the build names (a Unix one, for the Windows tests that Wine runs), as a full path
+// of the system the test runs on.
+std::string FullPathOf(const std::string& path);
 
 }  // namespace ferolan::testing

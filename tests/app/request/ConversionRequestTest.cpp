@@ -2,7 +2,9 @@
 // user-facing services.
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
 #include <unistd.h>
+#endif
 
 #include <cstdlib>
 #include <filesystem>
@@ -12,13 +14,16 @@
 #include "commondialog/cCommonDialog.h"
 #include "engine/Module1.h"
 #include "platform/runtime/CommitRecord.h"
+#include "platform/runtime/PathText.h"
 #include "platform/runtime/ResultNames.h"
+#include "platform/runtime/UserFolders.h"
 #include "platform/runtime/WorkFolder.h"
 #include "platform/scripted/ScriptedServices.h"
 #include "platform/scripted/ScriptedWin32.h"
 #include "tests/app/RequestFixture.h"
 #include "tests/commondialog/DialogScript.h"
 #include "tests/support/ScopedEnv.h"
+#include "tests/support/System.h"
 
 namespace ferolan::testing {
 namespace {
@@ -78,7 +83,8 @@ TEST_F(ConversionRequestTest, TheDialogStartsInTheDocumentsThenBesideTheLastChos
   request.cmdOpen_Click(dialog, txtFileName);
   std::vector<std::string> startedIn;
   for (const auto& asked : platform.openRequests) startedIn.push_back(asked.initialDir.value());
-  EXPECT_EQ(startedIn, (std::vector<std::string>{dir.Path(), elsewhere, dir.Path(), dir.Path()}));
+  const std::string folder = TextOf(dir.Path());
+  EXPECT_EQ(startedIn, (std::vector<std::string>{DocumentsFolder(), elsewhere, folder, folder}));
 }
 
 TEST_F(ConversionRequestTest, ACancelledDialogEndsSilentlyAndKeepsThePreviousPath) {
@@ -244,6 +250,13 @@ TEST_F(ConversionRequestTest, AMemberNamedAfterTheExportButForLetterCaseIsTakenW
   for (const auto& row : table) {
     services.messages.clear();
     request.ConvertChosenExport(MakeExport(row.base, row.members));
+    if (kFoldersIgnoreCase && row.members.size() > 1) {
+      // Windows' folders take the second for the first: it is left out, and said.
+      ASSERT_GE(services.messages.size(), 2u) << row.what;
+      EXPECT_NE(services.messages[1].text.find("que par la casse des lettres"), std::string::npos)
+          << row.what;
+      continue;
+    }
     EXPECT_EQ(services.messages, (std::vector<Message>{{row.message, 0, "Ferolan"}})) << row.what;
   }
 }
@@ -307,6 +320,10 @@ TEST_F(ConversionRequestTest, EachRequestHasAFreshFolderThatTheNextOneAndTheEndR
 // The work root refused: the request ends with a message naming it, writes nothing, and
 // keeps no folder of the request before.
 TEST_F(ConversionRequestTest, AWorkRootThatCannotBeTrustedIsRefused) {
+#ifdef _WIN32
+  GTEST_SKIP() << "the cache named by XDG_CACHE_HOME and other users' folders are POSIX's; "
+                  "WindowsWorkFolderTest refuses Windows' roots";
+#else
   ASSERT_EQ(request.ConvertChosenExport(MakeExport(Base("-avant"), SmallExportXml())),
             RequestOutcome::kConverted);
   const std::string before = WorkFile();
@@ -344,6 +361,7 @@ TEST_F(ConversionRequestTest, AWorkRootThatCannotBeTrustedIsRefused) {
   EXPECT_FALSE(Exists(dir / (Base() + "1.c01")));
   EXPECT_FALSE(Exists(dir / (Base() + "FR.txt")));
   EXPECT_FALSE(Exists(before));
+#endif
 }
 
 }  // namespace

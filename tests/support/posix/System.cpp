@@ -10,6 +10,7 @@
 namespace ferolan::testing {
 
 const bool kNamesAreBytes = true;
+const bool kFoldersIgnoreCase = false;
 const char* const kWorkRootVariable = "XDG_CACHE_HOME";
 
 std::string MakeFreshFolder() {

@@ -10,6 +10,7 @@
 namespace ferolan::testing {
 
 const bool kNamesAreBytes = false;
+const bool kFoldersIgnoreCase = true;
 const char* const kWorkRootVariable = "LOCALAPPDATA";
 
 // Windows has no mkdtemp: a random name, made by a call that fails when it exists.
