@@ -1,7 +1,8 @@
-; The installer of Ferolan for Windows, 64-bit: for the current user alone, with no
+; The installer of Ferolan for Windows, 32-bit or 64-bit: for the current user alone, with no
 ; administrator rights, into %LOCALAPPDATA%\Programs\Ferolan, with a Start menu entry and an
 ; uninstaller listed among the installed applications. Made by scripts/package-windows, which
 ; gives, with -D:
+;   TARGET           the stub, as the build: x86-unicode or amd64-unicode
 ;   VERSION          the build's version, as people read it (2.0)
 ;   VERSION_NUMBERS  the same in the four numbers of Windows' version information (2.0.0.0)
 ;   STAGING          the folder of the files to install, with files.nsh, which names them
@@ -9,7 +10,6 @@
 ; No plug-in: the pages below need none, and so nothing is unpacked into a temporary folder.
 
 Unicode true
-Target amd64-unicode
 RequestExecutionLevel user
 SetCompressor /SOLID lzma
 ManifestDPIAware true
@@ -19,10 +19,13 @@ ManifestDPIAware true
     !error "${NAME} is not defined: scripts/package-windows makes this installer"
   !endif
 !macroend
+!insertmacro REQUIRED TARGET
 !insertmacro REQUIRED VERSION
 !insertmacro REQUIRED VERSION_NUMBERS
 !insertmacro REQUIRED STAGING
 !insertmacro REQUIRED OUTPUT
+
+Target ${TARGET}
 
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Ferolan"
 !define UNINSTALLER "uninst.exe"

@@ -10,6 +10,7 @@
 #include "platform/runtime/RuntimeError.h"
 #include "tests/engine/ConversionHarness.h"
 #include "tests/support/ExportBuilder.h"
+#include "tests/support/System.h"
 
 namespace ferolan::testing {
 namespace {

@@ -48,9 +48,4 @@ std::optional<std::string> ConversionHarness::ReadIfThere(const std::string& pat
   return ReadBytes(path);
 }
 
-int OpenFileCount() {
-  return static_cast<int>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
-                                        std::filesystem::directory_iterator()));
-}
-
 }  // namespace ferolan::testing

@@ -41,7 +41,5 @@ class ConversionHarness {
   TempDir dir_;
 };
 
-// Counts the open file descriptors of the process.
-int OpenFileCount();
 
 }  // namespace ferolan::testing

@@ -19,6 +19,10 @@ extern const bool kNamesAreBytes;
 // Whether the system's folders take two names that differ only in letter case for one.
 extern const bool kFoldersIgnoreCase;
 
+// How many files the process holds open: its file descriptors, or on Windows its handles to
+// files on disk.
+int OpenFileCount();
+
 // Sets the environment variable, or removes it when `value` is nothing.
 void SetVariable(const std::string& name, const std::optional<std::string>& value);
 

@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
-"""The Windows installer under Wine, in a fresh prefix of its own: a silent install puts the
+"""One Windows installer under Wine, in a fresh prefix of its own: a silent install puts the
 files, the Start menu shortcut and the uninstall key in place; the installed converter converts
 the example export as this build's converter does; a silent uninstall takes away all it
-installed but leaves a file of the user's in the folder. Exits with 77, saying why, where there
-is no installer or no Wine."""
+installed but leaves a file of the user's in the folder. The 32-bit one runs in a 32-bit
+prefix, as on 32-bit Windows. Exits with 77, saying why, where there is no installer or no Wine
+for it."""
 import os
 import shutil
 import subprocess
@@ -25,8 +26,9 @@ def check(condition, message):
 
 
 def main():
-    args = wine_run.arguments("setup", "wine", "linux", "example", "work")
-    why = wine_run.missing(args.setup, "installer", args.wine)
+    args = wine_run.arguments("setup", "architecture", "linux", "example", "work")
+    wine, why, settings = wine_run.wine_for(args.architecture)
+    why = why or wine_run.missing(args.setup, "installer", wine)
     if why:
         print(why)
         return wine_run.SKIPPED
@@ -35,18 +37,18 @@ def main():
     prefix = work / "wine-prefix"
     # No Mono or Gecko to offer, and no menu entry made on this machine for the shortcut.
     env = dict(os.environ, WINEPREFIX=str(prefix), WINEDEBUG="-all", LANG="C.UTF-8",
-               WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
-    wineserver = Path(args.wine).with_name("wineserver")
+               WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d", **settings)
+    wineserver = wine.with_name("wineserver")
 
     def run(*command, cwd=None, on=env):
         return subprocess.run(command, env=on, cwd=cwd, capture_output=True, timeout=300)
 
     def uninstall_key():
-        done = run(args.wine, "reg", "query", KEY)  # Wine's console code page: 437
+        done = run(wine, "reg", "query", KEY)  # Wine's console code page: 437
         return done.stdout.decode("cp437") if done.returncode == 0 else ""
 
     try:
-        run(args.wine, args.setup, "/S")
+        run(wine, args.setup, "/S")
         folders = list(prefix.glob("drive_c/users/*/AppData/Local/Programs/Ferolan"))
         check(len(folders) == 1, "installed into %LOCALAPPDATA%\\Programs\\Ferolan")
         folder = folders[0]
@@ -61,19 +63,21 @@ def main():
 
         results = []
         for side, command, on in (
-                ("windows", (args.wine, str(folder / "ferolan-convert.exe")), env),
+                ("windows", (wine, str(folder / "ferolan-convert.exe")), env),
                 ("linux", (args.linux,), dict(os.environ, XDG_CACHE_HOME=str(work / "cache")))):
-            (work / side).mkdir()
-            shutil.copy(args.example, work / side / "CE2-A.jad")
-            run(*command, "CE2-A.jad", cwd=work / side, on=on)
-            results.append({path.name: path.read_bytes() for path in (work / side).glob("*.c01")})
+            # A class folder with an accented name, as teachers name them.
+            classe = work / side / "Élèves de CE2"
+            classe.mkdir(parents=True)
+            shutil.copy(args.example, classe / "CE2-A.jad")
+            run(*command, "CE2-A.jad", cwd=classe, on=on)
+            results.append({path.name: path.read_bytes() for path in classe.glob("*.c01")})
         check(sorted(results[0]) == ["CE2-A1.c01", "CE2-A2.c01"] and results[0] == results[1],
               "the installed converter writes the two result files, as on Linux")
 
         (folder / USER_FILE).write_text("à garder")
         # The uninstaller runs a copy of itself from the temporary folder and returns at once:
         # the copy is done when the prefix has no process left.
-        run(args.wine, str(folder / "uninst.exe"), "/S")
+        run(wine, str(folder / "uninst.exe"), "/S")
         run(wineserver, "-w")
         check([path.name for path in folder.glob("*")] == [USER_FILE],
               "uninstalled every installed file, and only those")

@@ -63,7 +63,7 @@ TEST(WindowsResultPairTest, AResultThatCannotBeReplacedIsRefusedWithNothingWritt
       [](const std::string& path) { return fs::create_directory(path); }, kErrPathFileAccess);
 }
 
-// Wine 8 says it made one, and makes none.
+// Wine (8 and 10 alike) says it made one, and makes none.
 TEST(WindowsResultPairTest, ALinkUnderAResultsNameIsRefusedWithNothingWritten) {
   ExpectRefusedWithNothingWritten(
       [](const std::string& path) {

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <iterator>
 #include <stdexcept>
 
 namespace ferolan::testing {
@@ -25,6 +26,11 @@ void SetVariable(const std::string& name, const std::optional<std::string>& valu
   } else {
     ::unsetenv(name.c_str());
   }
+}
+
+int OpenFileCount() {
+  return static_cast<int>(std::distance(std::filesystem::directory_iterator("/proc/self/fd"),
+                                        std::filesystem::directory_iterator()));
 }
 
 int RunThisProgram(const std::string& filter, const std::string& variable, const std::string& value,

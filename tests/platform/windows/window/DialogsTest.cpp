@@ -1,6 +1,9 @@
 // The system's colour, font and print dialogs over our records, each closed by its hook as it
-// opens; the screen's values.
+// opens, or by a timer where no hook can be; the screen's values.
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <map>
 
 #include "platform/win32/ChooseDialogs.h"
 #include "platform/win32/CommonDialogs.h"
@@ -31,10 +34,51 @@ win32::UINT_PTR Press(win32::HWND dialog, win32::UINT message, win32::WPARAM,
   return 0;
 }
 
+// Cancels what the thread shows (a dialog, or the system's word that no printer is installed)
+// when it fires, after `milliseconds`, and counts what it cancelled. As a watchdog, it makes a
+// dialog that its test does not close fail that test instead of holding the run.
+class CancelTimer {
+ public:
+  explicit CancelTimer(UINT milliseconds)
+      : timer_(::SetTimer(nullptr, 0, milliseconds, CancelShown)) {
+    cancelled_[timer_] = 0;
+  }
+  ~CancelTimer() {
+    ::KillTimer(nullptr, timer_);
+    cancelled_.erase(timer_);
+  }
+  CancelTimer(const CancelTimer&) = delete;
+  CancelTimer& operator=(const CancelTimer&) = delete;
+
+  int Cancelled() const { return cancelled_[timer_]; }
+
+ private:
+  static BOOL CALLBACK Cancel(::HWND window, LPARAM count) {
+    if (::IsWindowVisible(window)) {
+      ++*reinterpret_cast<int*>(count);
+      ::PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    }
+    return TRUE;
+  }
+  static void CALLBACK CancelShown(::HWND, UINT, UINT_PTR timer, DWORD) {
+    ::EnumThreadWindows(::GetCurrentThreadId(), Cancel,
+                        reinterpret_cast<LPARAM>(&cancelled_[timer]));
+  }
+
+  static inline std::map<UINT_PTR, int> cancelled_;
+  UINT_PTR timer_;
+};
+
+constexpr UINT kWatchdog = 15000;
+
 class DialogsTest : public ::testing::Test {
  protected:
   void SetUp() override { givenRecord = nullptr; }
+  void TearDown() override {
+    EXPECT_EQ(watchdog.Cancelled(), 0) << "a dialog stayed open until the watchdog";
+  }
   SystemWin32Services services;
+  CancelTimer watchdog{kWatchdog};
 };
 
 TEST_F(DialogsTest, ConfirmedColourDialogGivesTheColourAndTheCustomColoursBack) {
@@ -69,31 +113,28 @@ TEST_F(DialogsTest, ConfirmedFontDialogGivesAFontBack) {
   EXPECT_GT(cf.iPointSize, 0);
 }
 
-// Whatever shows on the thread (a dialog, or the system's word that no printer is installed)
-// is cancelled a moment later.
-BOOL CALLBACK Cancel(::HWND window, LPARAM) {
-  if (::IsWindowVisible(window)) ::PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
-  return TRUE;
-}
-
-void CALLBACK CancelShown(::HWND, UINT, UINT_PTR, DWORD) {
-  ::EnumThreadWindows(::GetCurrentThreadId(), Cancel, 0);
-}
-
-TEST_F(DialogsTest, CancelledOrPrinterlessPrintDialogsLeaveTheRecordAlone) {
-  const UINT_PTR timer = ::SetTimer(nullptr, 0, 200, CancelShown);
+// Either the dialog showed and was cancelled, or the system said it has no printer: never an
+// answer at once with nothing shown and nothing said.
+TEST_F(DialogsTest, PrintDialogsShowAndCancelOrSayThereIsNoPrinter) {
   win32::PRINTDLGA pd{};
   pd.lStructSize = sizeof pd;
   pd.Flags = PD_RETURNDC;
   win32::PAGESETUPDLGA psd{};
   psd.lStructSize = sizeof psd;
-  const std::pair<bool, win32::HGLOBAL*> shown[] = {{win32::PrintDlgA(&pd), &pd.hDevMode},
-                                                    {win32::PageSetupDlgA(&psd), &psd.hDevMode}};
-  ::KillTimer(nullptr, timer);
-  for (const auto& [chosen, devMode] : shown) {
-    EXPECT_FALSE(chosen);
-    EXPECT_EQ(*devMode, 0);
+  const std::function<bool()> dialogs[] = {[&] { return win32::PrintDlgA(&pd); },
+                                           [&] { return win32::PageSetupDlgA(&psd); }};
+  for (const auto& dialog : dialogs) {
+    const CancelTimer timer(300);
+    EXPECT_FALSE(dialog());
+    const auto error = win32::CommDlgExtendedError();
+    if (error == 0) {
+      EXPECT_GT(timer.Cancelled(), 0) << "answered at once, with nothing shown";
+    } else {
+      EXPECT_TRUE(error == PDERR_NODEFAULTPRN || error == PDERR_NODEVICES) << "error " << error;
+    }
   }
+  EXPECT_EQ(pd.hDevMode, 0);
+  EXPECT_EQ(psd.hDevMode, 0);
   EXPECT_EQ(pd.hDC, 0);
 }
 

@@ -1,8 +1,10 @@
-// A printer's blocks carried to the system's layout and back.
+// A printer's blocks carried between our layout and the system's.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 #include "platform/win32/PrintDialogs.h"
 
@@ -13,66 +15,130 @@
 namespace ferolan::windows {
 namespace {
 
-template <class Record>
-Record Read(win32::HGLOBAL block, std::string* texts = nullptr) {
-  Record record{};
-  const auto* bytes = static_cast<const char*>(win32::GlobalLock(block));
-  std::memcpy(&record, bytes, sizeof record);
-  if (texts != nullptr) texts->assign(bytes, win32::GlobalSize(block));
+// A block's bytes, ours or the system's.
+std::string BytesOf(::HGLOBAL block) {
+  std::string copy(static_cast<const char*>(::GlobalLock(block)), ::GlobalSize(block));
+  ::GlobalUnlock(block);
+  return copy;
+}
+
+std::string BytesOf(win32::HGLOBAL block) {
+  std::string copy(static_cast<const char*>(win32::GlobalLock(block)), win32::GlobalSize(block));
   win32::GlobalUnlock(block);
-  return record;
+  return copy;
 }
 
 template <class Record>
-win32::HGLOBAL Block(const Record& record, const std::string& after = {}) {
-  const win32::HGLOBAL block = win32::GlobalAlloc(GHND, sizeof record + after.size());
-  auto* bytes = static_cast<char*>(win32::GlobalLock(block));
-  std::memcpy(bytes, &record, sizeof record);
-  std::memcpy(bytes + sizeof record, after.data(), after.size());
+std::string Bytes(const Record& record, std::string_view after) {
+  return std::string(reinterpret_cast<const char*>(&record), sizeof record).append(after);
+}
+
+win32::HGLOBAL OurBlock(const std::string& bytes) {
+  const win32::HGLOBAL block = win32::GlobalAlloc(GHND, bytes.size());
+  std::memcpy(win32::GlobalLock(block), bytes.data(), bytes.size());
   win32::GlobalUnlock(block);
   return block;
 }
 
-TEST(PrinterBlocksTest, DeviceModeComesBackWithItsNamesAndDriverBytes) {
-  win32::DEVMODEA mode{};
-  std::strcpy(mode.dmDeviceName, "Imprimante \xC3\xA9tage");
-  std::strcpy(mode.dmFormName, "A4");
-  mode.dmSize = sizeof mode;
-  mode.dmDriverExtra = 3;
-  mode.dmFields = 0x103;
-  mode.dmOrientation = 2;
-  mode.dmCopies = 4;
-  mode.dmDisplayFrequency = 60;
-  const win32::HGLOBAL ours = Block(mode, "abc");
-  const ::HGLOBAL system = SystemDevMode(ours);
-  ASSERT_NE(system, nullptr);
-  std::string bytes;
-  const win32::HGLOBAL back = OurDevMode(system);
-  const auto result = Read<win32::DEVMODEA>(back, &bytes);
-  EXPECT_EQ(std::memcmp(&result, &mode, sizeof mode), 0);
-  EXPECT_EQ(bytes.substr(sizeof mode), "abc");
-  ::GlobalFree(system);
-  win32::GlobalFree(ours);
-  win32::GlobalFree(back);
+::HGLOBAL SystemBlock(const std::string& bytes) {
+  const ::HGLOBAL block = ::GlobalAlloc(GHND, bytes.size());
+  std::memcpy(::GlobalLock(block), bytes.data(), bytes.size());
+  ::GlobalUnlock(block);
+  return block;
 }
 
-TEST(PrinterBlocksTest, DeviceNamesComeBackAtTheirOffsets) {
+template <class Record>
+Record RecordOf(const std::string& bytes) {
+  Record record{};
+  std::memcpy(&record, bytes.data(), std::min(bytes.size(), sizeof record));
+  return record;
+}
+
+// The UTF-16 text `characters` into the block, up to its NUL.
+std::wstring_view WideAt(const std::string& bytes, std::size_t characters) {
+  return reinterpret_cast<const wchar_t*>(bytes.data()) + characters;
+}
+
+// Each side is read in its own layout, the system's through its own headers, so that a field
+// carried to the wrong place, in either direction, shows.
+TEST(PrinterBlocksTest, DeviceModeIsCarriedFieldByFieldIntoEachLayout) {
+  win32::DEVMODEA ours{};
+  std::strcpy(ours.dmDeviceName, "Imprimante \xC3\xA9tage");
+  std::strcpy(ours.dmFormName, "A4");
+  ours.dmSize = sizeof ours;
+  ours.dmDriverExtra = 3;
+  ours.dmFields = DM_ORIENTATION | DM_COPIES | DM_DISPLAYFREQUENCY;
+  ours.dmOrientation = DMORIENT_LANDSCAPE;
+  ours.dmCopies = 4;
+  ours.dmPaperWidth = 2100;
+  ours.dmLogPixels = 96;
+  ours.dmDisplayFrequency = 60;
+  const win32::HGLOBAL ourBlock = OurBlock(Bytes(ours, "abc"));
+  const ::HGLOBAL systemBlock = SystemDevMode(ourBlock);
+  ASSERT_NE(systemBlock, nullptr);
+  const std::string system = BytesOf(systemBlock);
+  const auto mode = RecordOf<::DEVMODEW>(system);
+  EXPECT_EQ(std::wstring_view(mode.dmDeviceName), L"Imprimante \u00E9tage");
+  EXPECT_EQ(std::wstring_view(mode.dmFormName), L"A4");
+  EXPECT_EQ(mode.dmSize, sizeof(::DEVMODEW));
+  EXPECT_EQ(mode.dmFields, ours.dmFields);
+  EXPECT_EQ(mode.dmOrientation, DMORIENT_LANDSCAPE);
+  EXPECT_EQ(mode.dmCopies, 4);
+  EXPECT_EQ(mode.dmPaperWidth, 2100);
+  EXPECT_EQ(mode.dmLogPixels, 96);
+  EXPECT_EQ(mode.dmDisplayFrequency, 60u);
+  EXPECT_EQ(mode.dmDriverExtra, 3);
+  EXPECT_EQ(system.substr(mode.dmSize), "abc");
+
+  // The system's own, with fields ours has no room for, comes back in our layout.
+  ::DEVMODEW theirs = mode;
+  theirs.dmFields |= DM_ICMMETHOD;
+  theirs.dmCopies = 2;
+  theirs.dmPelsHeight = 768;
+  const ::HGLOBAL theirBlock = SystemBlock(Bytes(theirs, "xyz"));
+  const win32::HGLOBAL backBlock = OurDevMode(theirBlock);
+  const std::string back = BytesOf(backBlock);
+  const auto ourMode = RecordOf<win32::DEVMODEA>(back);
+  EXPECT_STREQ(ourMode.dmDeviceName, "Imprimante \xC3\xA9tage");
+  EXPECT_STREQ(ourMode.dmFormName, "A4");
+  EXPECT_EQ(ourMode.dmSize, sizeof(win32::DEVMODEA));
+  EXPECT_EQ(ourMode.dmFields, ours.dmFields);
+  EXPECT_EQ(ourMode.dmOrientation, DMORIENT_LANDSCAPE);
+  EXPECT_EQ(ourMode.dmCopies, 2);
+  EXPECT_EQ(ourMode.dmPelsHeight, 768u);
+  EXPECT_EQ(back.substr(ourMode.dmSize), "xyz");
+  for (const ::HGLOBAL block : {systemBlock, theirBlock}) ::GlobalFree(block);
+  for (const win32::HGLOBAL block : {ourBlock, backBlock}) win32::GlobalFree(block);
+}
+
+TEST(PrinterBlocksTest, DeviceNamesAreCarriedIntoEachLayout) {
+  // Ours: byte offsets into UTF-8 texts.
   constexpr char kTexts[] = "winspool\0Imprimante \xC3\xA9tage\0LPT1:";
-  const std::string texts(kTexts, sizeof kTexts);
-  win32::DEVNAMES names{8, 17, 35, DN_DEFAULTPRN};
-  const win32::HGLOBAL ours = Block(names, texts);
-  const ::HGLOBAL system = SystemDevNames(ours);
-  ASSERT_NE(system, nullptr);
-  std::string bytes;
-  const win32::HGLOBAL back = OurDevNames(system);
-  const auto result = Read<win32::DEVNAMES>(back, &bytes);
-  EXPECT_EQ(result.wDefault, DN_DEFAULTPRN);
-  EXPECT_STREQ(bytes.c_str() + result.wDriverOffset, "winspool");
-  EXPECT_STREQ(bytes.c_str() + result.wDeviceOffset, "Imprimante \xC3\xA9tage");
-  EXPECT_STREQ(bytes.c_str() + result.wOutputOffset, "LPT1:");
-  ::GlobalFree(system);
-  win32::GlobalFree(ours);
-  win32::GlobalFree(back);
+  const win32::DEVNAMES ours{8, 17, 35, DN_DEFAULTPRN};
+  const win32::HGLOBAL ourBlock = OurBlock(Bytes(ours, std::string_view(kTexts, sizeof kTexts)));
+  const ::HGLOBAL systemBlock = SystemDevNames(ourBlock);
+  ASSERT_NE(systemBlock, nullptr);
+  const std::string system = BytesOf(systemBlock);
+  // The system's: offsets in characters from the block's start, UTF-16 texts.
+  const auto names = RecordOf<::DEVNAMES>(system);
+  EXPECT_EQ(names.wDefault, DN_DEFAULTPRN);
+  EXPECT_EQ(WideAt(system, names.wDriverOffset), L"winspool");
+  EXPECT_EQ(WideAt(system, names.wDeviceOffset), L"Imprimante \u00E9tage");
+  EXPECT_EQ(WideAt(system, names.wOutputOffset), L"LPT1:");
+
+  constexpr wchar_t kWide[] = L"winspool\0HP \u00E9tage\0USB1:";
+  const ::DEVNAMES theirs{4, 13, 22, 0};
+  const ::HGLOBAL theirBlock = SystemBlock(
+      Bytes(theirs, std::string_view(reinterpret_cast<const char*>(kWide), sizeof kWide)));
+  const win32::HGLOBAL backBlock = OurDevNames(theirBlock);
+  const std::string back = BytesOf(backBlock);
+  const auto ourNames = RecordOf<win32::DEVNAMES>(back);
+  EXPECT_EQ(ourNames.wDefault, 0);
+  EXPECT_STREQ(back.c_str() + ourNames.wDriverOffset, "winspool");
+  EXPECT_STREQ(back.c_str() + ourNames.wDeviceOffset, "HP \xC3\xA9tage");
+  EXPECT_STREQ(back.c_str() + ourNames.wOutputOffset, "USB1:");
+  for (const ::HGLOBAL block : {systemBlock, theirBlock}) ::GlobalFree(block);
+  for (const win32::HGLOBAL block : {ourBlock, backBlock}) win32::GlobalFree(block);
 }
 
 TEST(PrinterBlocksTest, NoBlockOrTooSmallOneGivesNone) {
