@@ -4,28 +4,28 @@
 
 #include <utility>
 
-#include "platform/win32/PrintDialogs.h"
+#include "platform/winapi/PrintDialogs.h"
 
 namespace ferolan {
 
 class DeviceContext {
  public:
-  explicit DeviceContext(win32::HDC handle = 0) : handle_(handle) {}
+  explicit DeviceContext(winapi::HDC handle = 0) : handle_(handle) {}
   ~DeviceContext() { Reset(0); }
   DeviceContext(const DeviceContext&) = delete;
   DeviceContext& operator=(const DeviceContext&) = delete;
 
-  win32::HDC Get() const { return handle_; }
+  winapi::HDC Get() const { return handle_; }
   // Keeps `handle` in place of the present one, which is deleted unless it is the same.
-  void Reset(win32::HDC handle) {
-    const win32::HDC previous = std::exchange(handle_, handle);
-    if (previous != 0 && previous != handle) win32::DeleteDC(previous);
+  void Reset(winapi::HDC handle) {
+    const winapi::HDC previous = std::exchange(handle_, handle);
+    if (previous != 0 && previous != handle) winapi::DeleteDC(previous);
   }
   // Hands the handle over to the caller, who deletes it from now on.
-  win32::HDC Release() { return std::exchange(handle_, 0); }
+  winapi::HDC Release() { return std::exchange(handle_, 0); }
 
  private:
-  win32::HDC handle_;
+  winapi::HDC handle_;
 };
 
 }  // namespace ferolan

@@ -10,9 +10,9 @@
 #include <string>
 
 #include "commondialog/DialogEventSink.h"
-#include "commondialog/StdFont.h"
 #include "commondialog/PrinterObject.h"
-#include "platform/win32/Types.h"
+#include "commondialog/StdFont.h"
+#include "platform/winapi/Types.h"
 
 namespace ferolan {
 
@@ -74,8 +74,8 @@ class GCommonDialog {
 
   // A message of the hooked dialog, passed to the event sink. An error raised by the sink is
   // kept, and raised again by the worker once the dialog has closed.
-  int32_t DialogHook(win32::HWND hDlg, win32::UINT msg, win32::WPARAM wParam,
-                     win32::LPARAM lParam) noexcept;
+  int32_t DialogHook(winapi::HWND hDlg, winapi::UINT msg, winapi::WPARAM wParam,
+                     winapi::LPARAM lParam) noexcept;
 
   // The entry of a NUL-separated filter at a 1-based index: description, NUL, pattern. Empty
   // for an empty filter or an index that names no entry.
@@ -121,20 +121,21 @@ class GCommonDialog {
                   const std::string& InitDir, const std::string& DlgTitle,
                   const std::string& DefaultExt, int32_t Owner, int32_t& flags, bool Hook,
                   int32_t hInstance, int32_t TemplateName, DialogEventSink* EventSink);
-  int32_t DispatchToSink(win32::HWND hDlg, win32::UINT msg, win32::WPARAM wParam,
-                         win32::LPARAM lParam);
+  int32_t DispatchToSink(winapi::HWND hDlg, winapi::UINT msg, winapi::WPARAM wParam,
+                         winapi::LPARAM lParam);
   // Raises again the error that the event sink raised during the last dialog, if any.
   void RaiseHookError();
   // Calls a platform dialog function with the hook installed when asked, into APIReturn; the
   // extended error when it neither chose nor was cancelled; then the sink's error, if any.
-  void RunDialog(bool Hook, DialogEventSink* EventSink, const std::function<win32::BOOL()>& dialog);
+  void RunDialog(bool Hook, DialogEventSink* EventSink,
+                 const std::function<winapi::BOOL()>& dialog);
   void InitCustomColors();
 
   int32_t m_lApiReturn = 0;
   int32_t m_lExtendedError = 0;
   DialogEventSink* m_oEventSink = nullptr;
   std::exception_ptr m_oHookError;
-  std::array<win32::DWORD, 16> m_lCustomColors{};
+  std::array<winapi::DWORD, 16> m_lCustomColors{};
   bool m_bCustomColorsSet = false;
 };
 

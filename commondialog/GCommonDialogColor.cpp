@@ -1,11 +1,11 @@
 #include "commondialog/GCommonDialog.h"
 #include "commondialog/mDialogHook.h"
-#include "platform/win32/ChooseDialogs.h"
-#include "platform/win32/SystemColors.h"
+#include "platform/winapi/ChooseDialogs.h"
+#include "platform/winapi/SystemColors.h"
 
 namespace ferolan {
 
-using namespace win32;
+using namespace winapi;
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include "commondialog/GCommonDialog.h"
 #include "commondialog/mDialogHook.h"
 #include "platform/runtime/RuntimeError.h"
-#include "platform/win32/CommonDialogs.h"
-#include "platform/win32/FlagBits.h"
+#include "platform/winapi/CommonDialogs.h"
+#include "platform/winapi/FlagBits.h"
 
 namespace ferolan {
 
-using namespace win32;
+using namespace winapi;
 
 namespace {
 

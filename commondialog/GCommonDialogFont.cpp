@@ -1,13 +1,13 @@
 #include "commondialog/GCommonDialog.h"
 #include "commondialog/WholeNumber.h"
 #include "commondialog/mDialogHook.h"
-#include "platform/win32/ChooseDialogs.h"
-#include "platform/win32/DeviceCaps.h"
-#include "platform/win32/FlagBits.h"
+#include "platform/winapi/ChooseDialogs.h"
+#include "platform/winapi/DeviceCaps.h"
+#include "platform/winapi/FlagBits.h"
 
 namespace ferolan {
 
-using namespace win32;
+using namespace winapi;
 
 namespace {
 

@@ -2,13 +2,13 @@
 
 #include "commondialog/GCommonDialog.h"
 #include "commondialog/HookInstallation.h"
-#include "platform/win32/CommonDialogs.h"
-#include "platform/win32/Kernel.h"
-#include "platform/win32/WindowFunctions.h"
+#include "platform/winapi/CommonDialogs.h"
+#include "platform/winapi/Kernel.h"
+#include "platform/winapi/WindowFunctions.h"
 
 namespace ferolan {
 
-using namespace win32;
+using namespace winapi;
 
 int32_t GCommonDialog::DialogHook(HWND hDlg, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
   if (m_oEventSink == nullptr) return 0;

@@ -9,13 +9,13 @@
 #include "commondialog/WholeNumber.h"
 #include "commondialog/mDialogHook.h"
 #include "platform/runtime/RuntimeError.h"
-#include "platform/win32/CommonDialogs.h"
-#include "platform/win32/FlagBits.h"
-#include "platform/win32/PrintDialogs.h"
+#include "platform/winapi/CommonDialogs.h"
+#include "platform/winapi/FlagBits.h"
+#include "platform/winapi/PrintDialogs.h"
 
 namespace ferolan {
 
-using namespace win32;
+using namespace winapi;
 
 namespace {
 

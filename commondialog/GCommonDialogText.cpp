@@ -1,10 +1,10 @@
 #include "commondialog/GCommonDialog.h"
-#include "platform/win32/CommonDialogs.h"
-#include "platform/win32/Kernel.h"
+#include "platform/winapi/CommonDialogs.h"
+#include "platform/winapi/Kernel.h"
 
 namespace ferolan {
 
-using namespace win32;
+using namespace winapi;
 
 std::string GCommonDialog::FilterEntry(const std::string& sFilter, int32_t lIndex) {
   if (lIndex < 1) return {};  // names no entry; counting down from it could overflow

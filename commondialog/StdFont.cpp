@@ -1,10 +1,10 @@
 #include "commondialog/StdFont.h"
 
-#include "platform/win32/ChooseDialogs.h"
+#include "platform/winapi/ChooseDialogs.h"
 
 namespace ferolan {
 
-using namespace win32;
+using namespace winapi;
 
 // The face the window system's font configuration gives for its sans-serif family.
 StdFont::StdFont() : m_sName("Sans Serif"), m_dSize(8), m_lWeight(FW_NORMAL) {}

@@ -3,13 +3,13 @@
 #include "commondialog/GCommonDialog.h"
 #include "platform/runtime/App.h"
 #include "platform/runtime/RuntimeError.h"
-#include "platform/win32/CommonDialogs.h"
-#include "platform/win32/FlagBits.h"
-#include "platform/win32/Kernel.h"
+#include "platform/winapi/CommonDialogs.h"
+#include "platform/winapi/FlagBits.h"
+#include "platform/winapi/Kernel.h"
 
 namespace ferolan {
 
-using namespace win32;
+using namespace winapi;
 
 namespace {
 

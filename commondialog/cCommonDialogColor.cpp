@@ -1,11 +1,11 @@
 #include "commondialog/GCommonDialog.h"
 #include "commondialog/cCommonDialog.h"
-#include "platform/win32/FlagBits.h"
-#include "platform/win32/SystemColors.h"
+#include "platform/winapi/FlagBits.h"
+#include "platform/winapi/SystemColors.h"
 
 namespace ferolan {
 
-using namespace win32;
+using namespace winapi;
 
 void cCommonDialog::ShowColor() {
   m_bUseParent = false;

@@ -1,9 +1,9 @@
 #include "commondialog/cCommonDialog.h"
-#include "platform/win32/WindowFunctions.h"
+#include "platform/winapi/WindowFunctions.h"
 
 namespace ferolan {
 
-using namespace win32;
+using namespace winapi;
 
 namespace {
 

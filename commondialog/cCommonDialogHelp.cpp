@@ -2,15 +2,15 @@
 #include "commondialog/cMemory.h"
 #include "platform/runtime/App.h"
 #include "platform/runtime/RuntimeError.h"
-#include "platform/win32/FormatMessage.h"
-#include "platform/win32/GlobalMemory.h"
-#include "platform/win32/Help.h"
-#include "platform/win32/Kernel.h"
-#include "platform/win32/LastError.h"
+#include "platform/winapi/FormatMessage.h"
+#include "platform/winapi/GlobalMemory.h"
+#include "platform/winapi/Help.h"
+#include "platform/winapi/Kernel.h"
+#include "platform/winapi/LastError.h"
 
 namespace ferolan {
 
-using namespace win32;
+using namespace winapi;
 
 namespace {
 

@@ -1,12 +1,12 @@
 #include "commondialog/GCommonDialog.h"
 #include "commondialog/IntegerConversion.h"
 #include "commondialog/cCommonDialog.h"
-#include "platform/win32/FlagBits.h"
-#include "platform/win32/PrintDialogs.h"
+#include "platform/winapi/FlagBits.h"
+#include "platform/winapi/PrintDialogs.h"
 
 namespace ferolan {
 
-using namespace win32;
+using namespace winapi;
 
 void cCommonDialog::ShowPrinter() {
   m_bUseParent = false;

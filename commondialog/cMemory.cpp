@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
-#include "platform/win32/GlobalMemory.h"
+#include "platform/winapi/GlobalMemory.h"
 
 namespace ferolan {
 
-using namespace win32;
+using namespace winapi;
 
 cMemory::~cMemory() { FreeMemory(); }
 

@@ -16,11 +16,11 @@ GCommonDialog* GetHookTarget() { return hookTarget; }
 
 void ClearHookTarget() { hookTarget = nullptr; }
 
-win32::UINT_PTR ToHookTarget(win32::HWND hDlg, win32::UINT msg, win32::WPARAM wParam,
-                             win32::LPARAM lParam) noexcept {
+winapi::UINT_PTR ToHookTarget(winapi::HWND hDlg, winapi::UINT msg, winapi::WPARAM wParam,
+                              winapi::LPARAM lParam) noexcept {
   GCommonDialog* target = GetHookTarget();
   if (target == nullptr) return 0;
-  return static_cast<win32::UINT_PTR>(target->DialogHook(hDlg, msg, wParam, lParam));
+  return static_cast<winapi::UINT_PTR>(target->DialogHook(hDlg, msg, wParam, lParam));
 }
 
 }  // namespace ferolan::mDialogHook

@@ -2,7 +2,7 @@
 // GCommonDialog has a hooked dialog open. Between dialogs the slot is empty and they answer 0.
 #pragma once
 
-#include "platform/win32/Types.h"
+#include "platform/winapi/Types.h"
 
 namespace ferolan {
 
@@ -16,18 +16,18 @@ GCommonDialog* GetHookTarget();
 void ClearHookTarget();
 
 // Passes a message to the slot's target unchanged and returns its answer; 0 for an empty slot.
-win32::UINT_PTR ToHookTarget(win32::HWND hDlg, win32::UINT msg, win32::WPARAM wParam,
-                             win32::LPARAM lParam) noexcept;
+winapi::UINT_PTR ToHookTarget(winapi::HWND hDlg, winapi::UINT msg, winapi::WPARAM wParam,
+                              winapi::LPARAM lParam) noexcept;
 
 // Each kind of dialog installs an entry point of its own; they all behave alike.
 template <int Kind>
-win32::UINT_PTR HookProc(win32::HWND hDlg, win32::UINT msg, win32::WPARAM wParam,
-                         win32::LPARAM lParam) noexcept {
+winapi::UINT_PTR HookProc(winapi::HWND hDlg, winapi::UINT msg, winapi::WPARAM wParam,
+                          winapi::LPARAM lParam) noexcept {
   return ToHookTarget(hDlg, msg, wParam, lParam);
 }
 
-using HookProcedure = win32::UINT_PTR (*)(win32::HWND, win32::UINT, win32::WPARAM,
-                                          win32::LPARAM) noexcept;
+using HookProcedure = winapi::UINT_PTR (*)(winapi::HWND, winapi::UINT, winapi::WPARAM,
+                                           winapi::LPARAM) noexcept;
 
 inline constexpr HookProcedure HookProc1 = &HookProc<1>;  // open and save
 inline constexpr HookProcedure HookProc2 = &HookProc<2>;  // print

@@ -6,14 +6,14 @@
 #include "engine/Module1.h"
 #include "platform/runtime/PathText.h"
 #include "platform/runtime/UserFolders.h"
-#include "platform/win32/CommonDialogs.h"
+#include "platform/winapi/CommonDialogs.h"
 
 namespace ferolan {
 
 namespace {
 
 constexpr int32_t kExportDialogFlags =
-    win32::OFN_FILEMUSTEXIST | win32::OFN_PATHMUSTEXIST | win32::OFN_HIDEREADONLY;
+    winapi::OFN_FILEMUSTEXIST | winapi::OFN_PATHMUSTEXIST | winapi::OFN_HIDEREADONLY;
 static_assert(kExportDialogFlags == 6148);
 
 // The open dialog starts where the export chosen last in this run lies, else in the user's

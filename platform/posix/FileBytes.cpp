@@ -1,4 +1,4 @@
-#include "platform/win32/FileBytes.h"
+#include "platform/winapi/FileBytes.h"
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -7,9 +7,9 @@
 
 #include "platform/posix/UniqueFd.h"
 #include "platform/runtime/FileSystem.h"
-#include "platform/win32/LastError.h"
+#include "platform/winapi/LastError.h"
 
-namespace ferolan::win32 {
+namespace ferolan::winapi {
 
 namespace {
 
@@ -50,4 +50,4 @@ DWORD ReadFileBytes(const std::string& path, std::string& bytes) {
   }
 }
 
-}  // namespace ferolan::win32
+}  // namespace ferolan::winapi

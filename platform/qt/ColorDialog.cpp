@@ -8,12 +8,12 @@
 #include "platform/qt/HookCaller.h"
 #include "platform/qt/QtColor.h"
 #include "platform/qt/WindowTable.h"
-#include "platform/win32/CommonDialogs.h"
-#include "platform/win32/FlagBits.h"
+#include "platform/winapi/CommonDialogs.h"
+#include "platform/winapi/FlagBits.h"
 
 namespace ferolan::qt {
 
-using namespace win32;
+using namespace winapi;
 
 namespace {
 

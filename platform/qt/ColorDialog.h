@@ -2,12 +2,12 @@
 // CHOOSECOLORA record, its 16 custom colours and its hook.
 #pragma once
 
-#include "platform/win32/ChooseDialogs.h"
+#include "platform/winapi/ChooseDialogs.h"
 
 namespace ferolan::qt {
 
 // Runs the dialog modally: 1 when a colour was chosen, 0 for a cancel or a failure, with the
 // extended error (0 for a cancel) in `extendedError`.
-win32::BOOL ShowColorDialog(win32::CHOOSECOLORA& cc, win32::DWORD& extendedError);
+winapi::BOOL ShowColorDialog(winapi::CHOOSECOLORA& cc, winapi::DWORD& extendedError);
 
 }  // namespace ferolan::qt

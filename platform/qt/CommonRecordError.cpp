@@ -2,12 +2,12 @@
 
 #include <QApplication>
 
-#include "platform/win32/CommonDialogs.h"
-#include "platform/win32/RecordChecks.h"
+#include "platform/winapi/CommonDialogs.h"
+#include "platform/winapi/RecordChecks.h"
 
 namespace ferolan::qt {
 
-using namespace win32;
+using namespace winapi;
 
 namespace {
 

@@ -3,13 +3,13 @@
 
 #include <cstddef>
 
-#include "platform/win32/Types.h"
+#include "platform/winapi/Types.h"
 
 namespace ferolan::qt {
 
 // Why a dialog record cannot be shown, as far as all dialogs check alike; 0 when it can. The
 // size is the one of the 32-bit layout or this machine's.
-win32::DWORD CommonRecordError(win32::DWORD lStructSize, win32::DWORD size32, std::size_t size,
-                               bool hookWithoutProcedure, bool templateAsked);
+winapi::DWORD CommonRecordError(winapi::DWORD lStructSize, winapi::DWORD size32, std::size_t size,
+                                bool hookWithoutProcedure, bool templateAsked);
 
 }  // namespace ferolan::qt

@@ -3,11 +3,11 @@
 #include <QPrinter>
 
 #include "platform/qt/PrinterRecords.h"
-#include "platform/win32/HandleTable.h"
+#include "platform/winapi/HandleTable.h"
 
 namespace ferolan::qt {
 
-using namespace win32;
+using namespace winapi;
 
 namespace {
 

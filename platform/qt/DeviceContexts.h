@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/win32/Types.h"
+#include "platform/winapi/Types.h"
 
 class QPrinter;
 
@@ -15,10 +15,10 @@ struct PrinterContext {
   std::string outputFileName;  // empty unless the printer writes a file
 };
 
-win32::HDC CreatePrinterContext(const QPrinter& printer);
+winapi::HDC CreatePrinterContext(const QPrinter& printer);
 // The printer a handle names; null when it names none.
-const PrinterContext* PrinterContextOf(win32::HDC hdc);
+const PrinterContext* PrinterContextOf(winapi::HDC hdc);
 // 0 when the handle names no device context.
-win32::BOOL DeletePrinterContext(win32::HDC hdc);
+winapi::BOOL DeletePrinterContext(winapi::HDC hdc);
 
 }  // namespace ferolan::qt

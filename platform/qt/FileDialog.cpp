@@ -13,12 +13,12 @@
 #include "platform/qt/HookCaller.h"
 #include "platform/qt/RecordFilters.h"
 #include "platform/qt/WindowTable.h"
-#include "platform/win32/FlagBits.h"
-#include "platform/win32/WindowFunctions.h"
+#include "platform/winapi/FlagBits.h"
+#include "platform/winapi/WindowFunctions.h"
 
 namespace ferolan::qt {
 
-using namespace win32;
+using namespace winapi;
 
 namespace {
 

@@ -2,7 +2,7 @@
 // OPENFILENAMEA record and calls the record's hook with the messages the platform sends.
 #pragma once
 
-#include "platform/win32/CommonDialogs.h"
+#include "platform/winapi/CommonDialogs.h"
 
 namespace ferolan::qt {
 
@@ -10,7 +10,7 @@ enum class FileDialogKind { kOpen, kSave };
 
 // Runs the dialog modally: 1 when a file was chosen, 0 for a cancel or a failure, with the
 // extended error (0 for a cancel) in `extendedError`.
-win32::BOOL ShowFileDialog(win32::OPENFILENAMEA& ofn, FileDialogKind kind,
-                           win32::DWORD& extendedError);
+winapi::BOOL ShowFileDialog(winapi::OPENFILENAMEA& ofn, FileDialogKind kind,
+                            winapi::DWORD& extendedError);
 
 }  // namespace ferolan::qt

@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/CommonDialogs.h"
+#include "platform/winapi/CommonDialogs.h"
 
 namespace ferolan::qt {
 
 // At least one absolute path. FNERR_BUFFERTOOSMALL when the result does not fit, with the size
 // the file buffer needs in its first two bytes; 0 once written.
-win32::DWORD WriteFileResult(win32::OPENFILENAMEA& ofn, const std::vector<std::string>& paths);
+winapi::DWORD WriteFileResult(winapi::OPENFILENAMEA& ofn, const std::vector<std::string>& paths);
 
 }  // namespace ferolan::qt

@@ -6,7 +6,7 @@
 
 namespace ferolan::qt {
 
-using namespace win32;
+using namespace winapi;
 
 namespace {
 

@@ -4,12 +4,12 @@
 
 class QComboBox;
 
-#include "platform/win32/ChooseDialogs.h"
+#include "platform/winapi/ChooseDialogs.h"
 
 namespace ferolan::qt {
 
 // Fills the list and selects `color`.
-void FillFontColors(QComboBox& box, win32::COLORREF color);
-win32::COLORREF ChosenFontColor(const QComboBox& box);
+void FillFontColors(QComboBox& box, winapi::COLORREF color);
+winapi::COLORREF ChosenFontColor(const QComboBox& box);
 
 }  // namespace ferolan::qt

@@ -3,11 +3,11 @@
 #include <QDialog>
 
 #include "platform/qt/WindowTable.h"
-#include "platform/win32/WindowFunctions.h"
+#include "platform/winapi/WindowFunctions.h"
 
 namespace ferolan::qt {
 
-using namespace win32;
+using namespace winapi;
 
 HookCaller::HookCaller(Procedure procedure, QWidget& window)
     : procedure_(procedure), window_(HandleOf(&window)) {}

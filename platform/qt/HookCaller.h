@@ -3,7 +3,7 @@
 // lParam, and WM_DESTROY once it has closed.
 #pragma once
 
-#include "platform/win32/Types.h"
+#include "platform/winapi/Types.h"
 
 class QDialog;
 class QWidget;
@@ -12,17 +12,18 @@ namespace ferolan::qt {
 
 class HookCaller {
  public:
-  using Procedure = win32::UINT_PTR (*)(win32::HWND, win32::UINT, win32::WPARAM, win32::LPARAM);
+  using Procedure = winapi::UINT_PTR (*)(winapi::HWND, winapi::UINT, winapi::WPARAM,
+                                         winapi::LPARAM);
 
   // `window` is the dialog itself, or the child of an Explorer-style file dialog.
   HookCaller(Procedure procedure, QWidget& window);
 
-  win32::HWND Window() const { return window_; }
-  win32::UINT_PTR Send(win32::UINT msg, win32::WPARAM wParam, win32::LPARAM lParam) const;
+  winapi::HWND Window() const { return window_; }
+  winapi::UINT_PTR Send(winapi::UINT msg, winapi::WPARAM wParam, winapi::LPARAM lParam) const;
 
  private:
   Procedure procedure_;
-  win32::HWND window_;
+  winapi::HWND window_;
 };
 
 // Runs the dialog modally and gives its exec() result, with the hook's messages around it

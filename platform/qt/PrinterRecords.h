@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/win32/PrintDialogs.h"
+#include "platform/winapi/PrintDialogs.h"
 
 class QPrinter;
 
@@ -23,10 +23,10 @@ std::string DeviceName(const QPrinter& printer);
 // New GlobalAlloc blocks describing the printer; 0 when memory runs out. Without
 // `copiesInDevMode` the device mode asks for one uncollated copy, as for a program that makes
 // its copies itself.
-win32::HGLOBAL NewDevMode(const QPrinter& printer, bool copiesInDevMode);
-win32::HGLOBAL NewDevNames(const QPrinter& printer);
+winapi::HGLOBAL NewDevMode(const QPrinter& printer, bool copiesInDevMode);
+winapi::HGLOBAL NewDevNames(const QPrinter& printer);
 
 // Puts a new block into a record's field, freeing the one it held.
-void ReplaceBlock(win32::HGLOBAL& field, win32::HGLOBAL block);
+void ReplaceBlock(winapi::HGLOBAL& field, winapi::HGLOBAL block);
 
 }  // namespace ferolan::qt

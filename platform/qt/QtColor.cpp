@@ -2,7 +2,7 @@
 
 namespace ferolan::qt {
 
-using namespace win32;
+using namespace winapi;
 
 QColor ColorOf(COLORREF color) {
   return QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),

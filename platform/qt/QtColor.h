@@ -3,12 +3,12 @@
 
 #include <QColor>
 
-#include "platform/win32/ChooseDialogs.h"
+#include "platform/winapi/ChooseDialogs.h"
 
 namespace ferolan::qt {
 
 // The high byte is not part of the colour.
-QColor ColorOf(win32::COLORREF color);
-win32::COLORREF ColorRefOf(const QColor& color);
+QColor ColorOf(winapi::COLORREF color);
+winapi::COLORREF ColorRefOf(const QColor& color);
 
 }  // namespace ferolan::qt

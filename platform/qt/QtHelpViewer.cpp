@@ -8,11 +8,11 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/WindowTable.h"
-#include "platform/win32/WindowFunctions.h"
+#include "platform/winapi/WindowFunctions.h"
 
 namespace ferolan::qt {
 
-using namespace win32;
+using namespace winapi;
 
 namespace {
 

@@ -6,18 +6,18 @@
 #include <QWidget>
 #include <string>
 
-#include "platform/win32/Help.h"
-#include "platform/win32/HelpCommands.h"
-#include "platform/win32/HelpFile.h"
+#include "platform/winapi/Help.h"
+#include "platform/winapi/HelpCommands.h"
+#include "platform/winapi/HelpFile.h"
 
 class QTextBrowser;
 
 namespace ferolan::qt {
 
-class QtHelpViewer final : public QWidget, public win32::HelpWindow {
+class QtHelpViewer final : public QWidget, public winapi::HelpWindow {
  public:
   // `file` is the absolute path that names the viewer; `content` what was read from it.
-  QtHelpViewer(QWidget* owner, QString file, const win32::HelpFile& content);
+  QtHelpViewer(QWidget* owner, QString file, const winapi::HelpFile& content);
 
   const QString& File() const { return file_; }
   // Closed and waiting to be deleted: no longer the viewer of its file.
@@ -28,7 +28,7 @@ class QtHelpViewer final : public QWidget, public win32::HelpWindow {
   void GoToTop() override;
   void GoToAnchor(const std::string& name) override;
   void GoToText(const std::string& text) override;
-  void Place(const win32::HELPWININFOA& position) override;
+  void Place(const winapi::HELPWININFOA& position) override;
   // Closes the window, which deletes the viewer once back in the event loop.
   void Close() override { close(); }
 

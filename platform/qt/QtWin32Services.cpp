@@ -15,11 +15,11 @@
 #include "platform/qt/WinHelp.h"
 #include "platform/qt/WindowFrame.h"
 #include "platform/qt/WindowTable.h"
-#include "platform/win32/DeviceCaps.h"
+#include "platform/winapi/DeviceCaps.h"
 
 namespace ferolan::qt {
 
-using namespace win32;
+using namespace winapi;
 
 namespace {
 

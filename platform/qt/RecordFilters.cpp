@@ -18,7 +18,7 @@ QString Patterns(const char* patterns) {
 
 }  // namespace
 
-QStringList NameFilters(win32::LPCSTR lpstrFilter) {
+QStringList NameFilters(winapi::LPCSTR lpstrFilter) {
   QStringList filters;
   if (lpstrFilter == nullptr) return filters;
   // The list ends at the first empty text, description or pattern.

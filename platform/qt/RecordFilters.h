@@ -4,11 +4,11 @@
 
 #include <QStringList>
 
-#include "platform/win32/Types.h"
+#include "platform/winapi/Types.h"
 
 namespace ferolan::qt {
 
-QStringList NameFilters(win32::LPCSTR lpstrFilter);
+QStringList NameFilters(winapi::LPCSTR lpstrFilter);
 
 // The index among `nameFilters` of the filter a QFileDialog reports as selected: either the
 // whole name filter or, when the dialog hides the patterns, the description it shows. -1 for none.

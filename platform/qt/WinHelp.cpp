@@ -8,12 +8,12 @@
 
 #include "platform/qt/QtHelpViewer.h"
 #include "platform/qt/WindowTable.h"
-#include "platform/win32/HelpCommands.h"
-#include "platform/win32/LastError.h"
+#include "platform/winapi/HelpCommands.h"
+#include "platform/winapi/LastError.h"
 
 namespace ferolan::qt {
 
-using namespace win32;
+using namespace winapi;
 
 namespace {
 

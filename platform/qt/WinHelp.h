@@ -2,11 +2,11 @@
 // open windows.
 #pragma once
 
-#include "platform/win32/Help.h"
+#include "platform/winapi/Help.h"
 
 namespace ferolan::qt {
 
-win32::BOOL WinHelp(win32::HWND hWndMain, win32::LPCSTR lpszHelp, win32::UINT uCommand,
-                    win32::ULONG_PTR dwData);
+winapi::BOOL WinHelp(winapi::HWND hWndMain, winapi::LPCSTR lpszHelp, winapi::UINT uCommand,
+                     winapi::ULONG_PTR dwData);
 
 }  // namespace ferolan::qt

@@ -4,11 +4,11 @@
 #include <unordered_map>
 #include <utility>
 
-#include "platform/win32/HandleTable.h"
+#include "platform/winapi/HandleTable.h"
 
 namespace ferolan::qt {
 
-using namespace win32;
+using namespace winapi;
 
 namespace {
 

@@ -2,20 +2,20 @@
 // and keeps it until it is destroyed. The program's main window gets its own number here.
 #pragma once
 
-#include "platform/win32/Types.h"
+#include "platform/winapi/Types.h"
 
 class QWidget;
 
 namespace ferolan::qt {
 
 // The widget's handle, given on first use; 0 for no widget.
-win32::HWND HandleOf(QWidget* widget);
+winapi::HWND HandleOf(QWidget* widget);
 // The widget a handle stands for; null when it stands for none.
-QWidget* WindowOf(win32::HWND hWnd);
+QWidget* WindowOf(winapi::HWND hWnd);
 
 // The answer a dialog window gives to the message it is processing (its DWL_MSGRESULT).
 // Setting returns the previous answer; both give 0 for a handle that stands for no widget.
-win32::LONG SetMessageResult(win32::HWND hWnd, win32::LONG result);
-win32::LONG MessageResult(win32::HWND hWnd);
+winapi::LONG SetMessageResult(winapi::HWND hWnd, winapi::LONG result);
+winapi::LONG MessageResult(winapi::HWND hWnd);
 
 }  // namespace ferolan::qt

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/win32/DeviceCaps.h"
-#include "platform/win32/SystemColors.h"
+#include "platform/winapi/DeviceCaps.h"
+#include "platform/winapi/SystemColors.h"
 
 namespace ferolan {
 
-using namespace win32;
+using namespace winapi;
 
 namespace {
 

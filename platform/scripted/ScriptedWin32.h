@@ -10,16 +10,16 @@
 #include <string>
 #include <vector>
 
-#include "platform/win32/Win32Services.h"
+#include "platform/winapi/Win32Services.h"
 
 namespace ferolan {
 
-class ScriptedWin32 : public win32::Win32Services {
+class ScriptedWin32 : public winapi::Win32Services {
  public:
   // A file dialog's record as it arrived, with the texts it pointed to copied out (the record's
   // own pointers are dead once the call has returned).
   struct FileNameRequest {
-    win32::OPENFILENAMEA record;
+    winapi::OPENFILENAMEA record;
     std::string filter;  // up to and with the closing double NUL
     std::string file;    // all nMaxFile bytes of the buffer
     std::string fileTitle;
@@ -28,67 +28,67 @@ class ScriptedWin32 : public win32::Win32Services {
     std::optional<std::string> defExt;
   };
   struct Window {
-    win32::RECT rect;
-    win32::HWND parent = 0;
+    winapi::RECT rect;
+    winapi::HWND parent = 0;
   };
   struct Move {
-    win32::HWND hWnd;
-    win32::HWND insertAfter;
+    winapi::HWND hWnd;
+    winapi::HWND insertAfter;
     int x, y, cx, cy;
-    win32::UINT flags;
+    winapi::UINT flags;
     bool operator==(const Move&) const = default;
   };
-  using FileDialogAnswer = std::function<win32::BOOL(win32::OPENFILENAMEA&)>;
+  using FileDialogAnswer = std::function<winapi::BOOL(winapi::OPENFILENAMEA&)>;
   // A colour dialog's record as it arrived, with the custom colours it pointed to.
   struct ColorRequest {
-    win32::CHOOSECOLORA record;
-    std::array<win32::COLORREF, win32::kCustomColorCount> customColors;
+    winapi::CHOOSECOLORA record;
+    std::array<winapi::COLORREF, winapi::kCustomColorCount> customColors;
   };
   // A font dialog's record as it arrived, with the LOGFONTA it pointed to.
   struct FontRequest {
-    win32::CHOOSEFONTA record;
-    win32::LOGFONTA logFont;
+    winapi::CHOOSEFONTA record;
+    winapi::LOGFONTA logFont;
   };
-  using ColorDialogAnswer = std::function<win32::BOOL(win32::CHOOSECOLORA&)>;
-  using FontDialogAnswer = std::function<win32::BOOL(win32::CHOOSEFONTA&)>;
+  using ColorDialogAnswer = std::function<winapi::BOOL(winapi::CHOOSECOLORA&)>;
+  using FontDialogAnswer = std::function<winapi::BOOL(winapi::CHOOSEFONTA&)>;
 
   // Installs itself for the process while it lives.
   ScriptedWin32();
 
-  win32::BOOL GetOpenFileNameA(win32::OPENFILENAMEA* lpofn) override;
-  win32::BOOL GetSaveFileNameA(win32::OPENFILENAMEA* lpofn) override;
-  win32::DWORD CommDlgExtendedError() override { return extendedError; }
-  win32::LONG SetWindowLongA(win32::HWND hWnd, int nIndex, win32::LONG dwNewLong) override;
-  win32::HWND GetParent(win32::HWND hWnd) override;
-  win32::BOOL GetWindowRect(win32::HWND hWnd, win32::RECT* lpRect) override;
-  win32::BOOL SetWindowPos(win32::HWND hWnd, win32::HWND hWndInsertAfter, int X, int Y, int cx,
-                           int cy, win32::UINT uFlags) override;
-  win32::BOOL SystemParametersInfoA(win32::UINT uiAction, win32::UINT uiParam,
-                                    win32::LPVOID pvParam, win32::UINT fWinIni) override;
+  winapi::BOOL GetOpenFileNameA(winapi::OPENFILENAMEA* lpofn) override;
+  winapi::BOOL GetSaveFileNameA(winapi::OPENFILENAMEA* lpofn) override;
+  winapi::DWORD CommDlgExtendedError() override { return extendedError; }
+  winapi::LONG SetWindowLongA(winapi::HWND hWnd, int nIndex, winapi::LONG dwNewLong) override;
+  winapi::HWND GetParent(winapi::HWND hWnd) override;
+  winapi::BOOL GetWindowRect(winapi::HWND hWnd, winapi::RECT* lpRect) override;
+  winapi::BOOL SetWindowPos(winapi::HWND hWnd, winapi::HWND hWndInsertAfter, int X, int Y, int cx,
+                            int cy, winapi::UINT uFlags) override;
+  winapi::BOOL SystemParametersInfoA(winapi::UINT uiAction, winapi::UINT uiParam,
+                                     winapi::LPVOID pvParam, winapi::UINT fWinIni) override;
   int GetSystemMetrics(int nIndex) override;
-  win32::BOOL ChooseColorA(win32::CHOOSECOLORA* lpcc) override;
-  win32::BOOL ChooseFontA(win32::CHOOSEFONTA* lpcf) override;
-  win32::DWORD GetSysColor(int nIndex) override;
+  winapi::BOOL ChooseColorA(winapi::CHOOSECOLORA* lpcc) override;
+  winapi::BOOL ChooseFontA(winapi::CHOOSEFONTA* lpcf) override;
+  winapi::DWORD GetSysColor(int nIndex) override;
   // LOGPIXELSX and LOGPIXELSY of the screen: screenDpi.
-  int GetDeviceCaps(win32::HDC hdc, int index) override;
+  int GetDeviceCaps(winapi::HDC hdc, int index) override;
 
   // System colour k (0 to 30) is RGB(k, 2k, 3k), that is 0x00(3k)(2k)(k); others are 0.
-  static win32::COLORREF SystemColor(int nIndex);
+  static winapi::COLORREF SystemColor(int nIndex);
 
   // The coming file dialogs, in order: each gets the live record, may fill it and call its
   // hook as the platform's dialog would, and returns the dialog's result. Once the script is
   // used up, dialogs are cancelled.
   std::deque<FileDialogAnswer> fileDialogAnswers;
-  win32::DWORD extendedError = 0;
+  winapi::DWORD extendedError = 0;
   std::vector<FileNameRequest> openRequests;
   std::vector<FileNameRequest> saveRequests;
 
-  std::map<win32::HWND, Window> windows;
-  std::optional<win32::RECT> workArea;  // none: SystemParametersInfoA fails
+  std::map<winapi::HWND, Window> windows;
+  std::optional<winapi::RECT> workArea;  // none: SystemParametersInfoA fails
   int screenWidth = 1280;
   int screenHeight = 1024;
   std::vector<Move> moves;
-  std::map<win32::HWND, win32::LONG> messageResults;  // DWL_MSGRESULT by window
+  std::map<winapi::HWND, winapi::LONG> messageResults;  // DWL_MSGRESULT by window
 
   // The coming colour and font dialogs, scripted as the file dialogs are.
   std::deque<ColorDialogAnswer> colorDialogAnswers;
@@ -99,39 +99,39 @@ class ScriptedWin32 : public win32::Win32Services {
   // The print and page-setup dialogs, scripted as the file dialogs are: an answer may put
   // blocks of its own and a device context into the record. Every record is copied as it
   // arrived, and every device context deleted is kept.
-  using PrintDialogAnswer = std::function<win32::BOOL(win32::PRINTDLGA&)>;
-  using PageSetupAnswer = std::function<win32::BOOL(win32::PAGESETUPDLGA&)>;
-  win32::BOOL PrintDlgA(win32::PRINTDLGA* pPD) override;
-  win32::BOOL PageSetupDlgA(win32::PAGESETUPDLGA* pPSD) override;
-  win32::BOOL DeleteDC(win32::HDC hdc) override;
+  using PrintDialogAnswer = std::function<winapi::BOOL(winapi::PRINTDLGA&)>;
+  using PageSetupAnswer = std::function<winapi::BOOL(winapi::PAGESETUPDLGA&)>;
+  winapi::BOOL PrintDlgA(winapi::PRINTDLGA* pPD) override;
+  winapi::BOOL PageSetupDlgA(winapi::PAGESETUPDLGA* pPSD) override;
+  winapi::BOOL DeleteDC(winapi::HDC hdc) override;
   std::deque<PrintDialogAnswer> printDialogAnswers;
   std::deque<PageSetupAnswer> pageSetupAnswers;
-  std::vector<win32::PRINTDLGA> printRequests;
-  std::vector<win32::PAGESETUPDLGA> pageSetupRequests;
-  std::vector<win32::HDC> deletedDCs;
+  std::vector<winapi::PRINTDLGA> printRequests;
+  std::vector<winapi::PAGESETUPDLGA> pageSetupRequests;
+  std::vector<winapi::HDC> deletedDCs;
   // A help call as it arrived; for HELP_SETWINPOS, the record at its address copied out.
   struct HelpCall {
-    win32::HWND hWnd;
+    winapi::HWND hWnd;
     std::optional<std::string> file;
-    win32::UINT command;
-    win32::ULONG_PTR data;
-    std::optional<win32::HELPWININFOA> position;
+    winapi::UINT command;
+    winapi::ULONG_PTR data;
+    std::optional<winapi::HELPWININFOA> position;
   };
   // What a help call answers, and the last error it leaves.
   struct HelpAnswer {
-    win32::BOOL result;
-    win32::DWORD lastError;
+    winapi::BOOL result;
+    winapi::DWORD lastError;
   };
-  win32::BOOL WinHelpA(win32::HWND hWndMain, win32::LPCSTR lpszHelp, win32::UINT uCommand,
-                       win32::ULONG_PTR dwData) override;
+  winapi::BOOL WinHelpA(winapi::HWND hWndMain, winapi::LPCSTR lpszHelp, winapi::UINT uCommand,
+                        winapi::ULONG_PTR dwData) override;
   // The coming help calls' answers, in order; once it is used up, calls answer 1 and leave the
   // last error alone.
   std::deque<HelpAnswer> helpAnswers;
   std::vector<HelpCall> helpCalls;
 
  private:
-  win32::BOOL FileDialog(win32::OPENFILENAMEA* lpofn, std::vector<FileNameRequest>& requests);
-  win32::Win32ServicesScope scope_;
+  winapi::BOOL FileDialog(winapi::OPENFILENAMEA* lpofn, std::vector<FileNameRequest>& requests);
+  winapi::Win32ServicesScope scope_;
 };
 
 }  // namespace ferolan

@@ -1,11 +1,11 @@
 #include <cstring>
 
 #include "platform/scripted/ScriptedWin32.h"
-#include "platform/win32/LastError.h"
+#include "platform/winapi/LastError.h"
 
 namespace ferolan {
 
-using namespace win32;
+using namespace winapi;
 
 BOOL ScriptedWin32::WinHelpA(HWND hWndMain, LPCSTR lpszHelp, UINT uCommand, ULONG_PTR dwData) {
   HelpCall call{hWndMain, std::nullopt, uCommand, dwData, std::nullopt};

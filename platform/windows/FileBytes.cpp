@@ -1,4 +1,4 @@
-#include "platform/win32/FileBytes.h"
+#include "platform/winapi/FileBytes.h"
 
 #include <windows.h>
 
@@ -6,7 +6,7 @@
 #include "platform/windows/UniqueHandle.h"
 #include "platform/windows/WideNames.h"
 
-namespace ferolan::win32 {
+namespace ferolan::winapi {
 
 // The system's codes are the ones asked for; a folder is refused by CreateFileW itself. Only
 // reading: a name beyond the ANSI code page names its file as well as any other.
@@ -25,4 +25,4 @@ DWORD ReadFileBytes(const std::string& path, std::string& bytes) {
   }
 }
 
-}  // namespace ferolan::win32
+}  // namespace ferolan::winapi

@@ -3,14 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "commondialog/cCommonDialog.h"
-#include "platform/win32/Kernel.h"
+#include "platform/winapi/Kernel.h"
 #include "tests/commondialog/DialogScript.h"
 #include "tests/support/TempDir.h"
 
 namespace ferolan {
 namespace {
 
-using namespace win32;
+using namespace winapi;
 using testing::kDialogWindow;
 using testing::kHookWindow;
 

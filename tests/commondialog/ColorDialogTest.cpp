@@ -4,14 +4,14 @@
 
 #include "commondialog/cCommonDialog.h"
 #include "commondialog/mDialogHook.h"
-#include "platform/win32/SystemColors.h"
+#include "platform/winapi/SystemColors.h"
 #include "tests/commondialog/DialogScript.h"
 #include "tests/support/ErrorNumber.h"
 
 namespace ferolan {
 namespace {
 
-using namespace win32;
+using namespace winapi;
 using testing::ErrorNumberOf;
 using testing::kHookWindow;
 using testing::RecordingOwner;

@@ -11,7 +11,7 @@
 namespace ferolan {
 namespace {
 
-using namespace win32;
+using namespace winapi;
 using testing::kHookWindow;
 using testing::Notification;
 using testing::Pick;

@@ -4,7 +4,7 @@
 
 namespace ferolan::testing {
 
-using namespace win32;
+using namespace winapi;
 
 namespace {
 

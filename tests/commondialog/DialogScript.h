@@ -14,8 +14,8 @@
 namespace ferolan::testing {
 
 // The visible dialog and the child window that its hook receives.
-inline constexpr win32::HWND kDialogWindow = 40;
-inline constexpr win32::HWND kHookWindow = 41;
+inline constexpr winapi::HWND kDialogWindow = 40;
+inline constexpr winapi::HWND kHookWindow = 41;
 
 // The main window's filter.
 inline const std::string kJadFilter = "Exportation d'une évaluation J'ADE (*.jad)|*.jad";
@@ -30,27 +30,27 @@ template <class Record>
 auto HookOf(const Record& record) {
   return record.lpfnHook;
 }
-win32::LPPRINTHOOKPROC HookOf(const win32::PRINTDLGA& pd);
-win32::LPPAGESETUPHOOK HookOf(const win32::PAGESETUPDLGA& psd);
+winapi::LPPRINTHOOKPROC HookOf(const winapi::PRINTDLGA& pd);
+winapi::LPPAGESETUPHOOK HookOf(const winapi::PAGESETUPDLGA& psd);
 // Sends one message to the record's hook with kHookWindow and answers `result`; an answer for
 // any of the scripted dialogs.
-inline auto SendToHook(win32::UINT msg, win32::WPARAM wParam, win32::LPARAM lParam,
-                       win32::BOOL result = 0) {
-  return [=](auto& record) -> win32::BOOL {
+inline auto SendToHook(winapi::UINT msg, winapi::WPARAM wParam, winapi::LPARAM lParam,
+                       winapi::BOOL result = 0) {
+  return [=](auto& record) -> winapi::BOOL {
     HookOf(record)(kHookWindow, msg, wParam, lParam);
     return result;
   };
 }
 // A global-memory block holding a copy of `value`, as the platform's dialogs return them.
 template <class Value>
-win32::HGLOBAL BlockOf(const Value& value) {
-  const win32::HGLOBAL block = win32::GlobalAlloc(win32::GHND, sizeof value);
-  std::memcpy(win32::GlobalLock(block), &value, sizeof value);
-  win32::GlobalUnlock(block);
+winapi::HGLOBAL BlockOf(const Value& value) {
+  const winapi::HGLOBAL block = winapi::GlobalAlloc(winapi::GHND, sizeof value);
+  std::memcpy(winapi::GlobalLock(block), &value, sizeof value);
+  winapi::GlobalUnlock(block);
   return block;
 }
 // A WM_NOTIFY record for a file-dialog notification code.
-win32::OFNOTIFYA Notification(win32::UINT code);
+winapi::OFNOTIFYA Notification(winapi::UINT code);
 
 // The by-reference settings of a direct call of the open worker, unhooked and with no owner.
 struct OpenSettings {

@@ -18,7 +18,7 @@ namespace {
 
 using namespace std::string_literals;
 using testing::ErrorNumberOf;
-using namespace win32;
+using namespace winapi;
 using testing::kJadFilter;
 using testing::Pick;
 

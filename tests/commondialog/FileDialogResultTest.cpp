@@ -9,7 +9,7 @@ namespace ferolan {
 namespace {
 
 using namespace std::string_literals;
-using namespace win32;
+using namespace winapi;
 using testing::Fill;
 
 TEST(FileDialogResultTest, AMultiSelectOpenKeepsTheWholeBufferForParseMultiFileName) {

@@ -13,7 +13,7 @@ namespace ferolan {
 namespace {
 
 using namespace std::string_literals;
-using namespace win32;
+using namespace winapi;
 using testing::ErrorNumberOf;
 
 struct FontFlagsCase {

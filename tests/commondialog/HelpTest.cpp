@@ -8,13 +8,13 @@
 #include "platform/runtime/App.h"
 #include "platform/runtime/RuntimeError.h"
 #include "platform/scripted/ScriptedWin32.h"
-#include "platform/win32/GlobalMemory.h"
-#include "platform/win32/LastError.h"
+#include "platform/winapi/GlobalMemory.h"
+#include "platform/winapi/LastError.h"
 
 namespace ferolan {
 namespace {
 
-using namespace win32;
+using namespace winapi;
 
 constexpr HWND kOwner = 10;
 

@@ -14,7 +14,7 @@
 namespace ferolan {
 namespace {
 
-using namespace win32;
+using namespace winapi;
 using testing::BlockOf;
 using testing::ErrorNumberOf;
 

@@ -16,7 +16,7 @@
 namespace ferolan {
 namespace {
 
-using namespace win32;
+using namespace winapi;
 using testing::BlockOf;
 using testing::ErrorNumberOf;
 using testing::kHookWindow;

@@ -2,13 +2,13 @@
 #include <gtest/gtest.h>
 
 #include "commondialog/cMemory.h"
-#include "platform/win32/GlobalMemory.h"
-#include "platform/win32/LastError.h"
+#include "platform/winapi/GlobalMemory.h"
+#include "platform/winapi/LastError.h"
 
 namespace ferolan {
 namespace {
 
-using namespace win32;
+using namespace winapi;
 
 // Whether the block is still locked, read by unlocking it once more: a moveable block locked
 // once is unlocked by one GlobalUnlock, after which a second one reports ERROR_NOT_LOCKED.

@@ -4,13 +4,13 @@
 #include <cstring>
 #include <string>
 
-#include "platform/win32/FormatMessage.h"
-#include "platform/win32/LastError.h"
+#include "platform/winapi/FormatMessage.h"
+#include "platform/winapi/LastError.h"
 
 namespace ferolan {
 namespace {
 
-using namespace win32;
+using namespace winapi;
 
 constexpr DWORD kFromSystem = FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS;
 

@@ -5,13 +5,13 @@
 #include <cstring>
 #include <limits>
 
-#include "platform/win32/GlobalMemory.h"
-#include "platform/win32/LastError.h"
+#include "platform/winapi/GlobalMemory.h"
+#include "platform/winapi/LastError.h"
 
 namespace ferolan {
 namespace {
 
-using namespace win32;
+using namespace winapi;
 
 TEST(GlobalMemoryTest, ZeroInitFillsTheBlockAndSizeIsWhatWasAsked) {
   const HGLOBAL block = GlobalAlloc(GMEM_ZEROINIT, 26);

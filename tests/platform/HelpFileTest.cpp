@@ -4,15 +4,15 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/win32/HelpFile.h"
-#include "platform/win32/LastError.h"
+#include "platform/winapi/HelpFile.h"
+#include "platform/winapi/LastError.h"
 #include "tests/support/TempDir.h"
 
 namespace ferolan {
 namespace {
 
 using namespace std::string_literals;
-using namespace win32;
+using namespace winapi;
 using testing::TempDir;
 using testing::WriteBytes;
 

@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "platform/scripted/ScriptedWin32.h"
-#include "platform/win32/DeviceCaps.h"
-#include "platform/win32/SystemColors.h"
+#include "platform/winapi/DeviceCaps.h"
+#include "platform/winapi/SystemColors.h"
 
 namespace ferolan {
 namespace {
 
-using namespace win32;
+using namespace winapi;
 
 TEST(SystemColorsTest, OleTranslateColorTakesColoursAndSystemColoursOnly) {
   ScriptedWin32 platform;

@@ -3,14 +3,14 @@
 
 #include <cstring>
 
-#include "platform/win32/CommonDialogs.h"
-#include "platform/win32/Kernel.h"
+#include "platform/winapi/CommonDialogs.h"
+#include "platform/winapi/Kernel.h"
 #include "tests/support/TempDir.h"
 
 namespace ferolan {
 namespace {
 
-using namespace win32;
+using namespace winapi;
 
 TEST(Win32Test, GetFileTitleGivesTheNameOrTheSizeItNeeds) {
   const struct {

@@ -56,7 +56,7 @@ TEST_F(ConversionRequestTest, AChosenExportIsExtractedAndConvertedBesideItself) 
   const auto& asked = platform.openRequests[0];
   EXPECT_EQ(asked.title, "L'équipe Ferolan - Parcourir...");
   EXPECT_EQ(asked.filter, "Exportation d'une évaluation J'ADE (*.jad)\0*.jad\0\0"s);
-  EXPECT_EQ(asked.record.Flags, win32::DWORD{0x1000 | 0x4 | 0x20 | 0x80000});
+  EXPECT_EQ(asked.record.Flags, winapi::DWORD{0x1000 | 0x4 | 0x20 | 0x80000});
 
   EXPECT_EQ(txtFileName.text, path);
   EXPECT_EQ(ExportPath, path);

@@ -10,7 +10,7 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "app/window/frmDeb.h"
+#include "app/window/qt/frmDeb.h"
 #include "platform/qt/QtServices.h"
 #include "platform/qt/QtWin32Services.h"
 #include "tests/platform/qt/QtTestSupport.h"

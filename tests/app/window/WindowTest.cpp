@@ -6,7 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include "app/window/frmDeb.h"
+#include "app/window/qt/frmDeb.h"
 #include "platform/scripted/ScriptedServices.h"
 #include "platform/scripted/ScriptedWin32.h"
 #include "tests/app/RequestFixture.h"
@@ -21,7 +21,7 @@ class WindowTest : public RequestFixture {
  protected:
   // The dialog answers by picking `path`, after `during` has run inside the request.
   void WillPick(const std::string& path, std::function<void()> during = {}) {
-    platform.fileDialogAnswers.push_back([=](win32::OPENFILENAMEA& ofn) {
+    platform.fileDialogAnswers.push_back([=](winapi::OPENFILENAMEA& ofn) {
       if (during) during();
       return Pick(path)(ofn);
     });
@@ -82,7 +82,7 @@ TEST_F(WindowTest, TheOpenDialogIsCentredOverTheWindow) {
   platform.windows[window.hwnd()] = {{100, 50, 420, 320}, 0};
   platform.windows[kDialogWindow] = {{0, 0, 500, 400}, 0};
   platform.windows[kHookWindow] = {{0, 0, 500, 400}, kDialogWindow};
-  platform.fileDialogAnswers.push_back(SendToHook(win32::WM_INITDIALOG, 0, 0));
+  platform.fileDialogAnswers.push_back(SendToHook(winapi::WM_INITDIALOG, 0, 0));
   window.cmdOpen->click();
   ASSERT_EQ(platform.moves.size(), 1u);
   const ScriptedWin32::Move& move = platform.moves[0];

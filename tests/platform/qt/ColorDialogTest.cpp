@@ -13,14 +13,14 @@
 #include "commondialog/cCommonDialog.h"
 #include "platform/qt/QtWin32Services.h"
 #include "platform/qt/WindowTable.h"
-#include "platform/win32/SystemColors.h"
+#include "platform/winapi/SystemColors.h"
 #include "tests/platform/qt/QtTestSupport.h"
 #include "tests/support/ErrorNumber.h"
 
 namespace ferolan {
 namespace {
 
-using namespace win32;
+using namespace winapi;
 using testing::ErrorNumberOf;
 using testing::WhenShowing;
 

@@ -21,7 +21,7 @@ namespace ferolan::qt {
 namespace {
 
 using namespace std::string_literals;
-using namespace win32;
+using namespace winapi;
 using ferolan::testing::Accept;
 using ferolan::testing::TempDir;
 using ferolan::testing::WhenShowing;

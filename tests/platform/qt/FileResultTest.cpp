@@ -8,7 +8,7 @@ namespace ferolan::qt {
 namespace {
 
 using namespace std::string_literals;
-using namespace win32;
+using namespace winapi;
 
 struct Buffers {
   explicit Buffers(DWORD fileSize, DWORD titleSize = 260, DWORD flags = 0)

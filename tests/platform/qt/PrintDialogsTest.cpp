@@ -13,14 +13,14 @@
 #include "platform/qt/DeviceContexts.h"
 #include "platform/qt/QtWin32Services.h"
 #include "platform/qt/WindowTable.h"
-#include "platform/win32/CommonDialogs.h"
+#include "platform/winapi/CommonDialogs.h"
 #include "tests/platform/qt/QtTestSupport.h"
 #include "tests/support/TempDir.h"
 
 namespace ferolan::qt {
 namespace {
 
-using namespace win32;
+using namespace winapi;
 using ferolan::testing::Accept;
 using ferolan::testing::TempDir;
 using ferolan::testing::WhenShowing;

@@ -12,13 +12,13 @@
 #include "platform/qt/QtHelpViewer.h"
 #include "platform/qt/QtWin32Services.h"
 #include "platform/qt/WindowTable.h"
-#include "platform/win32/LastError.h"
+#include "platform/winapi/LastError.h"
 #include "tests/support/TempDir.h"
 
 namespace ferolan::qt {
 namespace {
 
-using namespace win32;
+using namespace winapi;
 using ferolan::testing::TempDir;
 using ferolan::testing::WriteBytes;
 

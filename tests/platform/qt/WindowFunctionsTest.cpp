@@ -12,7 +12,7 @@
 namespace ferolan::qt {
 namespace {
 
-using namespace win32;
+using namespace winapi;
 
 RECT RectOf(const QRect& r) {
   return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
