@@ -6,6 +6,7 @@
 ;   VERSION          the build's version, as people read it (2.0)
 ;   VERSION_NUMBERS  the same in the four numbers of Windows' version information (2.0.0.0)
 ;   STAGING          the folder of the files to install, with files.nsh, which names them
+;                    as packaging/windows/files lists them
 ;   OUTPUT           the installer to write
 ; No plug-in: the pages below need none, and so nothing is unpacked into a temporary folder.
 

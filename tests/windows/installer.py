@@ -13,8 +13,6 @@ from pathlib import Path
 
 import wine_run
 
-INSTALLED = {"ferolan.exe", "ferolan-convert.exe", "unzip32.dll", "zip32.dll", "LISEZMOI.txt",
-             "CE2-A.jad", "uninst.exe"}
 KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Ferolan"
 USER_FILE = "mes notes.txt"
 
@@ -25,8 +23,15 @@ def check(condition, message):
     print(f"ok: {message}")
 
 
+def installed_names(file_list):
+    """The names of the packages' files (packaging/windows/files), and the uninstaller's."""
+    lines = Path(file_list).read_text(encoding="utf-8").splitlines()
+    return {Path(line.split()[0]).name for line in lines
+            if line.strip() and not line.startswith("#")} | {"uninst.exe"}
+
+
 def main():
-    args = wine_run.arguments("setup", "architecture", "linux", "example", "work")
+    args = wine_run.arguments("setup", "files", "architecture", "linux", "example", "work")
     wine, why, settings = wine_run.wine_for(args.architecture)
     why = why or wine_run.missing(args.setup, "installer", wine)
     if why:
@@ -52,8 +57,9 @@ def main():
         folders = list(prefix.glob("drive_c/users/*/AppData/Local/Programs/Ferolan"))
         check(len(folders) == 1, "installed into %LOCALAPPDATA%\\Programs\\Ferolan")
         folder = folders[0]
-        check({path.name for path in folder.iterdir()} == INSTALLED,
-              f"installed files: {', '.join(sorted(INSTALLED))}")
+        installed = installed_names(args.files)
+        check({path.name for path in folder.iterdir()} == installed,
+              f"installed files: {', '.join(sorted(installed))}")
         shortcut = folder.parents[2] / "Roaming/Microsoft/Windows/Start Menu/Programs/Ferolan.lnk"
         check(shortcut.is_file() and b"ferolan.exe" in shortcut.read_bytes(),
               "the Start menu shortcut opens ferolan.exe")
