@@ -2,14 +2,17 @@
 
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <map>
 #include <memory>
 #include <utility>
 
+#include "app/form/VersionCaption.h"
 #include "app/request/ConversionRequest.h"
+#include "app/request/EscapedError.h"
 #include "app/request/TxtMsg.h"
-#include "app/window/Captions.h"
+#include "platform/runtime/RuntimeError.h"
 #include "web/src/PageServices.h"
 
 namespace ferolan::page {
@@ -24,11 +27,15 @@ std::vector<std::string> ShowingMessages(PageServices& services, Steps&& steps) 
   return services.TakeMessages();
 }
 
-// Makes a folder the current one while it lives.
+// Makes a folder the current one while it lives; raises the runtime's error for it when it
+// cannot, so that nothing is converted elsewhere. The results are written there: it is entered
+// as a folder written to.
 class InFolder {
  public:
   explicit InFolder(const std::string& folder) : previous_(::getcwd(nullptr, 0), std::free) {
-    if (!folder.empty()) static_cast<void>(::chdir(folder.c_str()));
+    if (!folder.empty() && ::chdir(folder.c_str()) != 0) {
+      RaiseFileError(errno, FileAccess::kWrite, folder);
+    }
   }
   ~InFolder() {
     if (previous_) static_cast<void>(::chdir(previous_.get()));
@@ -46,14 +53,17 @@ ConversionOutcome ConvertExport(const std::string& exportPath, bool casimir,
                                 std::vector<std::string> answers) {
   const std::size_t slash = exportPath.rfind('/');
   const std::string name = exportPath.substr(slash + 1);
-  const InFolder inExportFolder(slash == std::string::npos ? "" : exportPath.substr(0, slash + 1));
+  const std::string folder = slash == std::string::npos ? "" : exportPath.substr(0, slash + 1);
   PageServices services(std::move(answers));
   ConversionOutcome outcome;
   outcome.messages = ShowingMessages(services, [&] {
-    ConversionRequest request([casimir] { return casimir; });
-    if (request.ConvertChosenExport(name) == RequestOutcome::kCannotOpen) {
-      MsgBox(CannotOpenText(name), vbOKOnly);
-    }
+    Guarded([&] {
+      const InFolder inExportFolder(folder);
+      ConversionRequest request([casimir] { return casimir; });
+      if (request.ConvertChosenExport(name) == RequestOutcome::kCannotOpen) {
+        MsgBox(CannotOpenText(name), vbOKOnly);
+      }
+    });
   });
   outcome.question = services.Unanswered();
   return outcome;
@@ -65,7 +75,7 @@ std::string ExportHelp() {
   return messages.empty() ? std::string() : messages.front();
 }
 
-std::string VersionText() { return captions::VersionCaption(); }
+std::string VersionText() { return form::VersionCaption(); }
 
 std::string BusyText() { return "Traitement en cours..."; }
 

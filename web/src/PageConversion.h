@@ -25,7 +25,8 @@ struct ConversionOutcome {
 // order; when they run out, the first question left is returned with the outcome and taken as
 // cancelled. The caller then drops that run's messages and results, asks the question, and
 // converts again with `answers` and the new answer ("" for a cancel, which the conversion takes
-// as no password given). The request's work folder is removed before it returns.
+// as no password given). The request's work folder is removed before it returns. A folder that
+// cannot be entered ends the conversion with the runtime's error for it.
 ConversionOutcome ConvertExport(const std::string& exportPath, bool casimir,
                                 std::vector<std::string> answers);
 

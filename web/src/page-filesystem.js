@@ -12,7 +12,8 @@
 //   page's main thread) every piece stays in memory.
 // - What else a file system may be asked (a write before the end, a truncation beyond the end,
 //   a memory map, links) fails with an errno, as Emscripten's own checks answer where an
-//   operation is missing.
+//   operation is missing; so do a chosen file the browser no longer reads (removed or changed
+//   on disk since) and more files open at once than a system with a low limit allows.
 // - Every read is reported, for the page's progress bar: see Module.watchReads.
 var pageFiles = (function () {
   var pieceSize = 4 << 20;
@@ -24,6 +25,16 @@ var pageFiles = (function () {
   var ENOTEMPTY = 55;
   var EOPNOTSUPP = 138;
   var EACCES = 2;
+  var EIO = 29;
+  var EMFILE = 33;
+
+  // At most as many streams open at once as a system with a low limit lets a program open. An
+  // entry n folders deep holds one open at each level as it is extracted, and Emscripten finds
+  // a path a name at a time, normalising the whole path walked so far at each name: a call
+  // costs n², the entry n³ (250 folders: a second; 1000: minutes). Past the limit, an open fails
+  // as on a disk, "too many open files", and the extraction says so.
+  var streamLimit = 256;
+  var streamsOpen = 0;
 
   var memoryBudget = 128 << 20;
   var bytesInMemory = 0;
@@ -33,9 +44,16 @@ var pageFiles = (function () {
   var phases = new Map();
   var reader = null;
 
-  function readBlob(blob) {
+  // A blob's bytes. The browser refuses to read a chosen file that was removed or changed
+  // since: that fails with `errno`, as the system answers for a file gone or unreadable.
+  function readBlob(blob, errno) {
     if (!reader) reader = new FileReaderSync();
-    return new Uint8Array(reader.readAsArrayBuffer(blob));
+    try {
+      return new Uint8Array(reader.readAsArrayBuffer(blob));
+    } catch (error) {
+      if (error.name === 'NotFoundError' || error.name === 'NotReadableError') fail(errno);
+      throw error;
+    }
   }
 
   var canUseBlobs = typeof FileReaderSync === 'function';
@@ -139,7 +157,11 @@ var pageFiles = (function () {
     },
     mknod: createNode,
     rename: function (node, newParent, newName) {
-      if (newParent.entries.has(newName)) FS.hashRemoveNode(removeEntry(newParent, newName));
+      // The name replaced goes as an unlink or rmdir of it would take it, table of names included.
+      var replaced = newParent.entries.get(newName);
+      if (replaced) {
+        (FS.isDir(replaced.mode) ? FS.rmdir : FS.unlink)(FS.getPath(newParent) + '/' + newName);
+      }
       node.parent.entries.delete(node.name);
       touch(node.parent);
       node.name = newName;
@@ -197,7 +219,7 @@ var pageFiles = (function () {
     var piece = node.pieces[i];
     if (piece instanceof Uint8Array) return piece;
     if (node.readPiece !== i) {
-      node.readBytes = readBlob(piece);
+      node.readBytes = readBlob(piece, EIO);
       node.readPiece = i;
     }
     return node.readBytes;
@@ -223,7 +245,7 @@ var pageFiles = (function () {
     if (position < window.start || end > window.start + window.bytes.length) {
       var windowEnd = Math.min(node.size, Math.max(end, position + windowSize));
       window = node.window =
-        { start: position, bytes: readBlob(node.blob.slice(position, windowEnd)) };
+        { start: position, bytes: readBlob(node.blob.slice(position, windowEnd), EIO) };
       // The directory at the end is read first: progress counts the bytes read, not where.
       node.bytesRead = Math.min(node.size, node.bytesRead + windowEnd - position);
       onRead('archive', node.bytesRead, node.size);
@@ -237,9 +259,29 @@ var pageFiles = (function () {
     return base + offset;
   }
 
-  var directoryStreamOps = { llseek: llseek };
+  // A stream of the type is counted while open, an open past the limit failing. A byte of the
+  // export is read when it is opened, so that a file the user removed since choosing it is not
+  // found, as on a disk. A stream refused is made already: it is closed again.
+  function open(stream) {
+    streamsOpen++;
+    try {
+      if (streamsOpen > streamLimit) fail(EMFILE);
+      if (stream.node.blob) readBlob(stream.node.blob.slice(0, 1), ENOENT);
+    } catch (error) {
+      FS.close(stream);
+      throw error;
+    }
+  }
+
+  function close() {
+    streamsOpen--;
+  }
+
+  var directoryStreamOps = { open: open, close: close, llseek: llseek };
 
   var fileStreamOps = {
+    open: open,
+    close: close,
     llseek: llseek,
     read: function (stream, buffer, offset, length, position) {
       var node = stream.node;
@@ -283,41 +325,6 @@ var pageFiles = (function () {
     bytesInMemory: function () {
       return bytesInMemory;
     },
-  };
-})();
-
-// Emscripten finds the node of a path a name at a time, normalising the whole path walked so
-// far at each name: a path n folders deep costs n², and the tree that an entry n folders deep
-// makes n³ (3000 folders: hours). Walking the names once finds the same node and path where no
-// link is on the way; a link, or an option this walk does not know, goes to Emscripten's own.
-(function () {
-  var walkOneByOne = FS.lookupPath;
-  var known = { parent: true, follow: true, follow_mount: true };
-
-  function namesOf(path) {
-    var names = [];
-    (path[0] === '/' ? path : FS.cwd() + '/' + path).split('/').forEach(function (name) {
-      if (name === '..') names.pop();
-      else if (name !== '' && name !== '.') names.push(name);
-    });
-    return names;
-  }
-
-  FS.lookupPath = function (path, opts) {
-    opts = opts || {};
-    if (!path || Object.keys(opts).some(function (key) { return !known[key]; })) {
-      return walkOneByOne(path, opts);
-    }
-    var names = namesOf(path);
-    var count = opts.parent ? names.length - 1 : names.length;
-    var node = FS.root;
-    for (var i = 0; i < count; i++) {
-      var last = i === names.length - 1;
-      node = FS.lookupNode(node, names[i]);
-      if (FS.isMountpoint(node) && (!last || opts.follow_mount !== false)) node = node.mounted.root;
-      if (FS.isLink(node.mode) && (!last || opts.follow)) return walkOneByOne(path, opts);
-    }
-    return { path: '/' + names.slice(0, count).join('/'), node: node };
   };
 })();
 
