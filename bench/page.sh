@@ -7,8 +7,11 @@
 # twice ferolan-convert's time on the sparse and dense exports, a renderer under 250 MiB on the
 # dense one. With --large, an export of 1000 MB of dense XML (made once in bench/out/page) is
 # converted once more on each side, the browser and all it starts in a memory cgroup (v1,
-# /sys/fs/cgroup/memory, which needs root) limited to 3 GiB; that takes minutes.
-#   bench/page.sh [PAGE_FOLDER] [MB] [--large]
+# /sys/fs/cgroup/memory, which needs root) limited to 3 GiB; that takes minutes. First, how soon
+# the page is ready opened from disk, its main thread six times slower (bench/page/ReadyBench.mjs,
+# median of five; target 250 ms) and its size (target 450 KB), beside the page LANDED (another
+# ferolan.html, the last one landed say) in the same run when given.
+#   bench/page.sh [PAGE_FOLDER] [MB] [--large] [--landed LANDED]
 # The page is built in PAGE_FOLDER (default build-web) by scripts/build-web. ferolan-convert and
 # the example come from FEROLAN_CONVERT and FEROLAN_EXAMPLE_EXPORT, as for the page's tests
 # (default build/bin/ferolan-convert and build/examples/CE2-A.jad): the bench does not build
@@ -27,12 +30,28 @@
 # example export alone; the 50 MB exports add the pieces kept in memory and the arrays made for
 # each read and each blob (sparse 267 MiB, dense 391 MiB). The blobs' bytes go to the browser's
 # own process (527 MiB at its peak on the dense export, 1.8 GiB on the 1 GB one).
+#
+# Where the time to ready goes. On two idle cores: 672 ms for this 354 KB page against 962 ms
+# for the 871 KB one with the module as base64 inside script, in the same run (on a machine
+# where the latter took 410 to 450 ms, about 300 ms). Under load (8 to 12, every figure about
+# four times as long): 240 ms that an empty page takes too (the navigation, the page's
+# context); 420 ms the main thread decoding and tokenizing the page's head, the worker's source
+# (its 320 KB of base64 cost 280 ms alone, whatever element holds them); 190 ms in the worker,
+# which the throttling does not slow, from its start to the instantiation (its source compiled,
+# the module's script and WebAssembly unpacked, the script run); 15 ms instantiating, 20 ms to
+# 'ready'; 70 ms for the main thread, still laying out the window, to take the message.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 large=()
+landed=()
 positional=()
-for arg in "$@"; do
-  if [ "$arg" = --large ]; then large=(--large); else positional+=("$arg"); fi
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --large) large=(--large) ;;
+    --landed) landed=("$2"); shift ;;
+    *) positional+=("$1") ;;
+  esac
+  shift
 done
 page="${positional[0]:-build-web}"
 size="${positional[1]:-50}"
@@ -47,6 +66,8 @@ done
 out=bench/out/page
 mkdir -p "$out"
 ./scripts/build-web "$page" >/dev/null
+node bench/page/ReadyBench.mjs "$page/ferolan.html" "${landed[@]}"
+echo
 
 # The export bench/out/page/VARIANT-MB.jad, made once.
 make_export() {

@@ -1,15 +1,16 @@
-// What the bench watches inside the page's worker, with nothing asked of the page: the reads of
-// the chosen export (slices of the File), the blobs made from bytes and read back, when the
-// outcome is posted, and the size of the module's WebAssembly memory. The probe runs first in
-// every worker the page starts: the page makes its worker from a text/javascript blob, which
-// the probe's source is put in front of.
+// What the bench watches inside the page's worker, with nothing asked of the page: how its
+// loading went, the reads of the chosen export (slices of the File), the blobs made from bytes
+// and read back, when the outcome is posted, and the size of the module's WebAssembly memory.
+// The probe runs first in every worker the page starts: the page makes its worker from a
+// text/javascript blob, which the probe's source is put in front of.
 
 // Worker side: wraps what the worker looks up when it calls it (Blob, FileReaderSync,
 // postMessage) and the module's instantiation.
 function installProbe() {
   const fresh = () => ({ archive: { first: null, last: null, ms: 0, bytes: 0 },
     pieces: { ms: 0, bytes: 0 }, made: { ms: 0, bytes: 0 }, done: null });
-  const probe = self.benchProbe = { counts: fresh(), reset() { probe.counts = fresh(); } };
+  const probe = self.benchProbe = { counts: fresh(), reset() { probe.counts = fresh(); },
+    loading: { origin: performance.timeOrigin } };
   const exportSlices = new WeakSet();
   const slice = Blob.prototype.slice;
   Blob.prototype.slice = function (...args) {
@@ -52,7 +53,9 @@ function installProbe() {
   // The module's memory, which nothing else reaches, is met when the module is instantiated.
   const instantiate = WebAssembly.instantiate;
   WebAssembly.instantiate = async function (...args) {
+    probe.loading.instantiating ??= performance.now();
     const made = await instantiate.apply(this, args);
+    probe.loading.instantiated ??= performance.now();
     const exported = Object.values((made.instance || made).exports);
     probe.memory = exported.find((value) => value instanceof WebAssembly.Memory);
     return made;
@@ -60,6 +63,7 @@ function installProbe() {
   const post = self.postMessage;
   self.postMessage = function (message, ...rest) {
     if (message && message.type === 'done') probe.counts.done = performance.now();
+    if (message && message.type === 'ready') probe.loading.posted = performance.now();
     return post.call(this, message, ...rest);
   };
 }
@@ -79,6 +83,14 @@ export function probeWorkers(tab) {
       }
     };
   }, `(${installProbe})();\n`);
+}
+
+// When the worker was started, called the module's instantiation, had it done and posted that
+// it was ready, in milliseconds since `origin`, the page's time origin.
+export async function loadingTimes(worker, origin) {
+  const { origin: started, ...steps } = await worker.evaluate(() => self.benchProbe.loading);
+  return Object.fromEntries([['started', 0], ...Object.entries(steps)]
+    .map(([step, at]) => [step, started + at - origin]));
 }
 
 export const reset = (worker) => worker.evaluate(() => self.benchProbe.reset());

@@ -17,7 +17,7 @@
     return 'other';
   }
 
-  function convert(ferolan, { id, file, casimir, answers }) {
+  function convert(ferolan, { id, file, folder, casimir, answers }) {
     let reported = 0;
     const onProgress = (phase, done, size) => {
       const now = Date.now();
@@ -25,9 +25,11 @@
       reported = now;
       postMessage({ id, type: 'progress', phase, done, size });
     };
+    // A folder is placed as one, for the program to say what it says of any path it cannot open.
+    const place = folder ? ferolanConversion.placeFolder
+      : ferolanConversion.placeBlob(file, onProgress);
     try {
-      const outcome = ferolanConversion.convertExport(
-        ferolan, file.name, ferolanConversion.placeBlob(file, onProgress), casimir, answers);
+      const outcome = ferolanConversion.convertExport(ferolan, file.name, place, casimir, answers);
       if (outcome.question) postMessage({ id, type: 'question', ...outcome.question });
       else postMessage({ id, type: 'done', messages: outcome.messages, results: outcome.results });
     } catch (error) {
@@ -46,9 +48,25 @@
       (cause) => [cause, module.stoppedText(cause)])),
   });
 
-  // A browser without WebAssembly, or without its exceptions, fails here.
+  // The module's script and its WebAssembly, which the worker's source holds gzipped, in base64
+  // (ferolanPacked): the page is lighter so, and the browser's own stream unpacks them.
+  function unpacked(base64) {
+    const text = atob(base64);
+    const bytes = new Uint8Array(text.length);
+    for (let i = 0; i < text.length; i++) bytes[i] = text.charCodeAt(i);
+    return new Response(new Response(bytes).body.pipeThrough(new DecompressionStream('gzip')));
+  }
+
+  function loadModule([script, wasm]) {
+    // At the top level, the script declares createFerolanModule.
+    (0, eval)(script + '\n//# sourceURL=ferolan.js');
+    return createFerolanModule({ wasmBinary: new Uint8Array(wasm) });
+  }
+
+  // A browser without WebAssembly, its exceptions or DecompressionStream fails here.
   // The page sends requests once it has heard 'ready'.
-  new Promise((resolve) => resolve(createFerolanModule())).then((ferolan) => {
+  new Promise((resolve) => resolve(Promise.all([unpacked(ferolanPacked.module).text(),
+    unpacked(ferolanPacked.wasm).arrayBuffer()]))).then(loadModule).then((ferolan) => {
     onmessage = ({ data }) => convert(ferolan, data);
     postMessage({ type: 'ready', texts: texts(ferolan) });
   }, (error) => postMessage({ type: 'unavailable', detail: String(error) }));

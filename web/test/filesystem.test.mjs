@@ -1,42 +1,46 @@
 // The page's file system under node, with stand-ins for the worker's Blob and FileReaderSync:
 // the export read through windows, files kept as pieces and past the budget as blobs, what it
-// refuses with which errno, renames within it, and its files given back as blobs.
+// refuses with which errno, renames within it, its files given back as blobs, and what the
+// request says of an export removed since it was chosen or of a folder not there.
 import assert from 'node:assert/strict';
-import { createRequire } from 'node:module';
-import { join } from 'node:path';
 import { before, test } from 'node:test';
-import { pageFolder } from './reference.mjs';
+import { loadModule } from './reference.mjs';
 
 const MiB = 1 << 20;
 const work = '/home/web_user/.cache';
-const errno = { EXDEV: 75, EINVAL: 28, ENODEV: 43, ENOTEMPTY: 55, EOPNOTSUPP: 138 };
+const errno = {
+  EXDEV: 75, EINVAL: 28, ENODEV: 43, ENOTEMPTY: 55, EOPNOTSUPP: 138, EMFILE: 33, ENOENT: 44, EIO: 29,
+};
 
 // A browser's blob kept as bytes, read back whole by the reader; counts the blobs of a piece.
+// Once `lost` is set to the name of what the browser throws for a file removed or changed on
+// disk, its reads and those of its slices throw that.
 let piecesMade = 0;
 class StandInBlob {
-  constructor(parts) {
+  constructor(parts, whole = this) {
     this.parts = parts;
     this.bytes = Buffer.concat(parts.map((part) => part.bytes ?? part));
     this.size = this.bytes.length;
+    this.whole = whole;
     if (this.size === 4 * MiB) piecesMade++;
   }
 
   slice(start, end) {
-    return new StandInBlob([this.bytes.subarray(start, end)]);
+    return new StandInBlob([this.bytes.subarray(start, end)], this.whole);
   }
 }
 globalThis.Blob = StandInBlob;
 globalThis.FileReaderSync = class {
   readAsArrayBuffer(blob) {
+    if (blob.whole.lost) throw Object.assign(new Error('lost'), { name: blob.whole.lost });
     return blob.bytes.buffer.slice(blob.bytes.byteOffset, blob.bytes.byteOffset + blob.size);
   }
 };
 
-const require = createRequire(import.meta.url);
 let ferolan;
 let FS;
 before(async () => {
-  ferolan = await require(join(pageFolder(), 'ferolan.js'))();
+  ferolan = await loadModule();
   FS = ferolan.FS;
 });
 
@@ -121,23 +125,43 @@ test('appends astride pieces read back, in memory and past the budget as blobs',
   }
 });
 
+// Opens `path` `count` times, and closes what it opened.
+function openMany(path, count) {
+  const streams = [];
+  try {
+    for (let i = 0; i < count; i++) streams.push(FS.open(path, 'r'));
+  } finally {
+    streams.forEach((stream) => FS.close(stream));
+  }
+}
+
 test('what the file system does not do fails with its errno', () => {
   FS.writeFile(`${work}/f`, 'abc');
   FS.mkdir(`${work}/d`);
   FS.writeFile(`${work}/d/f`, '');
   const reading = FS.open(`${work}/f`, 'r');
   const writing = FS.open(`${work}/f`, 'r+');
+  const chosen = new StandInBlob([pattern(10)]);
+  ferolan.placeFile('/export/e.jad', chosen);
+  const export_ = FS.open('/export/e.jad', 'r');
+  chosen.lost = 'NotReadableError';
   for (const [what, action, expected] of [
     ['a write before the end', () => FS.write(writing, new Uint8Array(1), 0, 1, 1), 'EOPNOTSUPP'],
     ['a truncation beyond the end', () => FS.truncate(`${work}/f`, 4), 'EINVAL'],
     ['a memory map', () => FS.mmap(reading, 0, 3, 0, 1, 1), 'ENODEV'],
     ['a rename out of the mount', () => FS.rename(`${work}/f`, '/export/f'), 'EXDEV'],
     ['removing a folder that holds a file', () => FS.rmdir(`${work}/d`), 'ENOTEMPTY'],
+    ['more files open than a system with a low limit allows', () => openMany(`${work}/f`, 300), 'EMFILE'],
+    ['opening an export that the browser no longer reads', () => FS.open('/export/e.jad', 'r'), 'ENOENT'],
+    ['reading it once opened', () => FS.read(export_, new Uint8Array(1), 0, 1, 0), 'EIO'],
   ]) {
     assert.equal(errnoOf(action), errno[expected], what);
   }
+  openMany(`${work}/f`, 200);  // closed, streams no longer count
   FS.close(reading);
   FS.close(writing);
+  FS.close(export_);
+  FS.unlink('/export/e.jad');
   FS.truncate(`${work}/f`, 0);
   assert.equal(FS.stat(`${work}/f`).size, 0);
   FS.unlink(`${work}/f`);
@@ -157,5 +181,19 @@ test('renames replace a file and move folders within the mount', () => {
   assert.equal(FS.readFile(`${work}/b/old`, { encoding: 'utf8' }), 'new');
   assert.equal(FS.analyzePath(`${work}/a`).exists, false);
   FS.unlink(`${work}/b/old`);
+  assert.equal(FS.analyzePath(`${work}/b/old`).exists, false, 'the replaced file is gone too');
   FS.rmdir(`${work}/b`);
+});
+
+test('an export removed since it was chosen, or a folder not there, ends with the program\'s message', () => {
+  const removed = new StandInBlob([pattern(100)]);
+  removed.lost = 'NotFoundError';
+  ferolan.placeFile('/export/classe.jad', removed);
+  for (const [path, message] of [
+    ['/export/classe.jad', "Error: impossible d'ouvrir le fichier classe.jad"],
+    ['/ailleurs/classe.jad', "Error: Chemin d'accès introuvable : /ailleurs/"],
+  ]) {
+    assert.deepEqual(ferolan.convertExport(path, true, []).messages, [message], path);
+  }
+  FS.unlink('/export/classe.jad');
 });

@@ -3,17 +3,16 @@
 // bytes and names it writes.
 import assert from 'node:assert/strict';
 import { createRequire } from 'node:module';
-import { join } from 'node:path';
 import { before, test } from 'node:test';
 import { cases, outcomesAgree } from './exports.mjs';
-import { archive, exportXml, kinds, pageFolder, record } from './reference.mjs';
+import { archive, exportXml, kinds, loadModule, record } from './reference.mjs';
 
 const require = createRequire(import.meta.url);
 const { convertExport, placeBytes } = require('../page/conversion.js');
 
 let ferolan;
 before(async () => {
-  ferolan = await require(join(pageFolder(), 'ferolan.js'))();
+  ferolan = await loadModule();
 });
 
 // The page's outcome once the teacher has given `answers` one at a time, each when asked: a run

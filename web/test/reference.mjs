@@ -2,6 +2,7 @@
 // made for a test, and the desktop's outcome on an export, which the page must match.
 import { execFileSync } from 'node:child_process';
 import { mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { createRequire } from 'node:module';
 import { tmpdir } from 'node:os';
 import { join } from 'node:path';
 import { deflateRawSync } from 'node:zlib';
@@ -13,6 +14,10 @@ function setting(name) {
 }
 export const pageFolder = () => setting('FEROLAN_PAGE_FOLDER');
 export const exampleExport = () => setting('FEROLAN_EXAMPLE_EXPORT');
+
+// The built module, under node: it is handed its WebAssembly, as the page's worker hands it.
+export const loadModule = () => createRequire(import.meta.url)(join(pageFolder(), 'ferolan.js'))(
+  { wasmBinary: readFileSync(join(pageFolder(), 'ferolan.wasm')) });
 export const kinds = [{ name: 'casimir', casimir: true }, { name: 'txt', casimir: false }];
 
 export function temporaryFolder() {
@@ -208,6 +213,9 @@ function turnsAway(bytes, password) {
 export const archive = (members) =>
   zipArchive(Object.entries(members).map(([name, text]) => ({ name, text, deflate: true })));
 
+// How many files the page's file system keeps open at once (web/src/page-filesystem.js).
+const kPageOpenFiles = 256;
+
 // What ferolan-convert shows and writes for the export `fileName` holding `bytes`: the messages,
 // without the folder it ran in, and the files it wrote beside the export, by name.
 export function desktopOutcome(fileName, bytes, casimir) {
@@ -216,8 +224,10 @@ export function desktopOutcome(fileName, bytes, casimir) {
     writeFileSync(join(folder, fileName), bytes);
     let stdout;
     try {
-      stdout = execFileSync(setting('FEROLAN_CONVERT'),
-        [casimir ? '--casimir' : '--txt', join(folder, fileName)], { encoding: 'utf8' });
+      // With the page's bound on open files, so that an export deeper than it fails alike.
+      stdout = execFileSync('sh', ['-c', `ulimit -n ${kPageOpenFiles} && exec "$0" "$@"`,
+        setting('FEROLAN_CONVERT'), casimir ? '--casimir' : '--txt', join(folder, fileName)],
+        { encoding: 'utf8' });
     } catch (failure) {
       stdout = failure.stdout;
     }
