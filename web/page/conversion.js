@@ -11,7 +11,11 @@
     FS.readdir(exportFolder).filter((name) => name !== '.' && name !== '..');
 
   function emptyFolder(FS) {
-    for (const name of namesInFolder(FS)) FS.unlink(exportFolder + '/' + name);
+    for (const name of namesInFolder(FS)) {
+      const path = exportFolder + '/' + name;
+      if (FS.isDir(FS.stat(path).mode)) FS.rmdir(path);
+      else FS.unlink(path);
+    }
   }
 
   // A result's bytes: a blob made of the file's pieces where the module keeps them as blobs
@@ -56,7 +60,10 @@
     ferolan.placeFile(path, file);
   };
 
-  const api = { convertExport, placeBytes, placeBlob };
+  // Places an empty folder where the export would be: what a folder dropped on the page becomes.
+  const placeFolder = (ferolan, path) => ferolan.FS.mkdir(path);
+
+  const api = { convertExport, placeBytes, placeBlob, placeFolder };
   if (typeof module === 'object' && module.exports) module.exports = api;
   else global.ferolanConversion = api;
 })(this);

@@ -26,7 +26,7 @@ function keepOfferedBlobs() {
 // Converts the export at `path` in `page`, typing `answers` one at a time as the page asks.
 async function convertInPage(page, path, casimir, answers) {
   await page.click(casimir ? '#option1' : '#option2');
-  await page.$eval('#status', (status) => status.replaceChildren());
+  await page.$$eval('#status > *', (areas) => areas.forEach((area) => area.replaceChildren()));
   await (await page.$('#chooser')).uploadFile(path);
   for (const answer of answers) {
     await page.waitForSelector('#password-box[open]');
