@@ -31,6 +31,16 @@ else()
   if(NOT mingw_wine32)
     set(mingw_wine mingw_wine-NOTFOUND)
   endif()
+  # Installed is not enough: a system that runs no 32-bit programs cannot start the loader.
+  if(mingw_wine)
+    execute_process(COMMAND ${mingw_wine} --version RESULT_VARIABLE mingw_wine_status
+                    OUTPUT_QUIET ERROR_QUIET)
+    if(NOT mingw_wine_status EQUAL 0)
+      set(FEROLAN_WINE_UNUSABLE
+          "${mingw_wine} is installed but cannot start: this system runs no 32-bit programs")
+      set(mingw_wine mingw_wine-NOTFOUND)
+    endif()
+  endif()
 endif()
 if(mingw_wine)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${mingw_wine})
