@@ -2,9 +2,6 @@
 // each control is, where it goes in twips (1440 to the inch) and what it shows.
 #pragma once
 
-#include <string>
-#include <string_view>
-
 namespace ferolan::form {
 
 struct Twips {

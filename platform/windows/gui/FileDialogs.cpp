@@ -17,7 +17,6 @@ static constexpr ferolan::winapi::DWORD kRecordSize32 =
 #include <algorithm>
 #include <cstring>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "platform/windows/gui/Handles.h"
@@ -109,8 +108,7 @@ UINT_PTR FileDialogNotice(const HookTrampoline& shown, winapi::HWND hDlg, WPARAM
   // The hook that checks the choice reads it in the record, as the system has it by now. An
   // answer the record cannot hold is not shown to the hook: the dialog then ends on the
   // failure that writing it gives (FNERR_BUFFERTOOSMALL).
-  if (notice.hdr.code == CDN_FILEOK &&
-      WriteAnswer(record, shown.ContextOf<std::wstring>()) != 0) {
+  if (notice.hdr.code == CDN_FILEOK && WriteAnswer(record, shown.ContextOf<std::wstring>()) != 0) {
     return 0;
   }
   winapi::OFNOTIFYA ours{
