@@ -13,8 +13,8 @@
 #include <commdlg.h>
 
 #include "platform/windows/WideNames.h"
-#include "platform/windows/gui/HookTrampoline.h"
 #include "platform/windows/gui/Handles.h"
+#include "platform/windows/gui/HookTrampoline.h"
 
 namespace ferolan::windows {
 

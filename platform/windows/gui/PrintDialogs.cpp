@@ -9,8 +9,8 @@
 
 #include <commdlg.h>
 
-#include "platform/windows/gui/HookTrampoline.h"
 #include "platform/windows/gui/Handles.h"
+#include "platform/windows/gui/HookTrampoline.h"
 #include "platform/windows/gui/PrinterBlocks.h"
 
 namespace ferolan::windows {
